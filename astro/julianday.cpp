@@ -1,0 +1,26 @@
+#include "astro/timeargs.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace veltaro::astro {
+
+double julianday(double year, double month, double day, double hour, double minute) {
+    double y = year;
+    double m = month;
+    if (y < 0) {
+        y -= 1;
+    }
+    if (m < 3) {
+        y -= 1;
+        m += 12;
+    }
+    const double a = std::floor(365.25 * y) + std::floor(30.59 * (m - 2));
+    const double jd = a + day + hour / 24 + minute / 1440 + 1721086.5;
+    // The Gregorian correction is whole; the original kept it in 16 bits, which
+    // every year up to +-13 million fits.
+    const auto g = static_cast<std::int32_t>(std::floor(y / 400) - std::floor(y / 100) + 2);
+    return jd + g;
+}
+
+} // namespace veltaro::astro

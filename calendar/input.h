@@ -1,0 +1,75 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace veltaro {
+
+/// Why typed input was refused. Each has one message text (inputMessage).
+enum class InputProblem {
+    None,
+    Date,          ///< a date box not a whole number, month not 1..12, day not in the month
+    DateRange,     ///< a valid date outside 1600-01-01 .. 2400-12-31
+    LonNotNumber,  ///< a longitude box empty or not a finite number
+    LatNotNumber,  ///< a latitude box empty or not a finite number
+    LonRange,      ///< longitude beyond +-180 degrees
+    LatRange,      ///< latitude beyond +-90 degrees
+    ContDays,      ///< continuous-days text not a whole number 1..32767
+};
+
+/// Title of every input-error message box.
+std::string_view inputErrorTitle();
+
+/// The one text that tells the user what is wrong (UTF-8, Japanese).
+std::string_view inputMessage(InputProblem problem);
+
+/// The texts of the three date boxes and the six position boxes.
+struct InputTexts {
+    std::string year, month, day;
+    std::string lonDeg, lonMin, lonSec; // txtkei, txtkeim, txtkeis
+    std::string latDeg, latMin, latSec; // txtido, txtidom, txtidos
+};
+
+/// A date and point read from the boxes and found valid.
+struct ObservationInput {
+    double year;  ///< whole number
+    double month; ///< whole number 1..12
+    double day;   ///< whole number, 1..month length
+    double lon;   ///< decimal degrees, east positive, |lon| <= 180
+    double lat;   ///< decimal degrees, north positive, |lat| <= 90
+};
+
+template <typename T> struct Read {
+    std::optional<T> value;
+    InputProblem problem = InputProblem::None;
+    bool ok() const { return value.has_value(); }
+};
+
+/// A number as a user may type it: surrounding blanks (also ideographic
+/// spaces) ignored, full-width digits, sign and decimal point read as ASCII.
+/// Empty, partly numeric, NaN and infinite texts give no value.
+std::optional<double> parseNumber(std::string_view text);
+
+/// A whole number for the date boxes: parseNumber, then a fraction rounded to
+/// the nearest whole number, halves to even. Values outside the 16-bit range give
+/// no value.
+std::optional<int> parseWholeNumber(std::string_view text);
+
+/// Reads year, month and day texts into a valid date of the accepted range.
+Read<ObservationInput> readDate(std::string_view year, std::string_view month,
+                                std::string_view day);
+
+/// Reads degrees, minutes and seconds texts into decimal degrees: the sign of
+/// the degrees applies to the whole value (a typed minus zero counts as zero).
+/// `latitude` chooses the range check (+-90) and the problem reported.
+Read<double> readAngle(std::string_view deg, std::string_view min, std::string_view sec,
+                       bool latitude);
+
+/// Reads all nine boxes; the first problem found, date first, is reported.
+Read<ObservationInput> readObservation(const InputTexts& texts);
+
+/// Reads the continuous-days box: its leading number, a whole number 1..32767.
+Read<int> readContinuousDays(std::string_view text);
+
+} // namespace veltaro

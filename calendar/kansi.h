@@ -1,0 +1,24 @@
+#pragma once
+
+#include "calendar/observation.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace veltaro {
+
+/// Fills `names`[1..60] with the sexagenary day names, 甲子 first, 癸亥 last.
+void kansiinit(KansiNames& names);
+
+/// Position 1..60 in the sexagenary cycle of the day whose Julian day at 0 h has
+/// the integer part `x` (x = floor(jd)): (x - 9) mod 60, 0 read as 60.
+/// Values of x below 9 (never a calendar date) give 0 or less.
+std::int16_t kansiindex(double x);
+
+/// The name of the day whose 0 h Julian day is `jd`, or an empty text if its
+/// index falls outside 1..60 or the table is not filled.
+std::string kansiOfDay(const KansiNames& names, double jd);
+
+} // namespace veltaro

@@ -1,0 +1,73 @@
+#include "cli/common.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace veltaro::cli {
+
+int fail(const QString& message) {
+    std::fprintf(stderr, "veltaro-tide: %s\n", message.toUtf8().constData());
+    return kBadInput;
+}
+
+static QString reason(InputProblem problem) {
+    return QString::fromUtf8(inputMessage(problem).data(),
+                             static_cast<qsizetype>(inputMessage(problem).size()));
+}
+
+std::optional<ObservationInput> parseDate(const QString& text, QString& error) {
+    // An optional sign on the year, then three fields separated by '-'.
+    static const QRegularExpression form(QStringLiteral("^\\s*([+-]?[^-]+)-([^-]+)-([^-]+)\\s*$"));
+    const auto match = form.match(text);
+    if (!match.hasMatch()) {
+        error = QStringLiteral("--date wants YYYY-MM-DD, got '%1'").arg(text);
+        return std::nullopt;
+    }
+    const auto read = readDate(match.captured(1).toStdString(), match.captured(2).toStdString(),
+                               match.captured(3).toStdString());
+    if (!read.ok()) {
+        error = QStringLiteral("--date '%1': %2").arg(text, reason(read.problem));
+        return std::nullopt;
+    }
+    return read.value;
+}
+
+std::optional<double> parseAngle(const QString& text, bool latitude, QString& error) {
+    const QString option = latitude ? QStringLiteral("--lat") : QStringLiteral("--lon");
+    const QStringList parts = text.split(u':');
+    if (parts.size() != 1 && parts.size() != 3) {
+        error = QStringLiteral("%1 wants decimal degrees or D:M:S, got '%2'").arg(option, text);
+        return std::nullopt;
+    }
+    const std::string deg = parts[0].toStdString();
+    const std::string min = parts.size() == 3 ? parts[1].toStdString() : std::string("0");
+    const std::string sec = parts.size() == 3 ? parts[2].toStdString() : std::string("0");
+    const auto read = readAngle(deg, min, sec, latitude);
+    if (!read.ok()) {
+        error = QStringLiteral("%1 '%2': %3").arg(option, text, reason(read.problem));
+        return std::nullopt;
+    }
+    return read.value;
+}
+
+std::optional<std::pair<int, int>> parseTime(const QString& text, QString& error) {
+    static const QRegularExpression form(QStringLiteral("^\\s*(\\d{1,2}):(\\d{2})\\s*$"));
+    const auto match = form.match(text);
+    if (match.hasMatch()) {
+        const int hour = match.captured(1).toInt();
+        const int minute = match.captured(2).toInt();
+        if (hour <= 23 && minute <= 59) {
+            return std::pair{hour, minute};
+        }
+    }
+    error = QStringLiteral("--time wants HH:MM between 00:00 and 23:59, got '%1'").arg(text);
+    return std::nullopt;
+}
+
+QByteArray number17(double value) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.17g", value);
+    return QByteArray(buffer);
+}
+
+} // namespace veltaro::cli

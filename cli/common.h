@@ -1,0 +1,31 @@
+#pragma once
+
+#include "calendar/input.h"
+
+#include <QString>
+#include <cstdio>
+#include <optional>
+
+namespace veltaro::cli {
+
+/// Exit status for input the tool refuses.
+inline constexpr int kBadInput = 2;
+
+/// Prints "veltaro-tide: <message>" as one line on standard error and returns kBadInput.
+int fail(const QString& message);
+
+/// A date option YYYY-MM-DD (the year may carry a sign), read with the same rules
+/// as the window's date boxes. On refusal `error` holds the reason.
+std::optional<ObservationInput> parseDate(const QString& text, QString& error);
+
+/// A position option: decimal degrees ("139.7447") or degrees:minutes:seconds
+/// ("139:44:41", "-135:30:0"), read with the same rules as the window's boxes.
+std::optional<double> parseAngle(const QString& text, bool latitude, QString& error);
+
+/// A clock time HH:MM with 0 <= HH <= 23 and 0 <= MM <= 59.
+std::optional<std::pair<int, int>> parseTime(const QString& text, QString& error);
+
+/// A number as %.17g, the form every CSV column uses.
+QByteArray number17(double value);
+
+} // namespace veltaro::cli

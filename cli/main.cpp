@@ -1,0 +1,49 @@
+// veltaro-tide: the tide-generating force of the Sun and the Moon on the command
+// line, computed by the same code as the window.
+#include "cli/commands.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: veltaro-tide <command> [options]\n"
+    "\n"
+    "The equilibrium tide raised by the Sun and the Moon at one place, as the\n"
+    "Veltaro window computes and draws it. Output is CSV on standard output;\n"
+    "refused input gets one line on standard error and exit status 2.\n"
+    "\n"
+    "Commands:\n"
+    "  moment   evaluate one moment: positions, angles and tide heights\n"
+    "  day      the Julian day and the sexagenary name of a date\n"
+    "  run      every step of a drawing (one day, several days, 60 days, a year)\n"
+    "\n"
+    "'veltaro-tide <command> --help' describes a command's options.\n";
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("veltaro-tide"));
+    QStringList args = QCoreApplication::arguments();
+    if (args.size() < 2 || args[1] == u"--help" || args[1] == u"-h" || args[1] == u"help") {
+        std::fputs(kUsage, args.size() < 2 ? stderr : stdout);
+        return args.size() < 2 ? 2 : 0;
+    }
+    const QString command = args.takeAt(1);
+    args[0] = QStringLiteral("veltaro-tide ") + command;
+    if (command == u"moment") {
+        return veltaro::cli::momentCommand(args);
+    }
+    if (command == u"day") {
+        return veltaro::cli::dayCommand(args);
+    }
+    if (command == u"run") {
+        return veltaro::cli::runCommand(args);
+    }
+    std::fprintf(stderr, "veltaro-tide: unknown command '%s'\n%s", command.toUtf8().constData(),
+                 kUsage);
+    return 2;
+}

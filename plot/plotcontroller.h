@@ -1,0 +1,55 @@
+#pragma once
+
+#include "calendar/observation.h"
+#include "plot/plotrequest.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <memory>
+
+namespace veltaro::plot {
+
+class GraphWidget;
+class MoonWidget;
+
+/// Runs a drawing into the window's graph and Moon pictures.
+///
+/// The run is carried out in short slices on the window's event loop, so the
+/// window stays responsive and repaints; everything the run writes besides the
+/// pictures reaches the window through the signals below, in the order a run
+/// produces it.
+class PlotController : public QObject {
+    Q_OBJECT
+public:
+    PlotController(ObservationState& state, GraphWidget* graph,
+                   const std::array<MoonWidget*, 13>& moons, QObject* parent = nullptr);
+    ~PlotController() override;
+
+    /// Starts a run with a validated request; returns at once (the run goes on
+    /// from the event loop). Ignored while a run is under way.
+    void start(const PlotRequest& request);
+    /// Carries out a whole run before returning (tests, the tool).
+    void runToEnd(const PlotRequest& request);
+    /// Ends the run under way after the step being drawn; what was drawn stays.
+    void cancel();
+    bool running() const;
+
+signals:
+    void axisCaptions(const QStringList& captions); ///< the 13 captions of lblnum
+    void dayName(const QString& name);              ///< caption of daykannsi
+    void moonTooltip(int index, const QString& text); ///< picmoon(index) tooltip, "" clears
+    void moonAge(const QString& text);              ///< caption of lblmage
+    void dayChoiceHidden();                         ///< the annual run hides Frame2
+    void dateReached(int year, int month, int day); ///< continuous run: write the date boxes
+    void progress(int done, int total);             ///< steps evaluated and drawn so far
+    void finished(bool cancelled);                  ///< the run is over
+    void failed(const QString& message);            ///< an arithmetic fault ended the run
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+} // namespace veltaro::plot

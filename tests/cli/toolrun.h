@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <sys/wait.h>
+
+// Runs veltaro-tide with `args` (already shell-quoted) and collects what it printed.
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline ToolRun runTool(const std::string& args) {
+    char errPath[] = "/tmp/veltaro-tide-stderr-XXXXXX";
+    const int fd = mkstemp(errPath);
+    if (fd >= 0) {
+        close(fd);
+    }
+    const std::string command = std::string(VELTARO_TIDE) + " " + args + " 2>" + errPath;
+    ToolRun run;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        size_t n;
+        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+            run.out.append(buffer, n);
+        }
+        const int raw = pclose(pipe);
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+    std::ifstream err(errPath);
+    std::stringstream text;
+    text << err.rdbuf();
+    run.err = text.str();
+    std::remove(errPath);
+    return run;
+}
