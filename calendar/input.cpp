@@ -1,0 +1,341 @@
+// Reading what the user typed into the date, position and continuous-days
+// boxes, and the texts that tell the user what was refused.
+#include "calendar/input.h"
+
+#include "calendar/calendar.h"
+#include "calendar/daterange.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+namespace veltaro {
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// The texts shown to the user. Each is written here and nowhere else.
+
+constexpr std::string_view kTitle = "入力エラー";
+constexpr std::string_view kDateText = "日付の数値が不適切です。";
+constexpr std::string_view kLonNotNumberText = "経度の度・分・秒に数値を入力してください。";
+constexpr std::string_view kLatNotNumberText = "緯度の度・分・秒に数値を入力してください。";
+constexpr std::string_view kLonRangeText =
+    "経度は西経180度から東経180度までの範囲で入力してください。";
+constexpr std::string_view kLatRangeText =
+    "緯度は南緯90度から北緯90度までの範囲で入力してください。";
+constexpr std::string_view kContDaysText =
+    "連続描画の日数は1から32767までの整数で入力してください。";
+
+/// Names the accepted span of dates, taken from daterange.h.
+const std::string& dateRangeText() {
+    static const std::string text = "日付は" + std::to_string(kFirstYear) + "年1月1日から" +
+                                    std::to_string(kLastYear) +
+                                    "年12月31日までの範囲で入力してください。";
+    return text;
+}
+
+// ---------------------------------------------------------------------------
+// Characters of typed text.
+
+constexpr std::int32_t kLongestDay = 32767; // the day count of a run is 16-bit
+
+/// Decodes the UTF-8 character at `pos`; false for a malformed sequence.
+bool decode(std::string_view text, std::size_t pos, char32_t& code, std::size_t& length) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(pos);
+    if (lead < 0x80) {
+        code = lead;
+        length = 1;
+        return true;
+    }
+    std::size_t extra = 0;
+    char32_t least = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        code = lead & 0x1F;
+        extra = 1;
+        least = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        code = lead & 0x0F;
+        extra = 2;
+        least = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        code = lead & 0x07;
+        extra = 3;
+        least = 0x10000;
+    } else {
+        return false;
+    }
+    if (pos + extra >= text.size()) {
+        return false;
+    }
+    for (std::size_t i = 1; i <= extra; ++i) {
+        if ((byte(pos + i) & 0xC0) != 0x80) {
+            return false;
+        }
+        code = (code << 6) | (byte(pos + i) & 0x3F);
+    }
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return false;
+    }
+    length = extra + 1;
+    return true;
+}
+
+/// Folds the full-width forms of ASCII (U+FF01..U+FF5E), the ideographic space
+/// and the minus sign U+2212 to their ASCII counterparts.
+char32_t fold(char32_t code) {
+    if (code >= 0xFF01 && code <= 0xFF5E) {
+        return code - 0xFEE0;
+    }
+    if (code == 0x3000) {
+        return U' ';
+    }
+    if (code == 0x2212) {
+        return U'-';
+    }
+    return code;
+}
+
+/// Typed text as folded characters; absent for malformed UTF-8 or text longer
+/// than kMaxTypedLength characters.
+std::optional<std::u32string> foldedText(std::string_view text) {
+    std::u32string out;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        if (out.size() == kMaxTypedLength) {
+            return std::nullopt;
+        }
+        char32_t code = 0;
+        std::size_t length = 0;
+        if (!decode(text, pos, code, length)) {
+            return std::nullopt;
+        }
+        out.push_back(fold(code));
+        pos += length;
+    }
+    return out;
+}
+
+bool isBlank(char32_t c) {
+    return c == U' ' || c == U'\t';
+}
+bool isDigit(char32_t c) {
+    return c >= U'0' && c <= U'9';
+}
+bool isAsciiLetter(char32_t c) {
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z');
+}
+
+/// A number at the start of `text` (after leading blanks) and where it ends.
+struct Leading {
+    double value;
+    std::size_t end;
+};
+
+/// Reads sign, digits and an optional fraction from `text`, folded; absent when
+/// no digit is found or the value is not a finite double.
+std::optional<Leading> leadingNumber(const std::u32string& text) {
+    std::size_t pos = 0;
+    while (pos < text.size() && isBlank(text[pos])) {
+        ++pos;
+    }
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == U'+' || text[pos] == U'-')) {
+        negative = text[pos] == U'-';
+        ++pos;
+    }
+    std::string digits; // ASCII, without sign, for from_chars
+    std::size_t count = 0;
+    while (pos < text.size() && isDigit(text[pos])) {
+        digits.push_back(static_cast<char>(text[pos]));
+        ++pos;
+        ++count;
+    }
+    if (pos < text.size() && text[pos] == U'.') {
+        digits.push_back('.');
+        ++pos;
+        while (pos < text.size() && isDigit(text[pos])) {
+            digits.push_back(static_cast<char>(text[pos]));
+            ++pos;
+            ++count;
+        }
+    }
+    if (count == 0) {
+        return std::nullopt;
+    }
+    if (digits.front() == '.') {
+        digits.insert(digits.begin(), '0');
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                              std::chars_format::fixed);
+    if (error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return Leading{negative ? -value : value, pos};
+}
+
+template <typename T> Read<T> refuse(InputProblem problem) {
+    return Read<T>{std::nullopt, problem};
+}
+
+} // namespace
+
+std::string_view inputErrorTitle() {
+    return kTitle;
+}
+
+std::string_view inputMessage(InputProblem problem) {
+    switch (problem) {
+    case InputProblem::None:
+        return {};
+    case InputProblem::Date:
+        return kDateText;
+    case InputProblem::DateRange:
+        return dateRangeText();
+    case InputProblem::LonNotNumber:
+        return kLonNotNumberText;
+    case InputProblem::LatNotNumber:
+        return kLatNotNumberText;
+    case InputProblem::LonRange:
+        return kLonRangeText;
+    case InputProblem::LatRange:
+        return kLatRangeText;
+    case InputProblem::ContDays:
+        return kContDaysText;
+    }
+    return {};
+}
+
+double roundHalfEven(double value) {
+    if (!std::isfinite(value)) {
+        return value;
+    }
+    if (std::fabs(value - std::trunc(value)) == 0.5) {
+        return 2 * std::round(value / 2);
+    }
+    return std::round(value);
+}
+
+std::optional<double> parseNumber(std::string_view text) {
+    const auto folded = foldedText(text);
+    if (!folded) {
+        return std::nullopt;
+    }
+    const auto number = leadingNumber(*folded);
+    if (!number) {
+        return std::nullopt;
+    }
+    for (std::size_t pos = number->end; pos < folded->size(); ++pos) {
+        if (!isBlank((*folded)[pos])) {
+            return std::nullopt;
+        }
+    }
+    return number->value;
+}
+
+std::optional<int> parseWholeNumber(std::string_view text) {
+    const auto number = parseNumber(text);
+    if (!number) {
+        return std::nullopt;
+    }
+    const double whole = roundHalfEven(*number);
+    if (whole < INT16_MIN || whole > INT16_MAX) {
+        return std::nullopt;
+    }
+    return static_cast<int>(whole);
+}
+
+Read<ObservationInput> readDate(std::string_view year, std::string_view month,
+                                std::string_view day) {
+    const auto y = parseWholeNumber(year);
+    const auto m = parseWholeNumber(month);
+    const auto d = parseWholeNumber(day);
+    if (!y || !m || !d || *m < 1 || *m > 12 || *d < 1) {
+        return refuse<ObservationInput>(InputProblem::Date);
+    }
+    MonthDays monthdays{};
+    leapcheck(monthdays, *y);
+    if (*d > monthdays[static_cast<std::size_t>(*m)]) {
+        return refuse<ObservationInput>(InputProblem::Date);
+    }
+    if (*y < kFirstYear || *y > kLastYear) {
+        return refuse<ObservationInput>(InputProblem::DateRange);
+    }
+    ObservationInput input{};
+    input.year = *y;
+    input.month = *m;
+    input.day = *d;
+    return Read<ObservationInput>{input, InputProblem::None};
+}
+
+Read<double> readAngle(std::string_view deg, std::string_view min, std::string_view sec,
+                       bool latitude) {
+    const InputProblem notNumber =
+        latitude ? InputProblem::LatNotNumber : InputProblem::LonNotNumber;
+    const auto d = parseNumber(deg);
+    const auto m = parseNumber(min);
+    const auto s = parseNumber(sec);
+    if (!d || !m || !s) {
+        return refuse<double>(notNumber);
+    }
+    // The sign of the degrees applies to the whole value; a typed minus zero is
+    // not below zero and so counts as zero ("-0" 30' is +0.5 degrees).
+    // Minutes and seconds are taken as typed.
+    const double magnitude = std::fabs(*d) + *m / 60 + *s / 3600;
+    const double angle = *d < 0 ? -magnitude : magnitude;
+    if (!std::isfinite(angle)) {
+        return refuse<double>(notNumber);
+    }
+    const double limit = latitude ? 90 : 180;
+    if (std::fabs(angle) > limit) {
+        return refuse<double>(latitude ? InputProblem::LatRange : InputProblem::LonRange);
+    }
+    return Read<double>{angle, InputProblem::None};
+}
+
+Read<ObservationInput> readObservation(const InputTexts& texts) {
+    auto date = readDate(texts.year, texts.month, texts.day);
+    if (!date.ok()) {
+        return date;
+    }
+    const auto lon = readAngle(texts.lonDeg, texts.lonMin, texts.lonSec, false);
+    if (!lon.ok()) {
+        return refuse<ObservationInput>(lon.problem);
+    }
+    const auto lat = readAngle(texts.latDeg, texts.latMin, texts.latSec, true);
+    if (!lat.ok()) {
+        return refuse<ObservationInput>(lat.problem);
+    }
+    date.value->lon = *lon.value;
+    date.value->lat = *lat.value;
+    return date;
+}
+
+Read<int> readContinuousDays(std::string_view text) {
+    const auto folded = foldedText(text);
+    if (!folded) {
+        return refuse<int>(InputProblem::ContDays);
+    }
+    const auto number = leadingNumber(*folded);
+    if (!number) {
+        return refuse<int>(InputProblem::ContDays);
+    }
+    // A number run straight into letters, a comma or another point is a
+    // different number mistyped, not a number followed by a word.
+    if (number->end < folded->size()) {
+        const char32_t next = (*folded)[number->end];
+        if (isAsciiLetter(next) || next == U',' || next == U'.') {
+            return refuse<int>(InputProblem::ContDays);
+        }
+    }
+    const double days = number->value;
+    if (days != std::floor(days) || days < 1 || days > kLongestDay) {
+        return refuse<int>(InputProblem::ContDays);
+    }
+    return Read<int>{static_cast<int>(days), InputProblem::None};
+}
+
+} // namespace veltaro

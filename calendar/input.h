@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,13 +10,13 @@ namespace veltaro {
 /// Why typed input was refused. Each has one message text (inputMessage).
 enum class InputProblem {
     None,
-    Date,          ///< a date box not a whole number, month not 1..12, day not in the month
-    DateRange,     ///< a valid date outside 1600-01-01 .. 2400-12-31
-    LonNotNumber,  ///< a longitude box empty or not a finite number
-    LatNotNumber,  ///< a latitude box empty or not a finite number
-    LonRange,      ///< longitude beyond +-180 degrees
-    LatRange,      ///< latitude beyond +-90 degrees
-    ContDays,      ///< continuous-days text not a whole number 1..32767
+    Date,         ///< a date box not a whole number, month not 1..12, day not in the month
+    DateRange,    ///< a valid date outside 1600-01-01 .. 2400-12-31
+    LonNotNumber, ///< a longitude box empty or not a finite number
+    LatNotNumber, ///< a latitude box empty or not a finite number
+    LonRange,     ///< longitude beyond +-180 degrees
+    LatRange,     ///< latitude beyond +-90 degrees
+    ContDays,     ///< continuous-days text not a whole number 1..32767
 };
 
 /// Title of every input-error message box.
@@ -46,10 +47,26 @@ template <typename T> struct Read {
     bool ok() const { return value.has_value(); }
 };
 
+/// Longest text [characters, blanks included] that the readers below look at;
+/// anything longer is refused as it stands. Every box of the window is shorter.
+inline constexpr std::size_t kMaxTypedLength = 64;
+
 /// A number as a user may type it: surrounding blanks (also ideographic
 /// spaces) ignored, full-width digits, sign and decimal point read as ASCII.
 /// Empty, partly numeric, NaN and infinite texts give no value.
+///
+/// Notes:
+/// 1. The form is plain decimal: an optional sign (+, -, full-width ＋ －, or
+///    the minus sign U+2212), digits, and an optional fraction after "." or
+///    "．" (".5" and "5." are read too). No exponent ("1e3"), no digit
+///    grouping ("1,000"), no hexadecimal, no blank between sign and digits.
+/// 2. A typed "-0" gives minus zero; readAngle counts it as zero.
+/// 3. Texts longer than kMaxTypedLength and invalid UTF-8 give no value.
 std::optional<double> parseNumber(std::string_view text);
+
+/// `value` rounded to the nearest whole number, halves to the even neighbour
+/// (2.5 -> 2, 3.5 -> 4, -2.5 -> -2). Infinities and NaN are returned as given.
+double roundHalfEven(double value);
 
 /// A whole number for the date boxes: parseNumber, then a fraction rounded to
 /// the nearest whole number, halves to even. Values outside the 16-bit range give
@@ -70,6 +87,12 @@ Read<double> readAngle(std::string_view deg, std::string_view min, std::string_v
 Read<ObservationInput> readObservation(const InputTexts& texts);
 
 /// Reads the continuous-days box: its leading number, a whole number 1..32767.
+///
+/// The leading number is read as parseNumber reads a number, after leading
+/// blanks; what follows it is ignored when it starts with a blank or a
+/// non-ASCII character ("3日", "3 日間"). A number run into an ASCII letter,
+/// digit-group comma or a second point ("3e2", "12abc", "3,000") is refused, as
+/// are a fraction ("2.5"), 0, negative numbers and an empty box.
 Read<int> readContinuousDays(std::string_view text);
 
 } // namespace veltaro

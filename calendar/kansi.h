@@ -14,7 +14,9 @@ void kansiinit(KansiNames& names);
 
 /// Position 1..60 in the sexagenary cycle of the day whose Julian day at 0 h has
 /// the integer part `x` (x = floor(jd)): (x - 9) mod 60, 0 read as 60.
-/// Values of x below 9 (never a calendar date) give 0 or less.
+/// Values of x below 9 (never a calendar date) give a negative remainder and an
+/// index outside 1..60, except x = 9 - 60k, which gives 60. A fraction of x is
+/// dropped (floor).
 std::int16_t kansiindex(double x);
 
 /// The name of the day whose 0 h Julian day is `jd`, or an empty text if its
