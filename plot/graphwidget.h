@@ -26,15 +26,22 @@ public:
 
     QSize sizeHint() const override;
 
+    /// Device pixels per pixel of image().
+    double imageRatio() const { return m_ratio; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
     // The drawing primitives the plot driver uses live in the implementation.
     friend class GraphPainter;
+    friend class PlotController;
     QImage& surface();
 
 private:
+    void matchScreen();
+
     QImage m_image;
+    double m_ratio = 1;
 };
 
 /// One Moon picture (picmoon): the Moon's phase drawn as a disc on night blue.
@@ -52,11 +59,18 @@ public:
 
     QSize sizeHint() const override;
 
+    /// Device pixels per pixel of image().
+    double imageRatio() const { return m_ratio; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    friend class PlotController;
+    void matchScreen();
+
     QImage m_image;
+    double m_ratio = 1;
 };
 
 } // namespace veltaro::plot

@@ -1,0 +1,166 @@
+// Running a drawing into the window: slices of the plot driver on the event loop.
+#include "plot/plotcontroller.h"
+
+#include "astro/tide.h"
+#include "plot/graphpainter.h"
+#include "plot/graphwidget.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+namespace veltaro::plot {
+
+namespace {
+
+// Time a slice may take before the event loop gets its turn again.
+constexpr qint64 kSliceMs = 15;
+// Steps between two looks at the clock within a slice.
+constexpr int kStepsPerLook = 32;
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+/// Draws into the window's pictures and hands everything else on as signals.
+class ControllerSink : public PictureSink {
+public:
+    ControllerSink(PlotController& owner, GraphWidget& graph, QImage& surface,
+                   const std::array<MoonWidget*, 13>& moons)
+        : PictureSink(surface, graph.imageRatio(), {}, 1), m_owner(owner), m_graph(graph),
+          m_moons(moons) {}
+
+    void axisCaptions(const std::array<std::string, 13>& captions) override {
+        QStringList list;
+        for (const std::string& c : captions) {
+            list << fromUtf8(c);
+        }
+        emit m_owner.axisCaptions(list);
+    }
+    void tooltipsCleared() override {
+        for (int k = 0; k < 13; ++k) {
+            emit m_owner.moonTooltip(k, QString());
+        }
+    }
+    void dayChoiceHidden() override { emit m_owner.dayChoiceHidden(); }
+    void dayName(const std::string& name) override { emit m_owner.dayName(fromUtf8(name)); }
+    void moonPhase(int k, double msangle) override {
+        if (MoonWidget* moon = m_moons[static_cast<std::size_t>(k)]) {
+            moon->lunadraw(msangle);
+        }
+        emit m_owner.moonTooltip(k, fromUtf8(moonAngleText(msangle)));
+    }
+    void moonAge(double msgangle) override {
+        emit m_owner.moonAge(fromUtf8(moonAgeText(msgangle)));
+    }
+    void dateReached(int year, int month, int day) override {
+        emit m_owner.dateReached(year, month, day);
+    }
+
+    /// Shows what has been drawn so far.
+    void show() {
+        flush();
+        m_graph.update();
+    }
+
+private:
+    PlotController& m_owner;
+    GraphWidget& m_graph;
+    std::array<MoonWidget*, 13> m_moons;
+};
+
+struct PlotController::Impl {
+    Impl(ObservationState& s, GraphWidget* g, const std::array<MoonWidget*, 13>& m)
+        : state(s), graph(g), moons(m) {}
+
+    ObservationState& state;
+    GraphWidget* graph;
+    std::array<MoonWidget*, 13> moons;
+    Evaluator evaluator = [](const ObservationState& s) { return astro::calc(s); };
+    QTimer timer;
+    std::unique_ptr<ControllerSink> sink;
+    std::unique_ptr<PlotRun> run;
+};
+
+PlotController::PlotController(ObservationState& state, GraphWidget* graph,
+                               const std::array<MoonWidget*, 13>& moons, QObject* parent)
+    : QObject(parent), d(std::make_unique<Impl>(state, graph, moons)) {
+    d->timer.setInterval(0);
+    connect(&d->timer, &QTimer::timeout, this, [this] {
+        if (!d->run) {
+            d->timer.stop();
+            return;
+        }
+        QElapsedTimer clock;
+        clock.start();
+        while (!d->run->done() && clock.elapsed() < kSliceMs) {
+            d->run->advance(kStepsPerLook);
+        }
+        d->sink->show();
+        emit progress(d->run->stepsDone(), d->run->totalSteps());
+        if (d->run->done()) {
+            finish();
+        }
+    });
+}
+
+PlotController::~PlotController() = default;
+
+void PlotController::setEvaluator(Evaluator evaluator) {
+    d->evaluator = std::move(evaluator);
+}
+
+bool PlotController::running() const {
+    return d->run != nullptr;
+}
+
+bool PlotController::prepare(const PlotRequest& request) {
+    if (d->run || !d->graph) {
+        return false;
+    }
+    d->sink = std::make_unique<ControllerSink>(*this, *d->graph, d->graph->surface(), d->moons);
+    d->run = std::make_unique<PlotRun>(d->state, request, *d->sink, d->evaluator);
+    return true;
+}
+
+void PlotController::start(const PlotRequest& request) {
+    if (prepare(request)) {
+        d->timer.start();
+    }
+}
+
+void PlotController::runToEnd(const PlotRequest& request) {
+    if (!prepare(request)) {
+        return;
+    }
+    d->run->runToEnd();
+    d->sink->show();
+    emit progress(d->run->stepsDone(), d->run->totalSteps());
+    finish();
+}
+
+void PlotController::cancel() {
+    if (!d->run) {
+        return;
+    }
+    d->run->cancel();
+    d->sink->show();
+    finish();
+}
+
+void PlotController::finish() {
+    d->timer.stop();
+    // The run and its sink go before the signals, so that a handler may start
+    // the next drawing at once.
+    const std::unique_ptr<PlotRun> run = std::move(d->run);
+    const std::unique_ptr<ControllerSink> sink = std::move(d->sink);
+    if (run->fault()) {
+        emit failed(QStringLiteral("計算中に数値の異常が起きたため、描画を中止しました。"));
+        emit finished(false);
+        return;
+    }
+    emit finished(run->cancelled());
+}
+
+} // namespace veltaro::plot

@@ -2,6 +2,7 @@
 
 #include "calendar/observation.h"
 #include "plot/plotrequest.h"
+#include "plot/plotrun.h"
 
 #include <QObject>
 #include <QString>
@@ -36,18 +37,25 @@ public:
     void cancel();
     bool running() const;
 
+    /// Replaces the evaluation of a moment (astro::calc); for tests that need a
+    /// fault or known values.
+    void setEvaluator(Evaluator evaluator);
+
 signals:
-    void axisCaptions(const QStringList& captions); ///< the 13 captions of lblnum
-    void dayName(const QString& name);              ///< caption of daykannsi
+    void axisCaptions(const QStringList& captions);   ///< the 13 captions of lblnum
+    void dayName(const QString& name);                ///< caption of daykannsi
     void moonTooltip(int index, const QString& text); ///< picmoon(index) tooltip, "" clears
-    void moonAge(const QString& text);              ///< caption of lblmage
-    void dayChoiceHidden();                         ///< the annual run hides Frame2
-    void dateReached(int year, int month, int day); ///< continuous run: write the date boxes
-    void progress(int done, int total);             ///< steps evaluated and drawn so far
-    void finished(bool cancelled);                  ///< the run is over
-    void failed(const QString& message);            ///< an arithmetic fault ended the run
+    void moonAge(const QString& text);                ///< caption of lblmage
+    void dayChoiceHidden();                           ///< the annual run hides Frame2
+    void dateReached(int year, int month, int day);   ///< continuous run: write the date boxes
+    void progress(int done, int total);               ///< steps evaluated and drawn so far
+    void finished(bool cancelled);                    ///< the run is over
+    void failed(const QString& message);              ///< an arithmetic fault ended the run
 
 private:
+    bool prepare(const PlotRequest& request);
+    void finish();
+
     struct Impl;
     std::unique_ptr<Impl> d;
 };

@@ -15,9 +15,9 @@ enum class PlotMode {
 /// whatever happens to the boxes meanwhile.
 struct PlotRequest {
     PlotMode mode = PlotMode::Diurnal;
-    ObservationInput start{};  ///< validated date and point read from the boxes
-    bool continuous = false;   ///< diurnal only: draw `days` consecutive days
-    int days = 1;              ///< 1..32767, used when `continuous`
+    ObservationInput start{}; ///< validated date and point read from the boxes
+    bool continuous = false;  ///< diurnal only: draw `days` consecutive days
+    int days = 1;             ///< 1..32767, used when `continuous`
 };
 
 } // namespace veltaro::plot

@@ -1,0 +1,131 @@
+#pragma once
+
+// Drawing the graph (Picture1) and the Moon pictures (picmoon) into images.
+// Only QImage and QPainter: usable without widgets, in the tool and the benchmarks.
+
+#include "astro/tide.h"
+#include "plot/plotrequest.h"
+#include "plot/plotrun.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QSize>
+#include <array>
+#include <memory>
+
+namespace veltaro::plot {
+
+/// Sizes on the window, in device-independent pixels (15 twips to a pixel).
+namespace geometry {
+inline constexpr double kTwipsPerPixel = 15;
+/// Picture1: 8640 x 4500 twips outside, a flat one-pixel border.
+inline constexpr QSize kGraphOuter{576, 300};
+inline constexpr int kGraphBorder = 1;
+inline constexpr QSize kGraphInner{574, 298};
+/// The graph's user scale: x 0..8640 to the right, y 0..4500 downwards.
+inline constexpr double kScaleWidth = 8640;
+inline constexpr double kScaleHeight = 4500;
+inline constexpr double kZeroLine = 2250;
+/// picmoon: 650 x 650 twips outside with a sunken two-pixel border.
+inline constexpr QSize kMoonOuter{43, 43};
+inline constexpr int kMoonBorder = 2;
+inline constexpr QSize kMoonInner{39, 39};
+/// The Moon's disc inside a picmoon [twips from the inner top-left corner].
+inline constexpr double kDiscCentre = 293;
+inline constexpr double kDiscRadius = 290;
+} // namespace geometry
+
+/// Colours of the curves and of the Moon pictures.
+namespace colours {
+inline constexpr QRgb kSun = 0xffde3300;      // 222, 51, 0
+inline constexpr QRgb kMoon = 0xff574300;     // 87, 67, 0
+inline constexpr QRgb kCombined = 0xff1518ff; // 21, 24, 255
+inline constexpr QRgb kFrame = 0xff000000;    // colour value 0
+inline constexpr QRgb kNight = 0xff000080;    // 0, 0, 128
+inline constexpr QRgb kLit = 0xffedffb5;      // 237, 255, 181
+inline constexpr QRgb kLitEdge = 0xffffff00;  // 255, 255, 0
+inline constexpr QRgb kRim = 0xff808000;      // 128, 128, 0
+} // namespace colours
+
+/// A blank graph image of the inner area of Picture1 at `dpr` device pixels per
+/// pixel, filled with `background`.
+QImage makeGraphImage(double dpr, QColor background);
+/// A blank Moon picture (inner area) at `dpr`, night blue.
+QImage makeMoonImage(double dpr);
+
+/// Draws on a graph image in the user scale 8640 x 4500. The image's size in
+/// device pixels is the inner area; the scale is mapped onto all of it.
+class GraphPainter {
+public:
+    /// `dpr` is the image's device pixels per pixel (line widths are in pixels).
+    GraphPainter(QImage& image, double dpr);
+    ~GraphPainter();
+    GraphPainter(const GraphPainter&) = delete;
+    GraphPainter& operator=(const GraphPainter&) = delete;
+
+    /// Device x of the column that holds user x (pixel index, may be outside the image).
+    int column(float x) const;
+    /// Device y of the row that holds user y.
+    int row(float y) const;
+
+    /// Fills the whole graph with `background`.
+    void erase(QColor background);
+    /// The 11 dotted black column lines x = 720 .. 7920 and the dotted zero
+    /// line y = 2250, over whatever the graph holds.
+    void redrawline();
+    /// One dot `width` pixels wide at (x, y) of the user scale; a dot outside
+    /// the graph is not seen.
+    void dot(float x, float y, QRgb colour, int width);
+    /// The three points of one step: Sun, Moon, then both together, which is two
+    /// pixels wide in the diurnal mode.
+    void plotStep(PlotMode mode, int t, const astro::TideEvaluation& e);
+
+private:
+    QPainter& painter();
+
+    QImage& m_image;
+    double m_dpr;
+    double m_sx; // device pixels per user unit across
+    double m_sy; // and down
+    std::unique_ptr<QPainter> m_painter;
+};
+
+/// y of a Sun point (and of the combined curve) for the value v [km].
+inline double sunY(double v) {
+    return geometry::kZeroLine - (0.35 * v) * 1e7;
+}
+/// y of a Moon point: the product is formed the other way round.
+inline double moonY(double v) {
+    return geometry::kZeroLine - (v * 0.35) * 1e7;
+}
+
+/// The Moon's phase for the Sun-to-Moon angle `an` [radians] on a Moon picture
+/// image of `dpr` device pixels per pixel.
+void lunadraw(QImage& image, double dpr, double an);
+/// The same from the sine and cosine of the angle. A cosine of exactly zero
+/// (which no double angle produces, but a caller may) gives an exact half disc.
+void lunadraw(QImage& image, double dpr, double sinAn, double cosAn);
+
+/// A sink that draws a run into images: the curves into a graph image and the
+/// phases into 13 Moon picture images (any of which may be null).
+class PictureSink : public PlotSink {
+public:
+    PictureSink(QImage& graph, double graphDpr, std::array<QImage*, 13> moons, double moonDpr);
+
+    void step(PlotMode mode, const Moment& moment, const astro::TideEvaluation& e) override;
+    void moonPhase(int k, double msangle) override;
+
+    /// Ends the painting of the graph (done by the destructor too); needed
+    /// before the image is shown or copied.
+    void flush();
+
+private:
+    QImage& m_graphImage;
+    double m_graphDpr;
+    std::unique_ptr<GraphPainter> m_graph;
+    std::array<QImage*, 13> m_moons;
+    double m_moonDpr;
+};
+
+} // namespace veltaro::plot

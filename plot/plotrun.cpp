@@ -1,0 +1,274 @@
+// The plot driver: stepping the observation moment through one drawing.
+#include "plot/plotrun.h"
+
+#include "astro/fault.h"
+#include "astro/timeargs.h"
+#include "calendar/calendar.h"
+#include "calendar/kansi.h"
+
+#include <algorithm>
+#include <charconv>
+#include <utility>
+
+namespace veltaro::plot {
+
+namespace {
+
+// The value of pi the angle and age texts are scaled with.
+constexpr double kPi = 3.14159265358979;
+
+std::string fixed(double value, int decimals) {
+    char buffer[64];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (ec != std::errc()) {
+        return {};
+    }
+    return std::string(buffer, end);
+}
+
+} // namespace
+
+int tIncrement(PlotMode mode) {
+    return mode == PlotMode::Diurnal ? 30 : 1;
+}
+
+int stepsPerPass(PlotMode mode) {
+    return kLastT / tIncrement(mode) + 1;
+}
+
+std::array<std::string, 13> axisCaptionsFor(PlotMode mode) {
+    int per = 2;
+    const char* unit = "時";
+    if (mode == PlotMode::SixtyDay) {
+        per = 5;
+        unit = "日";
+    } else if (mode == PlotMode::Annual) {
+        per = 30;
+        unit = "日";
+    }
+    std::array<std::string, 13> captions;
+    for (int h = 0; h <= 12; ++h) {
+        captions[static_cast<std::size_t>(h)] = std::to_string(per * h) + unit;
+    }
+    return captions;
+}
+
+std::string moonAngleText(double msangle) {
+    return fixed(msangle / kPi * 180, 2);
+}
+
+std::string moonAgeText(double msgangle) {
+    return fixed(msgangle / 2 / kPi * 28, 1);
+}
+
+PlotRun::PlotRun(ObservationState& state, const PlotRequest& request, PlotSink& sink,
+                 Evaluator evaluator)
+    : m_state(state), m_request(request), m_sink(sink), m_evaluator(std::move(evaluator)) {
+    if (m_request.mode != PlotMode::Diurnal || !m_request.continuous) {
+        m_request.continuous = false;
+        m_request.days = 1;
+    }
+    // The day count is a 16-bit number: at most 32767 days in one drawing.
+    m_request.days = std::clamp(m_request.days, 1, 32767);
+    m_totalSteps = stepsPerPass(m_request.mode) * m_request.days;
+}
+
+void PlotRun::showDayName() {
+    m_sink.dayName(kansiOfDay(m_state.kansiname, m_state.jd));
+}
+
+void PlotRun::begin() {
+    // The inputs, as the boxes gave them.
+    const ObservationInput& in = m_request.start;
+    m_state.obsyear = in.year;
+    m_state.obsmonth = in.month;
+    m_state.obsday = in.day;
+    m_state.obslon = in.lon;
+    m_state.obslat = in.lat;
+    leapcheck(m_state.monthdays, m_state.obsyear);
+
+    auto atMidnight = [this] {
+        m_state.obsminute = 0;
+        m_state.obshour = 0;
+    };
+    auto dateJd = [this] {
+        m_state.jd = astro::julianday(m_state.obsyear, m_state.obsmonth, m_state.obsday, 0, 0);
+        showDayName();
+    };
+
+    switch (m_request.mode) {
+    case PlotMode::SixtyDay:
+        m_sink.axisCaptions(axisCaptionsFor(m_request.mode));
+        m_sink.tooltipsCleared();
+        atMidnight();
+        dateJd();
+        break;
+    case PlotMode::Annual:
+        m_sink.dayChoiceHidden();
+        atMidnight();
+        dateJd();
+        m_sink.axisCaptions(axisCaptionsFor(m_request.mode));
+        m_sink.tooltipsCleared();
+        break;
+    case PlotMode::Diurnal:
+        // The tooltips are not emptied: the day's steps rewrite every one.
+        m_sink.axisCaptions(axisCaptionsFor(m_request.mode));
+        dateJd();
+        break;
+    }
+    m_phase = Phase::Steps;
+    startDay();
+}
+
+void PlotRun::startDay() {
+    if (m_request.mode == PlotMode::Diurnal) {
+        m_state.obsminute = 0;
+        m_state.obshour = 0;
+    }
+    m_dayStart = Moment{
+        0, m_state.obsyear, m_state.obsmonth, m_state.obsday, m_state.obshour, m_state.obsminute};
+    m_t = 0;
+}
+
+int PlotRun::plan(int count) {
+    const int dt = tIncrement(m_request.mode);
+    const int left = (kLastT - m_t) / dt + 1;
+    count = std::min(count, left);
+    m_moments.resize(static_cast<std::size_t>(count));
+    for (Moment& m : m_moments) {
+        m = Moment{m_t,
+                   m_state.obsyear,
+                   m_state.obsmonth,
+                   m_state.obsday,
+                   m_state.obshour,
+                   m_state.obsminute};
+        switch (m_request.mode) {
+        case PlotMode::Diurnal:
+            m_state.obsminute += 5;
+            break;
+        case PlotMode::SixtyDay:
+            m_state.obsminute += 10;
+            break;
+        case PlotMode::Annual:
+            m_state.obshour += 1;
+            break;
+        }
+        datecheck(m_state);
+        m_t += dt;
+    }
+    return count;
+}
+
+std::size_t PlotRun::evaluate(int count) {
+    m_results.resize(static_cast<std::size_t>(count));
+    m_scratch.obslat = m_state.obslat;
+    m_scratch.obslon = m_state.obslon;
+    for (std::size_t i = 0; i < m_moments.size(); ++i) {
+        const Moment& m = m_moments[i];
+        m_scratch.obsyear = m.year;
+        m_scratch.obsmonth = m.month;
+        m_scratch.obsday = m.day;
+        m_scratch.obshour = m.hour;
+        m_scratch.obsminute = m.minute;
+        try {
+            m_results[i] = m_evaluator(m_scratch);
+        } catch (const ArithmeticFault& fault) {
+            m_fault = fault.what();
+            return i;
+        }
+    }
+    return m_moments.size();
+}
+
+void PlotRun::report(std::size_t count) {
+    const PlotMode mode = m_request.mode;
+    for (std::size_t i = 0; i < count; ++i) {
+        const Moment& m = m_moments[i];
+        const astro::TideEvaluation& e = m_results[i];
+        m_state.jd = e.jd; // the evaluation sets the date's Julian day
+        m_sink.step(mode, m, e);
+        if (m.t % kColumn == 0) {
+            m_sink.moonPhase(m.t / kColumn, e.MSangle);
+        }
+        if (mode == PlotMode::Diurnal && m.t == kLastT / 2) {
+            m_sink.moonAge(e.MSGangle);
+        }
+        ++m_stepsDone;
+    }
+}
+
+int PlotRun::advance(int maxSteps) {
+    if (m_phase == Phase::Done) {
+        return 0;
+    }
+    if (m_phase == Phase::NotStarted) {
+        begin();
+    }
+    const int planned = plan(std::max(maxSteps, 1));
+    const std::size_t good = evaluate(planned);
+    report(good);
+    if (m_fault) {
+        // The run stops at the moment that could not be evaluated.
+        const Moment& bad = m_moments[good];
+        m_state.obsyear = bad.year;
+        m_state.obsmonth = bad.month;
+        m_state.obsday = bad.day;
+        m_state.obshour = bad.hour;
+        m_state.obsminute = bad.minute;
+        m_phase = Phase::Done;
+        return static_cast<int>(good);
+    }
+    if (m_t > kLastT) {
+        endOfPass();
+    }
+    return planned;
+}
+
+void PlotRun::endOfPass() {
+    if (!m_request.continuous) {
+        m_phase = Phase::Done;
+        return;
+    }
+    datecheck(m_state);
+    ++m_dayCount;
+    if (m_dayCount != m_request.days) {
+        startDay();
+        return;
+    }
+    writeBackDate();
+    m_phase = Phase::Done;
+}
+
+void PlotRun::writeBackDate() {
+    m_sink.dateReached(static_cast<int>(m_state.obsyear), static_cast<int>(m_state.obsmonth),
+                       static_cast<int>(m_state.obsday));
+    m_state.jd = astro::julianday(m_state.obsyear, m_state.obsmonth, m_state.obsday, 0, 0);
+    showDayName();
+}
+
+void PlotRun::runToEnd() {
+    while (!done()) {
+        advance(4096);
+    }
+}
+
+void PlotRun::cancel() {
+    if (m_phase == Phase::Done) {
+        return;
+    }
+    m_cancelled = true;
+    if (m_phase == Phase::Steps && m_request.continuous && m_dayCount > 0) {
+        // As if the whole days drawn so far had been asked for: the moment
+        // stands at 00:05 of the day after the last of them.
+        m_state.obsyear = m_dayStart.year;
+        m_state.obsmonth = m_dayStart.month;
+        m_state.obsday = m_dayStart.day;
+        m_state.obshour = 0;
+        m_state.obsminute = 5;
+        writeBackDate();
+    }
+    m_phase = Phase::Done;
+}
+
+} // namespace veltaro::plot

@@ -1,0 +1,153 @@
+#pragma once
+
+// The plot driver: one drawing (a day, several days, 60 days or a year) as a
+// sequence of steps over the observation state. Plain C++: it knows nothing of
+// widgets or images and reports everything it produces to a PlotSink.
+
+#include "astro/tide.h"
+#include "calendar/observation.h"
+#include "plot/plotrequest.h"
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace veltaro::plot {
+
+/// Last value of the step t; t is also the x of the plotted points (0..8640).
+inline constexpr int kLastT = 8640;
+/// Steps between two Moon pictures (one column of the graph).
+inline constexpr int kColumn = 720;
+
+/// Increment of t from one step to the next: 30 in the diurnal mode, else 1.
+int tIncrement(PlotMode mode);
+/// Steps of one pass over the graph: 289 diurnal, 8641 otherwise.
+int stepsPerPass(PlotMode mode);
+
+/// The 13 axis captions of a mode (UTF-8): "0時".."24時", "0日".."60日", "0日".."360日".
+std::array<std::string, 13> axisCaptionsFor(PlotMode mode);
+
+/// Tooltip of a Moon picture: the Sun-to-Moon angle `msangle` [radians] in
+/// degrees with two decimals ("90.00"); always a '.' as decimal separator.
+std::string moonAngleText(double msangle);
+/// The Moon's age [days, 28 to a cycle] from the ecliptic Sun-to-Moon angle
+/// `msgangle` [radians], with one decimal ("14.0").
+std::string moonAgeText(double msgangle);
+
+/// One observation moment of a run, as the driver set it before evaluating.
+struct Moment {
+    int t = 0;         ///< step value, the x of the points
+    double year = 0;   ///< obsyear
+    double month = 0;  ///< obsmonth
+    double day = 0;    ///< obsday
+    double hour = 0;   ///< obshour
+    double minute = 0; ///< obsminute
+};
+
+/// Everything a run produces, in the order it produces it.
+class PlotSink {
+public:
+    virtual ~PlotSink() = default;
+
+    /// The 13 captions of the time axis for the run's mode.
+    virtual void axisCaptions(const std::array<std::string, 13>& captions) { (void)captions; }
+    /// The 60-day and annual modes empty every Moon picture's tooltip first.
+    virtual void tooltipsCleared() {}
+    /// The annual mode hides the one-day / continuous choice.
+    virtual void dayChoiceHidden() {}
+    /// The sexagenary name of the day whose 0 h Julian day the state holds.
+    virtual void dayName(const std::string& name) { (void)name; }
+    /// One step: the moment as it was evaluated and what the evaluation gave.
+    virtual void step(PlotMode mode, const Moment& moment, const astro::TideEvaluation& e) = 0;
+    /// At t = 720 k: the Moon's phase for picture k (0..12) and its tooltip.
+    virtual void moonPhase(int k, double msangle) {
+        (void)k;
+        (void)msangle;
+    }
+    /// Diurnal mode at t = 4320 (noon): the Moon's age.
+    virtual void moonAge(double msgangle) { (void)msgangle; }
+    /// A continuous drawing has written the date it reached back to the state:
+    /// the day after the last drawn day, for the date boxes.
+    virtual void dateReached(int year, int month, int day) {
+        (void)year;
+        (void)month;
+        (void)day;
+    }
+};
+
+/// Evaluates one moment; astro::calc in the program. May throw ArithmeticFault.
+using Evaluator = std::function<astro::TideEvaluation(const ObservationState&)>;
+
+/// One drawing in progress.
+///
+/// A run is advanced in slices: each slice first plans its moments (sets each
+/// moment in the state, then advances the clock by the mode's amount and
+/// normalises it with datecheck), then evaluates them all, then reports them to
+/// the sink in order. Between slices the observation state stands exactly where
+/// the step-by-step algorithm would leave it; a run may be cancelled there.
+class PlotRun {
+public:
+    /// `state` is the program's observation state, written by the run; `sink`
+    /// receives everything produced. Both must outlive the run. Nothing happens
+    /// until the first advance().
+    PlotRun(ObservationState& state, const PlotRequest& request, PlotSink& sink,
+            Evaluator evaluator);
+
+    /// Carries out up to `maxSteps` steps (at least one, unless the run is over);
+    /// returns the number carried out. A fault ends the run after the steps
+    /// before it have been reported.
+    int advance(int maxSteps);
+    /// Carries out everything that is left.
+    void runToEnd();
+    /// Ends the run between two steps. A continuous drawing with at least one
+    /// whole day drawn writes back the day after the last whole day, as if only
+    /// those days had been asked for; anything else leaves the date alone.
+    void cancel();
+
+    bool done() const { return m_phase == Phase::Done; }
+    bool cancelled() const { return m_cancelled; }
+    /// The message of the arithmetic fault that ended the run, if one did.
+    const std::optional<std::string>& fault() const { return m_fault; }
+    /// Steps carried out so far, and all the run will carry out.
+    int stepsDone() const { return m_stepsDone; }
+    int totalSteps() const { return m_totalSteps; }
+    /// Whole days drawn so far in a continuous drawing.
+    int daysDone() const { return m_dayCount; }
+
+private:
+    enum class Phase { NotStarted, Steps, Done };
+
+    void begin();
+    void startDay();
+    void endOfPass();
+    void writeBackDate();
+    int plan(int count);
+    std::size_t evaluate(int count);
+    void report(std::size_t count);
+    void showDayName();
+
+    ObservationState& m_state;
+    PlotRequest m_request;
+    PlotSink& m_sink;
+    Evaluator m_evaluator;
+
+    Phase m_phase = Phase::NotStarted;
+    bool m_cancelled = false;
+    std::optional<std::string> m_fault;
+    int m_t = 0;        // t of the next step in the pass
+    int m_dayCount = 0; // whole days drawn (continuous drawing)
+    int m_stepsDone = 0;
+    int m_totalSteps = 0;
+    Moment m_dayStart; // date of the day being drawn (diurnal)
+
+    // One slice: planned moments and their evaluations.
+    std::vector<Moment> m_moments;
+    std::vector<astro::TideEvaluation> m_results;
+    ObservationState m_scratch; // the moment handed to the evaluator
+};
+
+} // namespace veltaro::plot
