@@ -1,0 +1,640 @@
+#include "ui/frmushio.h"
+
+#include "astro/timeargs.h"
+#include "calendar/calendar.h"
+#include "calendar/daterange.h"
+#include "calendar/input.h"
+#include "calendar/kansi.h"
+#include "plot/graphwidget.h"
+#include "plot/plotcontroller.h"
+#include "plot/plotrequest.h"
+#include "ui/decorations.h"
+#include "ui/fonts.h"
+#include "ui/updown.h"
+
+#include <veltaro_version.h>
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+
+#include <string_view>
+
+using namespace Qt::StringLiterals;
+
+namespace veltaro::ui {
+
+namespace {
+
+// The layout is drawn in twips; the window maps 15 twips onto one
+// device-independent pixel (1440 twips an inch at 96 pixels an inch).
+constexpr double kTwipsPerPixel = 15.0;
+constexpr int px(int twips) {
+    return static_cast<int>(twips / kTwipsPerPixel + 0.5);
+}
+QRect twips(int left, int top, int width, int height) {
+    return {px(left), px(top), px(width), px(height)};
+}
+
+// The client area below the menu bar: 9945 x 7605 twips.
+constexpr QSize kClientSize{663, 507};
+
+// Point sizes of the captions.
+constexpr double kBoxPt = 11.25;    // date and point boxes, Moon's age, day name, hour labels
+constexpr double kCaptionPt = 12.0; // captions of the top rows, the graph's caption
+constexpr double kOptionPt = 9.75;  // option buttons, the Moon pictures' caption
+constexpr double kLegendPt = 8.25;  // legend captions
+constexpr double kDefaultPt = 9.0;  // command buttons, txtcont and the status line
+
+// The default observation point (the former Tokyo observatory, Azabu).
+constexpr std::array<const char*, 6> kTokyo{"139", "44", "41", "35", "39", "16"};
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <typename Widget> Widget* named(Widget* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+} // namespace
+
+frmushio::frmushio(ObservationState& state, Clock today, QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_today(std::move(today)),
+      m_sound(makeSystemNotifySound()) {
+    if (!m_today) {
+        m_today = [] { return QDate::currentDate(); };
+    }
+    setObjectName(u"frmushio"_s);
+    setWindowTitle(u"Veltaro"_s);
+    setFont(gothicFont(kDefaultPt));
+
+    buildControls();
+    buildMenus();
+    buildStatus();
+    connectPlot();
+
+    // Absolute layout: the window keeps the size its contents ask for.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    startup();
+}
+
+frmushio::~frmushio() {
+    // The controller draws into the pictures: it goes before they do.
+    if (m_plot->running()) {
+        m_plot->cancel();
+    }
+    delete m_plot;
+    m_plot = nullptr;
+}
+
+void frmushio::setNotifySound(std::unique_ptr<NotifySound> sound) {
+    m_sound = std::move(sound);
+}
+
+bool frmushio::drawing() const {
+    return m_plot != nullptr && m_plot->running();
+}
+
+// ---------------------------------------------------------------------------
+// Controls
+
+void frmushio::buildControls() {
+    auto* client = named(new QWidget(this), u"client"_s);
+    client->setFixedSize(kClientSize);
+    setCentralWidget(client);
+
+    auto label = [](QWidget* parent, const QString& name, const QString& text, QRect where,
+                    double pt) {
+        auto* l = named(new QLabel(text, parent), name);
+        l->setFont(gothicFont(pt));
+        l->setGeometry(where);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return l;
+    };
+    auto box = [](QWidget* parent, const QString& name, int maxLength, QRect where, double pt) {
+        auto* t = named(new QLineEdit(parent), name);
+        t->setFont(gothicFont(pt));
+        t->setMaxLength(maxLength);
+        t->setGeometry(where);
+        return t;
+    };
+    auto spin = [this](QWidget* parent, const QString& name, QLineEdit* buddy, int min, int max,
+                       QRect where) {
+        auto* s = named(new UpDown(buddy, min, max, parent), name);
+        s->setGeometry(where);
+        m_spins.push_back(s);
+        return s;
+    };
+    auto option = [](QWidget* parent, const QString& name, const QString& text, QRect where) {
+        auto* o = named(new QRadioButton(text, parent), name);
+        o->setFont(gothicFont(kOptionPt));
+        o->setGeometry(where);
+        return o;
+    };
+    auto button = [](QWidget* parent, const QString& name, const QString& text, QRect where) {
+        auto* b = named(new QPushButton(text, parent), name);
+        b->setGeometry(where);
+        b->setAutoDefault(false);
+        return b;
+    };
+
+    // Date row.
+    label(client, u"Label1"_s, tr("観測日（ＪＳＴ）"), twips(105, 240, 1455, 255), kCaptionPt);
+    m_txtnen = box(client, u"txtnen"_s, 6, twips(1590, 160, 855, 330), kBoxPt);
+    m_upd1 = spin(client, u"upd1"_s, m_txtnen, kFirstYear, kLastYear, twips(2430, 165, 240, 330));
+    label(client, u"Label6"_s, tr("年"), twips(2730, 240, 255, 255), kCaptionPt);
+    m_txtgetu = box(client, u"txtgetu"_s, 2, twips(3045, 160, 375, 330), kBoxPt);
+    m_upd2 = spin(client, u"upd2"_s, m_txtgetu, 1, 12, twips(3420, 165, 240, 330));
+    label(client, u"Label7"_s, tr("月"), twips(3780, 240, 255, 255), kCaptionPt);
+    m_txtniti = box(client, u"txtniti"_s, 2, twips(4125, 160, 375, 330), kBoxPt);
+    m_upd3 = spin(client, u"upd3"_s, m_txtniti, 1, 31, twips(4485, 165, 240, 330));
+    label(client, u"Label8"_s, tr("日"), twips(4830, 240, 255, 255), kCaptionPt);
+
+    // Longitude row.
+    label(client, u"Label2"_s, tr("観測地点"), twips(5355, 240, 1095, 255), kCaptionPt);
+    m_txtkei = box(client, u"txtkei"_s, 4, twips(6435, 160, 735, 330), kBoxPt);
+    spin(client, u"UpDown5"_s, m_txtkei, -179, 179, twips(7155, 165, 240, 330));
+    label(client, u"Label9"_s, tr("度"), twips(7455, 240, 255, 255), kCaptionPt);
+    m_txtkeim = box(client, u"txtkeim"_s, 2, twips(7770, 160, 465, 330), kBoxPt);
+    spin(client, u"UpDown6"_s, m_txtkeim, 0, 59, twips(8250, 165, 240, 330));
+    label(client, u"Label10"_s, tr("分"), twips(8520, 240, 255, 255), kCaptionPt);
+    m_txtkeis = box(client, u"txtkeis"_s, 2, twips(8805, 160, 465, 330), kBoxPt);
+    spin(client, u"UpDown7"_s, m_txtkeis, 0, 59, twips(9240, 165, 240, 330));
+    label(client, u"Label11"_s, tr("秒"), twips(9555, 240, 255, 255), kCaptionPt);
+
+    // Latitude row. Seconds of latitude spin 0..59 like every other seconds box.
+    m_txtido = box(client, u"txtido"_s, 3, twips(6435, 615, 735, 330), kBoxPt);
+    spin(client, u"UpDown8"_s, m_txtido, -89, 89, twips(7155, 615, 240, 330));
+    label(client, u"Label13"_s, tr("度"), twips(7455, 735, 255, 255), kCaptionPt);
+    m_txtidom = box(client, u"txtidom"_s, 2, twips(7770, 615, 495, 330), kBoxPt);
+    spin(client, u"UpDown9"_s, m_txtidom, 0, 59, twips(8250, 615, 240, 330));
+    label(client, u"Label14"_s, tr("分"), twips(8520, 735, 255, 255), kCaptionPt);
+    m_txtidos = box(client, u"txtidos"_s, 2, twips(8820, 630, 465, 330), kBoxPt);
+    spin(client, u"UpDown10"_s, m_txtidos, 0, 59, twips(9240, 630, 240, 330));
+    label(client, u"Label15"_s, tr("秒"), twips(9555, 735, 255, 255), kCaptionPt);
+
+    // Period of the graph.
+    auto* frame1 = named(new QFrame(client), u"Frame1"_s);
+    frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame1->setGeometry(twips(135, 630, 1395, 1050));
+    m_optday = option(frame1, u"optday"_s, tr("日周変化"), twips(105, 210, 1140, 255));
+    m_opt60 = option(frame1, u"opt60"_s, tr("60日変化"), twips(105, 480, 1155, 255));
+    m_optyear = option(frame1, u"optyear"_s, tr("年周変化"), twips(105, 735, 1155, 255));
+    m_optday->setChecked(true);
+
+    // One day or several days (diurnal graph only). The days box sits over the
+    // gap the ideographic spaces leave in the caption of optyes.
+    m_frame2 = named(new QFrame(client), u"Frame2"_s);
+    m_frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    m_frame2->setGeometry(twips(1575, 630, 1870, 1050));
+    m_option4 = option(m_frame2, u"Option4"_s, tr("一日描画"), twips(105, 300, 1125, 255));
+    m_optyes = option(m_frame2, u"optyes"_s, tr("連続　　　　　　日"), twips(105, 630, 1725, 255));
+    m_option4->setChecked(true);
+    m_txtcont = box(m_frame2, u"txtcont"_s, 3, twips(800, 630, 450, 270), kDefaultPt);
+    m_txtcont->setText(u"2"_s);
+    spin(m_frame2, u"UpDown1"_s, m_txtcont, 2, 60, twips(1240, 630, 240, 270));
+
+    // Moon's age and the day's name.
+    label(client, u"Label12"_s, tr("月相："), twips(3675, 735, 630, 255), kBoxPt);
+    m_lblmage = label(client, u"lblmage"_s, QString(), twips(4365, 735, 540, 225), kBoxPt);
+    label(client, u"Label5"_s, tr("日干支："), twips(4935, 735, 795, 255), kBoxPt);
+    m_daykannsi = label(client, u"daykannsi"_s, QString(), twips(5775, 735, 450, 270), kBoxPt);
+
+    // Legend: caption, then the swatch in the curve's colour.
+    label(client, u"Label16"_s, tr("太陽による起潮力……"), twips(3675, 1155, 1695, 195), kLegendPt);
+    label(client, u"Label17"_s, tr("月による起潮力………"), twips(3675, 1365, 1695, 195), kLegendPt);
+    label(client, u"Label18"_s, tr("太陽＋月による起潮力"), twips(3675, 1575, 1695, 195),
+          kLegendPt);
+    struct Swatch {
+        const char* name;
+        int y; // twips
+        QColor color;
+    };
+    const Swatch swatches[] = {{"Line1", 1215, QColor(255, 128, 0)},
+                               {"Line2", 1425, QColor(255, 255, 0)},
+                               {"Line3", 1635, QColor(0, 0, 255)}};
+    for (const Swatch& s : swatches) {
+        auto* line = named(new LegendLine(s.color, 2, client), QString::fromLatin1(s.name));
+        // A line from x = 5355 to 6090 twips, two pixels thick, centred on y.
+        line->setGeometry(px(5355), px(s.y) - 1, px(6090) - px(5355), 2);
+    }
+
+    // Commands.
+    m_btnhyouji = button(client, u"btnhyouji"_s, tr("描画開始"), twips(6465, 1155, 990, 495));
+    m_btnclear = button(client, u"btnclear"_s, tr("消去"), twips(7560, 1155, 990, 495));
+    m_btnend = button(client, u"btnend"_s, tr("終了"), twips(8715, 1155, 990, 495));
+
+    // Moon pictures, their caption, the graph and its caption.
+    auto* label3 = named(new VerticalLabel(tr("月　影"), client), u"Label3"_s);
+    label3->setFont(gothicFont(kOptionPt));
+    label3->setGeometry(twips(210, 1890, 255, 615));
+    for (int k = 0; k < 13; ++k) {
+        auto* moon = named(new plot::MoonWidget(client), u"picmoon%1"_s.arg(k));
+        moon->setGeometry(twips(495 + 720 * k, 1890, 650, 650));
+        m_picmoon[k] = moon;
+    }
+    auto* label4 = named(new VerticalLabel(tr("起潮力"), client), u"Label4"_s);
+    label4->setFont(gothicFont(kCaptionPt));
+    label4->setGeometry(twips(315, 4410, 375, 780));
+    m_picture1 = named(new plot::GraphWidget(client), u"Picture1"_s);
+    m_picture1->setGeometry(twips(810, 2625, 8640, 4500));
+
+    // Hour labels, one under every column boundary of the graph.
+    for (int h = 0; h < 13; ++h) {
+        auto* l = label(client, u"lblnum%1"_s.arg(h), tr("%1時").arg(2 * h),
+                        twips(630 + 720 * h, 7245, h <= 6 ? 540 : 645, 225), kBoxPt);
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        m_lblnum[h] = l;
+    }
+
+    // Handlers.
+    connect(m_upd1, &UpDown::steppedUp, this, &frmushio::yearStepped);
+    connect(m_upd1, &UpDown::steppedDown, this, &frmushio::yearStepped);
+    connect(m_upd2, &UpDown::steppedDown, this, &frmushio::monthSteppedDown);
+    connect(m_upd2, &UpDown::steppedUp, this, &frmushio::monthSteppedUp);
+    connect(m_upd3, &UpDown::steppedDown, this, &frmushio::daySteppedDown);
+    connect(m_upd3, &UpDown::steppedUp, this, &frmushio::daySteppedUp);
+    connect(m_optday, &QRadioButton::clicked, this, &frmushio::optdayClicked);
+    connect(m_opt60, &QRadioButton::clicked, this, &frmushio::otherPeriodClicked);
+    connect(m_optyear, &QRadioButton::clicked, this, &frmushio::otherPeriodClicked);
+    connect(m_btnhyouji, &QPushButton::clicked, this, &frmushio::startDrawing);
+    connect(m_btnclear, &QPushButton::clicked, this, &frmushio::btnclearClicked);
+    connect(m_btnend, &QPushButton::clicked, this, &frmushio::quit);
+}
+
+void frmushio::buildMenus() {
+    auto* bar = menuBar();
+    auto menu = [bar](const QString& name, const QString& title) {
+        auto* m = named(bar->addMenu(title), name);
+        m->menuAction()->setObjectName(name);
+        return m;
+    };
+    auto item = [this](QMenu* menu, const QString& name, const QString& text,
+                       void (frmushio::*handler)()) {
+        auto* a = named(menu->addAction(text), name);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+
+    auto* mnufile = menu(u"mnufile"_s, tr("ファイル(&F)"));
+    m_mnuini = item(mnufile, u"mnuini"_s, tr("初期設定に戻す(&I)"), &frmushio::mnuiniClicked);
+    m_mnuakasi =
+        item(mnufile, u"mnuakasi"_s, tr("日本中央標準時子午線に移動"), &frmushio::mnuakasiClicked);
+    m_mnured = item(mnufile, u"mnured"_s, tr("緯度０（赤道上）に移動"), &frmushio::mnuredClicked);
+    m_mnutokyo = item(mnufile, u"mnutokyo"_s, tr("旧東京天文台に移動（東京麻布）"),
+                      &frmushio::mnutokyoClicked);
+    named(mnufile->addSeparator(), u"mnuline1"_s);
+    m_mnuend = item(mnufile, u"mnuend"_s, tr("Veltaroを終了する(&E)"), &frmushio::quit);
+
+    auto* mnuvision = menu(u"mnuvision"_s, tr("表示(&V)"));
+    m_mnubyouga = item(mnuvision, u"mnubyouga"_s, tr("描画開始(&S)"), &frmushio::startDrawing);
+    m_mnuclear = item(mnuvision, u"mnuclear"_s, tr("グラフ消去(&C)"), &frmushio::mnuclearClicked);
+
+    auto* mnuhlp = menu(u"mnuhlp"_s, tr("ヘルプ(&H)"));
+    m_mnuabout = item(mnuhlp, u"mnuabout"_s, tr("バージョン情報(&V)"), &frmushio::about);
+}
+
+void frmushio::buildStatus() {
+    auto* status = statusBar();
+    status->setObjectName(u"statusbar"_s);
+    status->setSizeGripEnabled(false);
+    m_progress = named(new QProgressBar(status), u"progress"_s);
+    m_progress->setFixedWidth(200);
+    m_progress->setRange(0, 1);
+    m_progress->setValue(0);
+    m_btnstop = named(new QPushButton(tr("中止"), status), u"btnstop"_s);
+    m_btnstop->setAutoDefault(false);
+    m_btnstop->setToolTip(tr("描画を中止します (Esc)"));
+    status->addPermanentWidget(m_progress);
+    status->addPermanentWidget(m_btnstop);
+    m_progress->hide();
+    m_btnstop->hide();
+    connect(m_btnstop, &QPushButton::clicked, this, &frmushio::cancelDrawing);
+
+    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_escape->setEnabled(false);
+    connect(m_escape, &QShortcut::activated, this, &frmushio::cancelDrawing);
+}
+
+void frmushio::connectPlot() {
+    m_plot = new plot::PlotController(m_state, m_picture1, m_picmoon, this);
+    m_plot->setObjectName(u"plotcontroller"_s);
+
+    connect(m_plot, &plot::PlotController::axisCaptions, this, [this](const QStringList& texts) {
+        for (int h = 0; h < 13 && h < texts.size(); ++h) {
+            m_lblnum[h]->setText(texts[h]);
+        }
+    });
+    connect(m_plot, &plot::PlotController::dayName, m_daykannsi, &QLabel::setText);
+    connect(m_plot, &plot::PlotController::moonTooltip, this, [this](int k, const QString& text) {
+        if (k >= 0 && k < 13) {
+            m_picmoon[k]->setToolTip(text);
+        }
+    });
+    connect(m_plot, &plot::PlotController::moonAge, m_lblmage, &QLabel::setText);
+    connect(m_plot, &plot::PlotController::dayChoiceHidden, m_frame2, &QWidget::hide);
+    connect(m_plot, &plot::PlotController::dateReached, this, [this](int y, int m, int d) {
+        m_txtnen->setText(QString::number(y));
+        m_txtgetu->setText(QString::number(m));
+        m_txtniti->setText(QString::number(d));
+    });
+    connect(m_plot, &plot::PlotController::progress, this, [this](int done, int total) {
+        m_progress->setRange(0, std::max(total, 1));
+        m_progress->setValue(std::clamp(done, 0, std::max(total, 1)));
+    });
+    connect(m_plot, &plot::PlotController::finished, this, &frmushio::drawingFinished);
+    // The box waits until the controller has finished reporting the fault.
+    connect(
+        m_plot, &plot::PlotController::failed, this,
+        [this](const QString& message) { m_messages.inform(this, tr("エラー"), message); },
+        Qt::QueuedConnection);
+}
+
+// ---------------------------------------------------------------------------
+// Start-up and presets
+
+void frmushio::centreOnScreen() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    // A window larger than the screen gets a negative position and keeps it.
+    const QRect area = screen->geometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}
+
+void frmushio::writeToday() {
+    const QDate today = m_today();
+    m_txtnen->setText(QString::number(today.year()));
+    m_txtgetu->setText(QString::number(today.month()));
+    m_txtniti->setText(QString::number(today.day()));
+}
+
+void frmushio::writeDefaultPoint() {
+    QLineEdit* const boxes[] = {m_txtkei, m_txtkeim, m_txtkeis, m_txtido, m_txtidom, m_txtidos};
+    for (std::size_t i = 0; i < kTokyo.size(); ++i) {
+        boxes[i]->setText(QString::fromLatin1(kTokyo[i]));
+    }
+}
+
+void frmushio::takeTodayIntoState() {
+    const QDate today = m_today();
+    m_state.obsyear = today.year();
+    m_state.obsmonth = today.month();
+    m_state.obsday = today.day();
+    m_state.jd = astro::julianday(m_state.obsyear, m_state.obsmonth, m_state.obsday, 0, 0);
+}
+
+void frmushio::startup() {
+    centreOnScreen();
+    writeToday();
+    writeDefaultPoint();
+    m_lblmage->clear();
+    takeTodayIntoState();
+    kansiinit(m_state.kansiname);
+    redrawline();
+    m_daykannsi->setText(fromUtf8(kansiOfDay(m_state.kansiname, m_state.jd)));
+    m_frame2->setEnabled(true);
+}
+
+void frmushio::mnuiniClicked() {
+    writeToday();
+    writeDefaultPoint();
+    m_txtcont->setText(u"2"_s);
+    m_option4->setChecked(true);
+    takeTodayIntoState();
+    m_daykannsi->setText(fromUtf8(kansiOfDay(m_state.kansiname, m_state.jd)));
+}
+
+void frmushio::mnutokyoClicked() {
+    writeDefaultPoint();
+}
+
+void frmushio::mnuakasiClicked() {
+    m_txtkei->setText(u"135"_s);
+    m_txtkeim->setText(u"0"_s);
+    m_txtkeis->setText(u"0"_s);
+}
+
+void frmushio::mnuredClicked() {
+    m_txtido->setText(u"0"_s);
+    m_txtidom->setText(u"0"_s);
+    m_txtidos->setText(u"0"_s);
+}
+
+// ---------------------------------------------------------------------------
+// Date spin buttons: the calendar keeps the three boxes a valid date.
+
+namespace {
+
+DateTexts readDateBoxes(const QLineEdit* year, const QLineEdit* month, const QLineEdit* day) {
+    return {year->text().toStdString(), month->text().toStdString(), day->text().toStdString()};
+}
+
+void writeDateBoxes(const DateTexts& texts, QLineEdit* year, QLineEdit* month, QLineEdit* day) {
+    // Only boxes whose text changes are written, so a box being edited keeps its cursor.
+    const std::pair<QLineEdit*, const std::string*> boxes[] = {
+        {year, &texts.year}, {month, &texts.month}, {day, &texts.day}};
+    for (const auto& [box, text] : boxes) {
+        const QString value = QString::fromStdString(*text);
+        if (box->text() != value) {
+            box->setText(value);
+        }
+    }
+}
+
+} // namespace
+
+void frmushio::yearStepped() {
+    writeDateBoxes(yearstep(readDateBoxes(m_txtnen, m_txtgetu, m_txtniti)), m_txtnen, m_txtgetu,
+                   m_txtniti);
+}
+
+void frmushio::monthSteppedDown() {
+    writeDateBoxes(monthstepdown(readDateBoxes(m_txtnen, m_txtgetu, m_txtniti)), m_txtnen,
+                   m_txtgetu, m_txtniti);
+}
+
+void frmushio::monthSteppedUp() {
+    writeDateBoxes(monthstepup(readDateBoxes(m_txtnen, m_txtgetu, m_txtniti)), m_txtnen, m_txtgetu,
+                   m_txtniti);
+}
+
+void frmushio::daySteppedDown() {
+    writeDateBoxes(daystepdown(readDateBoxes(m_txtnen, m_txtgetu, m_txtniti)), m_txtnen, m_txtgetu,
+                   m_txtniti);
+}
+
+void frmushio::daySteppedUp() {
+    writeDateBoxes(daystepup(readDateBoxes(m_txtnen, m_txtgetu, m_txtniti)), m_txtnen, m_txtgetu,
+                   m_txtniti);
+}
+
+// ---------------------------------------------------------------------------
+// Options, quitting, the version box
+
+void frmushio::optdayClicked() {
+    m_frame2->setVisible(true);
+}
+
+void frmushio::otherPeriodClicked() {
+    m_lblmage->clear();
+    m_daykannsi->clear();
+    m_frame2->setVisible(false);
+}
+
+void frmushio::quit() {
+    close();
+}
+
+void frmushio::closeEvent(QCloseEvent* event) {
+    if (m_plot->running()) {
+        m_plot->cancel();
+    }
+    event->accept();
+    emit quitting();
+}
+
+void frmushio::about() {
+    const QString text = u"        Veltaro   Ver.  "_s + QString::number(version::major) + u'.' +
+                         QString::number(version::minor) + u'.' +
+                         QString::number(version::revision) + u"\r\r\n"_s +
+                         tr("太陽と月の起潮力を描くプログラム\r\n"
+                            "作者：Veltaro 開発チーム\r\n"
+                            "ご意見・不具合のご連絡は、プロジェクトの課題管理ページへ");
+    m_messages.inform(this, tr("バージョン情報"), text);
+
+    // The classic system notification; where no such file exists the player
+    // sounds the program's own chime instead.
+    m_state.soundfile = std::string("c:\\windows\\media\\") + "notify.wav";
+    if (!m_state.soundfile.empty() && m_sound) {
+        m_sound->play(m_state.soundfile);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Drawing and clearing
+
+void frmushio::startDrawing() {
+    if (m_plot->running()) {
+        return;
+    }
+    InputTexts texts;
+    texts.year = m_txtnen->text().toStdString();
+    texts.month = m_txtgetu->text().toStdString();
+    texts.day = m_txtniti->text().toStdString();
+    texts.lonDeg = m_txtkei->text().toStdString();
+    texts.lonMin = m_txtkeim->text().toStdString();
+    texts.lonSec = m_txtkeis->text().toStdString();
+    texts.latDeg = m_txtido->text().toStdString();
+    texts.latMin = m_txtidom->text().toStdString();
+    texts.latSec = m_txtidos->text().toStdString();
+
+    auto refuse = [this](InputProblem problem) {
+        m_messages.inform(this, fromUtf8(inputErrorTitle()), fromUtf8(inputMessage(problem)));
+    };
+    const auto observation = readObservation(texts);
+    if (!observation.ok()) {
+        refuse(observation.problem);
+        return;
+    }
+
+    plot::PlotRequest request;
+    request.start = *observation.value;
+    if (m_optday->isChecked()) {
+        request.mode = plot::PlotMode::Diurnal;
+    } else if (m_opt60->isChecked()) {
+        request.mode = plot::PlotMode::SixtyDay;
+    } else if (m_optyear->isChecked()) {
+        request.mode = plot::PlotMode::Annual;
+    } else {
+        request.mode = plot::PlotMode::Diurnal;
+    }
+    if (request.mode == plot::PlotMode::Diurnal && m_optyes->isChecked()) {
+        const auto days = readContinuousDays(m_txtcont->text().toStdString());
+        if (!days.ok()) {
+            refuse(days.problem);
+            return;
+        }
+        request.continuous = true;
+        request.days = *days.value;
+    }
+
+    setInputsLocked(true);
+    m_progress->setRange(0, 1);
+    m_progress->setValue(0);
+    m_progress->show();
+    m_btnstop->show();
+    statusBar()->clearMessage();
+    m_plot->start(request);
+}
+
+void frmushio::cancelDrawing() {
+    if (m_plot->running()) {
+        m_plot->cancel();
+    }
+}
+
+void frmushio::drawingFinished(bool cancelled) {
+    m_progress->hide();
+    m_btnstop->hide();
+    setInputsLocked(false);
+    if (cancelled) {
+        statusBar()->showMessage(tr("描画を中止しました。"), 5000);
+    }
+}
+
+void frmushio::setInputsLocked(bool locked) {
+    QWidget* const widgets[] = {m_txtnen,  m_txtgetu, m_txtniti, m_txtkei,    m_txtkeim, m_txtkeis,
+                                m_txtido,  m_txtidom, m_txtidos, m_txtcont,   m_optday,  m_opt60,
+                                m_optyear, m_option4, m_optyes,  m_btnhyouji, m_btnclear};
+    for (QWidget* w : widgets) {
+        w->setEnabled(!locked);
+    }
+    for (UpDown* s : m_spins) {
+        s->setEnabled(!locked);
+    }
+    for (QAction* a : {m_mnuini, m_mnuakasi, m_mnured, m_mnutokyo, m_mnubyouga, m_mnuclear}) {
+        a->setEnabled(!locked);
+    }
+    m_escape->setEnabled(locked);
+}
+
+void frmushio::redrawline() {
+    m_picture1->redrawline();
+    for (plot::MoonWidget* moon : m_picmoon) {
+        moon->erase();
+        moon->setToolTip(QString());
+    }
+    m_daykannsi->clear();
+    m_lblmage->clear();
+}
+
+void frmushio::btnclearClicked() {
+    m_picture1->erase();
+    redrawline();
+    for (plot::MoonWidget* moon : m_picmoon) {
+        moon->setToolTip(QString());
+    }
+}
+
+void frmushio::mnuclearClicked() {
+    m_picture1->erase();
+    redrawline();
+}
+
+} // namespace veltaro::ui

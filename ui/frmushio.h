@@ -1,0 +1,165 @@
+#pragma once
+
+#include "calendar/observation.h"
+#include "ui/messageboxes.h"
+#include "ui/notifysound.h"
+
+#include <QDate>
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QShortcut;
+
+namespace veltaro::plot {
+class GraphWidget;
+class MoonWidget;
+class PlotController;
+} // namespace veltaro::plot
+
+namespace veltaro::ui {
+
+class UpDown;
+
+/// The main window: date and point boxes with their spin buttons, the choice of
+/// period and of one or several days, the legend, the 13 Moon pictures, the graph
+/// and its hour labels, and the menus.
+///
+/// Every control carries its program name as objectName ("txtnen", "upd1",
+/// "Picture1", ...). The two control rows keep their index in the name:
+/// picmoon(k) is "picmoon0" .. "picmoon12" and lblnum(h) is "lblnum0" ..
+/// "lblnum12".
+///
+/// The window does no arithmetic of its own: the calendar module reads and
+/// checks what was typed and keeps the date boxes a valid date when they are
+/// spun, the plot controller draws.
+class frmushio : public QMainWindow {
+    Q_OBJECT
+public:
+    /// The local calendar date; tests put a fixed day here.
+    using Clock = std::function<QDate()>;
+
+    /// Builds the window and runs the start-up (today's date from `today`, the
+    /// default point, the empty graph frame, the day's sexagenary name).
+    /// `state` is the program's one observation state and must outlive the window.
+    explicit frmushio(ObservationState& state, Clock today = {}, QWidget* parent = nullptr);
+    ~frmushio() override;
+
+    /// The message boxes of this window (a test answers them here).
+    MessageBoxes& messageBoxes() { return m_messages; }
+    /// Replaces the notification sound of the version box.
+    void setNotifySound(std::unique_ptr<NotifySound> sound);
+
+    /// Redraws the frame over the graph and resets the Moon pictures, their
+    /// tooltips, the day name and the Moon's age.
+    void redrawline();
+
+    /// True while a drawing runs.
+    bool drawing() const;
+
+signals:
+    /// The user asked to quit (button, menu or close box); the window is closed.
+    void quitting();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void buildStatus();
+    void connectPlot();
+    void startup();
+    void centreOnScreen();
+
+    void writeToday();
+    void writeDefaultPoint();
+    void takeTodayIntoState();
+
+    // Handlers.
+    void yearStepped();
+    void monthSteppedDown();
+    void monthSteppedUp();
+    void daySteppedDown();
+    void daySteppedUp();
+    void optdayClicked();
+    void otherPeriodClicked();
+    void quit();
+    void about();
+    void mnuiniClicked();
+    void mnutokyoClicked();
+    void mnuakasiClicked();
+    void mnuredClicked();
+    void startDrawing();
+    void cancelDrawing();
+    void drawingFinished(bool cancelled);
+    void btnclearClicked();
+    void mnuclearClicked();
+    void setInputsLocked(bool locked);
+
+    ObservationState& m_state;
+    Clock m_today;
+    MessageBoxes m_messages;
+    std::unique_ptr<NotifySound> m_sound;
+
+    // Date and point boxes with their spin buttons.
+    QLineEdit* m_txtnen = nullptr;
+    QLineEdit* m_txtgetu = nullptr;
+    QLineEdit* m_txtniti = nullptr;
+    QLineEdit* m_txtkei = nullptr;
+    QLineEdit* m_txtkeim = nullptr;
+    QLineEdit* m_txtkeis = nullptr;
+    QLineEdit* m_txtido = nullptr;
+    QLineEdit* m_txtidom = nullptr;
+    QLineEdit* m_txtidos = nullptr;
+    QLineEdit* m_txtcont = nullptr;
+    UpDown* m_upd1 = nullptr;
+    UpDown* m_upd2 = nullptr;
+    UpDown* m_upd3 = nullptr;
+    std::vector<UpDown*> m_spins;
+
+    QFrame* m_frame2 = nullptr;
+    QRadioButton* m_optday = nullptr;
+    QRadioButton* m_opt60 = nullptr;
+    QRadioButton* m_optyear = nullptr;
+    QRadioButton* m_option4 = nullptr;
+    QRadioButton* m_optyes = nullptr;
+
+    QLabel* m_lblmage = nullptr;
+    QLabel* m_daykannsi = nullptr;
+    std::array<QLabel*, 13> m_lblnum{};
+
+    QPushButton* m_btnhyouji = nullptr;
+    QPushButton* m_btnclear = nullptr;
+    QPushButton* m_btnend = nullptr;
+
+    plot::GraphWidget* m_picture1 = nullptr;
+    std::array<plot::MoonWidget*, 13> m_picmoon{};
+    plot::PlotController* m_plot = nullptr;
+
+    QAction* m_mnuini = nullptr;
+    QAction* m_mnuakasi = nullptr;
+    QAction* m_mnured = nullptr;
+    QAction* m_mnutokyo = nullptr;
+    QAction* m_mnuend = nullptr;
+    QAction* m_mnubyouga = nullptr;
+    QAction* m_mnuclear = nullptr;
+    QAction* m_mnuabout = nullptr;
+
+    // Shown while a drawing runs.
+    QProgressBar* m_progress = nullptr;
+    QPushButton* m_btnstop = nullptr;
+    QShortcut* m_escape = nullptr;
+};
+
+} // namespace veltaro::ui

@@ -1,0 +1,20 @@
+// Veltaro: the tide-generating force of the Sun and the Moon, plotted for a place
+// and a date.
+#include "calendar/observation.h"
+#include "ui/fonts.h"
+#include "ui/frmushio.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    veltaro::ui::installGothicSubstitutes();
+
+    // The program's one observation state, alive for the whole run.
+    veltaro::ObservationState state;
+    veltaro::ui::frmushio window(state);
+    QObject::connect(&window, &veltaro::ui::frmushio::quitting, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,43 @@
+#include "ui/decorations.h"
+
+#include <QPainter>
+
+namespace veltaro::ui {
+
+VerticalLabel::VerticalLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+QSize VerticalLabel::sizeHint() const {
+    const QFontMetrics metrics(font());
+    int width = 0;
+    for (const QChar ch : text()) {
+        width = std::max(width, metrics.horizontalAdvance(ch));
+    }
+    return {width, metrics.height() * static_cast<int>(text().size())};
+}
+
+void VerticalLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    const int line = QFontMetrics(font()).height();
+    int top = 0;
+    // Surrogate pairs are not split: every caption here is BMP kanji and blanks.
+    for (const QChar ch : text()) {
+        painter.drawText(QRect(0, top, width(), line), Qt::AlignHCenter | Qt::AlignTop, ch);
+        top += line;
+    }
+}
+
+LegendLine::LegendLine(const QColor& color, int thickness, QWidget* parent)
+    : QWidget(parent), m_color(color), m_thickness(thickness) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LegendLine::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int top = (height() - m_thickness) / 2;
+    painter.fillRect(QRect(0, top, width(), m_thickness), m_color);
+}
+
+} // namespace veltaro::ui
