@@ -1,0 +1,136 @@
+// veltaro-tide day: the Julian day and sexagenary name of a date, run as the
+// real tool.
+#include "toolrun.h"
+
+#include "calendar/input.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono;
+
+const char* const kStems[10] = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+const char* const kBranches[12] = {"子", "丑", "寅", "卯", "辰", "巳",
+                                   "午", "未", "申", "酉", "戌", "亥"};
+
+std::vector<std::string> split(const std::string& text, char by) {
+    std::vector<std::string> parts;
+    std::stringstream stream(text);
+    std::string part;
+    while (std::getline(stream, part, by)) {
+        parts.push_back(part);
+    }
+    return parts;
+}
+
+std::string errorText(veltaro::InputProblem problem) {
+    return std::string(veltaro::inputMessage(problem));
+}
+
+TEST(DayCommand, KnownDays) {
+    // Exact lines for the two days whose names are known from the almanac.
+    const struct {
+        const char* args;
+        const char* line;
+    } rows[] = {
+        {"day --date 2000-01-01", "2000-01-01,2451544.5,55,戊午"},
+        {"day --date 2002-08-16", "2002-08-16,2452502.5,53,丙辰"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args);
+        const ToolRun run = runTool(row.args);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.out, std::string("date,jd,kansi_index,kansi\n") + row.line + "\n");
+    }
+}
+
+TEST(DayCommand, DaysCountedFromTheFirstOf2000) {
+    // Julian day and cycle position follow from the number of days since
+    // 2000-01-01 (JD 2451544.5, index 55), counted with the standard library's
+    // calendar; the name is the stem and branch of the position.
+    const sys_days anchor = year{2000} / January / 1;
+    const struct {
+        const char* name;
+        const char* quoted; // as given on the command line
+        const char* column; // the date column printed
+        year_month_day date;
+    } rows[] = {
+        {"first accepted day", "1600-01-01", "1600-01-01", year{1600} / 1 / 1},
+        {"last accepted day", "2400-12-31", "2400-12-31", year{2400} / 12 / 31},
+        {"after the leap day of 1600", "1600-03-01", "1600-03-01", year{1600} / 3 / 1},
+        {"before 1900, not a leap year", "1900-03-01", "1900-03-01", year{1900} / 3 / 1},
+        {"leap day 2004", "2004-02-29", "2004-02-29", year{2004} / 2 / 29},
+        {"year end", "2002-12-31", "2002-12-31", year{2002} / 12 / 31},
+        {"no leading zeros", "2002-8-16", "2002-8-16", year{2002} / 8 / 16},
+        {"blanks trimmed", "' 2002-08-17 '", "2002-08-17", year{2002} / 8 / 17},
+        {"full-width digits", "２００２-０８-１８", "２００２-０８-１８", year{2002} / 8 / 18},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const ToolRun run = runTool(std::string("day --date ") + row.quoted);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+        const auto lines = split(run.out, '\n');
+        ASSERT_EQ(lines.size(), 2u) << run.out;
+        EXPECT_EQ(lines[0], "date,jd,kansi_index,kansi");
+        const auto fields = split(lines[1], ',');
+        ASSERT_EQ(fields.size(), 4u) << lines[1];
+
+        const long days = (sys_days{row.date} - anchor).count();
+        const int index = static_cast<int>(((54 + days) % 60 + 60) % 60) + 1;
+        EXPECT_EQ(fields[0], row.column);
+        EXPECT_EQ(std::strtod(fields[1].c_str(), nullptr), 2451544.5 + static_cast<double>(days));
+        EXPECT_EQ(fields[2], std::to_string(index));
+        EXPECT_EQ(fields[3], std::string(kStems[(index - 1) % 10]) + kBranches[(index - 1) % 12]);
+    }
+}
+
+TEST(DayCommand, RefusedInput) {
+    using veltaro::InputProblem;
+    const struct {
+        const char* name;
+        const char* args;
+        std::string reason; // part of the one line on standard error
+    } rows[] = {
+        {"no 29 February in 2001", "day --date 2001-02-29", errorText(InputProblem::Date)},
+        {"no 31 April", "day --date 2002-04-31", errorText(InputProblem::Date)},
+        {"month 13", "day --date 2002-13-01", errorText(InputProblem::Date)},
+        {"day 0", "day --date 2002-08-00", errorText(InputProblem::Date)},
+        {"letters in the day", "day --date 2002-08-1x", errorText(InputProblem::Date)},
+        {"day before the range", "day --date 1599-12-31", errorText(InputProblem::DateRange)},
+        {"day after the range", "day --date 2401-01-01", errorText(InputProblem::DateRange)},
+        {"negative year", "day --date -0500-03-01", errorText(InputProblem::DateRange)},
+        {"not YYYY-MM-DD", "day --date 20020816", "YYYY-MM-DD"},
+        {"empty date", "day --date ''", "YYYY-MM-DD"},
+        {"no date", "day", "--date"},
+        {"unknown option", "day --date 2002-08-16 --frobnicate", "frobnicate"},
+        {"stray argument", "day --date 2002-08-16 extra", "extra"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const ToolRun run = runTool(row.args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        ASSERT_FALSE(run.err.empty());
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "not one line: " << run.err;
+        EXPECT_EQ(run.err.rfind("veltaro-tide: ", 0), 0u) << run.err;
+        EXPECT_NE(run.err.find(row.reason), std::string::npos) << run.err;
+    }
+}
+
+TEST(DayCommand, Help) {
+    const ToolRun run = runTool("day --help");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("--date"), std::string::npos) << run.out;
+    EXPECT_EQ(run.err, "");
+}
+
+} // namespace
