@@ -28,6 +28,8 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <string_view>
 
@@ -67,6 +69,33 @@ QString fromUtf8(std::string_view text) {
 template <typename Widget> Widget* named(Widget* widget, const QString& name) {
     widget->setObjectName(name);
     return widget;
+}
+
+/// The caption of optyes leaves a gap of ideographic spaces for the days box and
+/// its spin button. The Gothic faces on Linux draw that space a full em wide, so
+/// the closing "日" would slide under the box; the spaces are narrowed (word
+/// spacing) until it stands just right of `gapEnd` (x in the parent's pixels).
+void fitGapAround(QRadioButton* option, int gapEnd) {
+    const QString caption = option->text();
+    const qsizetype last = caption.size() - 1;
+    const auto spaces = static_cast<int>(caption.count(QChar(0x3000)));
+    if (spaces == 0 || last <= 0) {
+        return;
+    }
+    QStyleOptionButton style;
+    style.initFrom(option);
+    const int textStart =
+        option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &style, option) +
+        option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &style, option);
+    const QFontMetricsF metrics(option->font());
+    const double wanted = gapEnd + 3 - option->x() - textStart; // where the last character starts
+    const double now = metrics.horizontalAdvance(caption.left(last));
+    if (now <= wanted) {
+        return;
+    }
+    QFont font = option->font();
+    font.setWordSpacing(-(now - wanted) / spaces);
+    option->setFont(font);
 }
 
 } // namespace
@@ -206,7 +235,8 @@ void frmushio::buildControls() {
     m_option4->setChecked(true);
     m_txtcont = box(m_frame2, u"txtcont"_s, 3, twips(800, 630, 450, 270), kDefaultPt);
     m_txtcont->setText(u"2"_s);
-    spin(m_frame2, u"UpDown1"_s, m_txtcont, 2, 60, twips(1240, 630, 240, 270));
+    auto* updown1 = spin(m_frame2, u"UpDown1"_s, m_txtcont, 2, 60, twips(1240, 630, 240, 270));
+    fitGapAround(m_optyes, updown1->geometry().right());
 
     // Moon's age and the day's name.
     label(client, u"Label12"_s, tr("月相："), twips(3675, 735, 630, 255), kBoxPt);

@@ -1,0 +1,684 @@
+// The main window's handlers driven through its real controls: start-up on a
+// fixed day, the presets, the date spin buttons with their calendar carries, the
+// option buttons, the version box and its sound, quitting, refused input and a
+// drawing.
+#include "calendar/observation.h"
+#include "ui/fonts.h"
+#include "ui/frmushio.h"
+#include "ui/updown.h"
+
+#include <veltaro_version.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using veltaro::ui::frmushio;
+using veltaro::ui::MessageBoxes;
+using veltaro::ui::UpDown;
+
+namespace {
+
+const QDate kDay(2002, 8, 16);
+const QStringList kTokyo{u"139"_s, u"44"_s, u"41"_s, u"35"_s, u"39"_s, u"16"_s};
+const QStringList kPointBoxes{u"txtkei"_s, u"txtkeim"_s, u"txtkeis"_s,
+                              u"txtido"_s, u"txtidom"_s, u"txtidos"_s};
+const QStringList kAllBoxes{u"txtnen"_s,  u"txtgetu"_s, u"txtniti"_s, u"txtkei"_s,  u"txtkeim"_s,
+                            u"txtkeis"_s, u"txtido"_s,  u"txtidom"_s, u"txtidos"_s, u"txtcont"_s};
+const QStringList kAllSpins{u"upd1"_s,    u"upd2"_s,    u"upd3"_s,    u"UpDown5"_s,  u"UpDown6"_s,
+                            u"UpDown7"_s, u"UpDown8"_s, u"UpDown9"_s, u"UpDown10"_s, u"UpDown1"_s};
+
+/// Records what would have been played, and how many boxes had been shown then.
+class FakeSound : public veltaro::ui::NotifySound {
+public:
+    explicit FakeSound(const int* boxesShown) : m_boxesShown(boxesShown) {}
+    void play(const std::string& soundfile) override {
+        played.push_back(soundfile);
+        boxesShownWhenPlayed.push_back(*m_boxesShown);
+    }
+    std::vector<std::string> played;
+    std::vector<int> boxesShownWhenPlayed;
+
+private:
+    const int* m_boxesShown;
+};
+
+} // namespace
+
+class TestFrmushio : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startupOnAFixedDay();
+    void startupCentresTheWindow();
+    void presets_data();
+    void presets();
+    void presetsLeaveTheStateAlone();
+    void mnuiniRestoresOnlyWhatItShould();
+    void dateSpinButtons_data();
+    void dateSpinButtons();
+    void dateSpinOnFullWidthYear();
+    void otherSpinButtons_data();
+    void otherSpinButtons();
+    void typingIntoLatitudeSecondsIsKept();
+    void periodOptionsShowAndHideTheDayChoice();
+    void dayChoiceOptionsChangeNothingElse();
+    void versionBoxThenSound();
+    void quitting_data();
+    void quitting();
+    void refusedInput_data();
+    void refusedInput();
+    void badTextsInEveryBoxDoNotCrash();
+    void drawingChangesTheGraph();
+    void continuousDrawingWritesTheDateBack();
+    void drawingLocksTheInputsAndCanBeCancelled();
+    void clearingAfterADrawing_data();
+    void clearingAfterADrawing();
+
+private:
+    QLineEdit* box(const QString& name) const {
+        auto* b = m_window->findChild<QLineEdit*>(name);
+        Q_ASSERT(b);
+        return b;
+    }
+    QLabel* label(const QString& name) const {
+        auto* l = m_window->findChild<QLabel*>(name);
+        Q_ASSERT(l);
+        return l;
+    }
+    QAbstractButton* button(const QString& name) const {
+        auto* b = m_window->findChild<QAbstractButton*>(name);
+        Q_ASSERT(b);
+        return b;
+    }
+    UpDown* spin(const QString& name) const {
+        auto* s = m_window->findChild<UpDown*>(name);
+        Q_ASSERT(s);
+        return s;
+    }
+    QAction* action(const QString& name) const {
+        auto* a = m_window->findChild<QAction*>(name);
+        Q_ASSERT(a);
+        return a;
+    }
+    QWidget* widget(const QString& name) const {
+        auto* w = m_window->findChild<QWidget*>(name);
+        Q_ASSERT(w);
+        return w;
+    }
+    QStringList texts(const QStringList& names) const {
+        QStringList out;
+        for (const QString& n : names) {
+            out << box(n)->text();
+        }
+        return out;
+    }
+    void setDate(const QString& y, const QString& m, const QString& d) {
+        box(u"txtnen"_s)->setText(y);
+        box(u"txtgetu"_s)->setText(m);
+        box(u"txtniti"_s)->setText(d);
+    }
+    QStringList date() const { return texts({u"txtnen"_s, u"txtgetu"_s, u"txtniti"_s}); }
+    void click(const QString& name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    void clickSpin(const QString& name, int direction) {
+        UpDown* s = spin(name);
+        const QPoint at(s->width() / 2, direction > 0 ? 2 : s->height() - 3);
+        QTest::mouseClick(s, Qt::LeftButton, {}, at);
+    }
+    QImage graph() const { return m_window->findChild<QWidget*>(u"Picture1"_s)->grab().toImage(); }
+    void waitForDrawing() { QTRY_VERIFY_WITH_TIMEOUT(!m_window->drawing(), 30000); }
+
+    veltaro::ObservationState m_state;
+    std::unique_ptr<frmushio> m_window;
+    QList<MessageBoxes::Shown> m_boxes;
+    int m_boxCount = 0;
+    FakeSound* m_sound = nullptr;
+};
+
+void TestFrmushio::initTestCase() {
+    veltaro::ui::installGothicSubstitutes();
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TestFrmushio::init() {
+    m_state = {};
+    m_boxes.clear();
+    m_boxCount = 0;
+    m_window = std::make_unique<frmushio>(m_state, [] { return kDay; });
+    m_window->messageBoxes().answerWith([this](const MessageBoxes::Shown& shown) {
+        m_boxes << shown;
+        ++m_boxCount;
+    });
+    auto sound = std::make_unique<FakeSound>(&m_boxCount);
+    m_sound = sound.get();
+    m_window->setNotifySound(std::move(sound));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestFrmushio::cleanup() {
+    m_window.reset();
+    m_sound = nullptr;
+}
+
+void TestFrmushio::startupOnAFixedDay() {
+    QCOMPARE(date(), (QStringList{u"2002"_s, u"8"_s, u"16"_s}));
+    QCOMPARE(texts(kPointBoxes), kTokyo);
+    QCOMPARE(box(u"txtcont"_s)->text(), u"2"_s);
+    QCOMPARE(label(u"lblmage"_s)->text(), QString());
+    QCOMPARE(label(u"daykannsi"_s)->text(), u"丙辰"_s);
+
+    QCOMPARE(m_state.obsyear, 2002.0);
+    QCOMPARE(m_state.obsmonth, 8.0);
+    QCOMPARE(m_state.obsday, 16.0);
+    QCOMPARE(m_state.jd, 2452502.5); // 2002-08-16 0h
+    QCOMPARE(QString::fromStdString(m_state.kansiname[1]), u"甲子"_s);
+    QCOMPARE(QString::fromStdString(m_state.kansiname[60]), u"癸亥"_s);
+    // The point is taken over only by the first drawing.
+    QCOMPARE(m_state.obslat, 0.0);
+    QCOMPARE(m_state.obslon, 0.0);
+
+    QVERIFY(widget(u"Frame2"_s)->isVisible());
+    QVERIFY(widget(u"Frame2"_s)->isEnabled());
+    for (int k = 0; k < 13; ++k) {
+        QCOMPARE(widget(u"picmoon%1"_s.arg(k))->toolTip(), QString());
+    }
+
+    // The empty frame is drawn: the graph is not a blank image.
+    const QImage image = graph();
+    bool inked = false;
+    for (int x = 0; x < image.width() && !inked; ++x) {
+        inked = qGray(image.pixel(x, image.height() / 2)) < 128; // the zero line
+    }
+    QVERIFY(inked);
+}
+
+void TestFrmushio::startupCentresTheWindow() {
+    const QRect screen = m_window->screen()->geometry();
+    const QPoint expected((screen.width() - m_window->width()) / 2,
+                          (screen.height() - m_window->height()) / 2);
+    QVERIFY(std::abs(m_window->x() - expected.x()) <= 1);
+    QVERIFY(std::abs(m_window->y() - expected.y()) <= 1);
+}
+
+void TestFrmushio::presets_data() {
+    QTest::addColumn<QStringList>("menus");
+    QTest::addColumn<QStringList>("point");
+    QTest::newRow("akasi after start-up")
+        << QStringList{u"mnuakasi"_s}
+        << QStringList{u"135"_s, u"0"_s, u"0"_s, u"35"_s, u"39"_s, u"16"_s};
+    QTest::newRow("red after start-up")
+        << QStringList{u"mnured"_s}
+        << QStringList{u"139"_s, u"44"_s, u"41"_s, u"0"_s, u"0"_s, u"0"_s};
+    QTest::newRow("akasi then red")
+        << QStringList{u"mnuakasi"_s, u"mnured"_s}
+        << QStringList{u"135"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s};
+    QTest::newRow("tokyo after red") << QStringList{u"mnured"_s, u"mnutokyo"_s} << kTokyo;
+    QTest::newRow("tokyo after akasi") << QStringList{u"mnuakasi"_s, u"mnutokyo"_s} << kTokyo;
+    QTest::newRow("tokyo after typing") << QStringList{u"type"_s, u"mnutokyo"_s} << kTokyo;
+}
+
+void TestFrmushio::presets() {
+    QFETCH(QStringList, menus);
+    QFETCH(QStringList, point);
+    for (const QString& m : menus) {
+        if (m == u"type"_s) {
+            for (const QString& name : kPointBoxes) {
+                box(name)->setText(u"7"_s);
+            }
+        } else {
+            action(m)->trigger();
+        }
+    }
+    QCOMPARE(texts(kPointBoxes), point);
+    // The date boxes and labels are not touched.
+    QCOMPARE(date(), (QStringList{u"2002"_s, u"8"_s, u"16"_s}));
+    QCOMPARE(label(u"daykannsi"_s)->text(), u"丙辰"_s);
+}
+
+void TestFrmushio::presetsLeaveTheStateAlone() {
+    const QImage before = graph();
+    action(u"mnuakasi"_s)->trigger();
+    action(u"mnured"_s)->trigger();
+    action(u"mnutokyo"_s)->trigger();
+    QCOMPARE(m_state.obslon, 0.0);
+    QCOMPARE(m_state.obslat, 0.0);
+    QCOMPARE(graph(), before);
+    QVERIFY(!m_window->drawing());
+}
+
+void TestFrmushio::mnuiniRestoresOnlyWhatItShould() {
+    // The user moves away from every initial setting.
+    click(u"opt60"_s);
+    click(u"optyes"_s);
+    box(u"txtcont"_s)->setText(u"10"_s);
+    setDate(u"1999"_s, u"1"_s, u"2"_s);
+    action(u"mnuakasi"_s)->trigger();
+    action(u"mnured"_s)->trigger();
+    label(u"lblmage"_s)->setText(u"12.3"_s); // as a drawing would have left it
+    m_state.obsyear = 1999;
+    m_state.jd = 0;
+    const QImage before = graph();
+
+    action(u"mnuini"_s)->trigger();
+
+    QCOMPARE(date(), (QStringList{u"2002"_s, u"8"_s, u"16"_s}));
+    QCOMPARE(texts(kPointBoxes), kTokyo);
+    QCOMPARE(box(u"txtcont"_s)->text(), u"2"_s);
+    QVERIFY(button(u"Option4"_s)->isChecked());
+    QVERIFY(!button(u"optyes"_s)->isChecked());
+    QCOMPARE(m_state.obsyear, 2002.0);
+    QCOMPARE(m_state.jd, 2452502.5);
+    QCOMPARE(label(u"daykannsi"_s)->text(), u"丙辰"_s);
+    // Left as they were: the period, the Moon's age, the graph.
+    QVERIFY(button(u"opt60"_s)->isChecked());
+    QCOMPARE(label(u"lblmage"_s)->text(), u"12.3"_s);
+    QCOMPARE(graph(), before);
+}
+
+void TestFrmushio::dateSpinButtons_data() {
+    QTest::addColumn<QStringList>("from");
+    QTest::addColumn<QString>("spinName");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QStringList>("to");
+    auto row = [](const char* name, QStringList from, const char* s, int dir, QStringList to) {
+        QTest::newRow(name) << from << QString::fromLatin1(s) << dir << to;
+    };
+    using L = QStringList;
+    row("year up from 2004-02-29", L{"2004", "2", "29"}, "upd1", +1, L{"2005", "2", "28"});
+    row("year down from 2004-02-29", L{"2004", "2", "29"}, "upd1", -1, L{"2003", "2", "28"});
+    row("year up to 2008 keeps 02-29", L{"2007", "2", "29"}, "upd1", +1, L{"2008", "2", "29"});
+    row("year up with 03-31", L{"2002", "3", "31"}, "upd1", +1, L{"2003", "3", "31"});
+    row("year up from the last year wraps", L{"2400", "8", "16"}, "upd1", +1, L{"1600", "8", "16"});
+    row("year down from the first year wraps", L{"1600", "2", "29"}, "upd1", -1,
+        L{"2400", "2", "29"});
+    row("month down from January", L{"2002", "1", "15"}, "upd2", -1, L{"2001", "12", "15"});
+    row("month up from December", L{"2002", "12", "15"}, "upd2", +1, L{"2003", "1", "15"});
+    row("month up from 01-31 (2002)", L{"2002", "1", "31"}, "upd2", +1, L{"2002", "2", "28"});
+    row("month up from 01-31 (2004)", L{"2004", "1", "31"}, "upd2", +1, L{"2004", "2", "29"});
+    row("month down from 05-31", L{"2002", "5", "31"}, "upd2", -1, L{"2002", "4", "30"});
+    row("month up from 02-28", L{"2002", "2", "28"}, "upd2", +1, L{"2002", "3", "28"});
+    row("day down from 2004-03-01", L{"2004", "3", "1"}, "upd3", -1, L{"2004", "2", "29"});
+    row("day down from 2002-03-01", L{"2002", "3", "1"}, "upd3", -1, L{"2002", "2", "28"});
+    row("day down from 08-01", L{"2002", "8", "1"}, "upd3", -1, L{"2002", "7", "31"});
+    row("day down from 2002-01-01", L{"2002", "1", "1"}, "upd3", -1, L{"2001", "12", "31"});
+    row("day down inside the month", L{"2002", "8", "16"}, "upd3", -1, L{"2002", "8", "15"});
+    row("day up from 04-30", L{"2002", "4", "30"}, "upd3", +1, L{"2002", "5", "1"});
+    row("day up from 2002-02-28", L{"2002", "2", "28"}, "upd3", +1, L{"2002", "3", "1"});
+    row("day up from 2004-02-28", L{"2004", "2", "28"}, "upd3", +1, L{"2004", "2", "29"});
+    row("day up from 07-31", L{"2002", "7", "31"}, "upd3", +1, L{"2002", "8", "1"});
+    row("day up from 2002-12-31", L{"2002", "12", "31"}, "upd3", +1, L{"2003", "1", "1"});
+    row("day spin with letters in the month", L{"2002", "x", "1"}, "upd3", -1,
+        L{"2002", "x", "31"});
+    row("month spin with an empty day", L{"2002", "1", ""}, "upd2", +1, L{"2002", "2", ""});
+}
+
+void TestFrmushio::dateSpinButtons() {
+    QFETCH(QStringList, from);
+    QFETCH(QString, spinName);
+    QFETCH(int, direction);
+    QFETCH(QStringList, to);
+
+    // Once by a click on the spin button, once by the arrow key in its box.
+    setDate(from[0], from[1], from[2]);
+    clickSpin(spinName, direction);
+    QCOMPARE(date(), to);
+
+    setDate(from[0], from[1], from[2]);
+    QTest::keyClick(spin(spinName)->buddy(), direction > 0 ? Qt::Key_Up : Qt::Key_Down);
+    QCOMPARE(date(), to);
+
+    // The spin buttons change only the boxes.
+    QCOMPARE(m_state.obsyear, 2002.0);
+    QCOMPARE(m_state.jd, 2452502.5);
+    QCOMPARE(label(u"daykannsi"_s)->text(), u"丙辰"_s);
+}
+
+void TestFrmushio::dateSpinOnFullWidthYear() {
+    // The year typed in full-width digits through the input method.
+    QLineEdit* year = box(u"txtnen"_s);
+    year->clear();
+    year->setFocus();
+    QInputMethodEvent typing;
+    typing.setCommitString(u"２００４"_s);
+    QApplication::sendEvent(year, &typing);
+    QCOMPARE(year->text(), u"２００４"_s);
+    box(u"txtgetu"_s)->setText(u"2"_s);
+    box(u"txtniti"_s)->setText(u"29"_s);
+    clickSpin(u"upd1"_s, +1);
+    QCOMPARE(date(), (QStringList{u"2005"_s, u"2"_s, u"28"_s}));
+}
+
+void TestFrmushio::otherSpinButtons_data() {
+    QTest::addColumn<QString>("spinName");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("UpDown5 179 up") << u"UpDown5"_s << u"179"_s << +1 << u"-179"_s;
+    QTest::newRow("UpDown5 -179 down") << u"UpDown5"_s << u"-179"_s << -1 << u"179"_s;
+    QTest::newRow("UpDown1 2 down") << u"UpDown1"_s << u"2"_s << -1 << u"60"_s;
+    QTest::newRow("UpDown1 60 up") << u"UpDown1"_s << u"60"_s << +1 << u"2"_s;
+    QTest::newRow("UpDown10 10 up reaches 11") << u"UpDown10"_s << u"10"_s << +1 << u"11"_s;
+    QTest::newRow("UpDown10 58 up reaches 59") << u"UpDown10"_s << u"58"_s << +1 << u"59"_s;
+    QTest::newRow("UpDown10 59 up wraps to 0") << u"UpDown10"_s << u"59"_s << +1 << u"0"_s;
+    QTest::newRow("UpDown10 0 down wraps to 59") << u"UpDown10"_s << u"0"_s << -1 << u"59"_s;
+    QTest::newRow("UpDown8 89 up") << u"UpDown8"_s << u"89"_s << +1 << u"-89"_s;
+    QTest::newRow("UpDown6 59 up") << u"UpDown6"_s << u"59"_s << +1 << u"0"_s;
+    QTest::newRow("UpDown7 0 down") << u"UpDown7"_s << u"0"_s << -1 << u"59"_s;
+    QTest::newRow("UpDown9 30 down") << u"UpDown9"_s << u"30"_s << -1 << u"29"_s;
+}
+
+void TestFrmushio::otherSpinButtons() {
+    QFETCH(QString, spinName);
+    QFETCH(QString, from);
+    QFETCH(int, direction);
+    QFETCH(QString, to);
+    QLineEdit* buddy = spin(spinName)->buddy();
+    const QStringList others = texts(kAllBoxes);
+    buddy->setText(from);
+    clickSpin(spinName, direction);
+    QCOMPARE(buddy->text(), to);
+    // No other box moves.
+    for (const QString& name : kAllBoxes) {
+        if (box(name) != buddy) {
+            QCOMPARE(box(name)->text(), others[kAllBoxes.indexOf(name)]);
+        }
+    }
+}
+
+void TestFrmushio::typingIntoLatitudeSecondsIsKept() {
+    QLineEdit* seconds = box(u"txtidos"_s);
+    seconds->clear();
+    QTest::keyClicks(seconds, u"45"_s);
+    QCOMPARE(seconds->text(), u"45"_s);
+    QTest::keyClicks(seconds, u"9"_s); // max 2 characters
+    QCOMPARE(seconds->text(), u"45"_s);
+}
+
+void TestFrmushio::periodOptionsShowAndHideTheDayChoice() {
+    QWidget* frame2 = widget(u"Frame2"_s);
+    for (const QString& other : {u"opt60"_s, u"optyear"_s}) {
+        click(u"optyes"_s);
+        label(u"lblmage"_s)->setText(u"14.0"_s); // as a diurnal drawing leaves it
+        label(u"daykannsi"_s)->setText(u"丙辰"_s);
+
+        click(other);
+        QVERIFY(button(other)->isChecked());
+        QCOMPARE(label(u"lblmage"_s)->text(), QString());
+        QCOMPARE(label(u"daykannsi"_s)->text(), QString());
+        QVERIFY(!frame2->isVisible());
+
+        click(u"optday"_s);
+        QVERIFY(frame2->isVisible());
+        QVERIFY(button(u"optyes"_s)->isChecked());        // the earlier choice is kept
+        QCOMPARE(label(u"lblmage"_s)->text(), QString()); // not refilled
+        QCOMPARE(label(u"daykannsi"_s)->text(), QString());
+    }
+}
+
+void TestFrmushio::dayChoiceOptionsChangeNothingElse() {
+    const QStringList boxesBefore = texts(kAllBoxes);
+    click(u"optyes"_s);
+    QVERIFY(button(u"optyes"_s)->isChecked());
+    QVERIFY(!button(u"Option4"_s)->isChecked());
+    click(u"Option4"_s);
+    QVERIFY(button(u"Option4"_s)->isChecked());
+    QCOMPARE(texts(kAllBoxes), boxesBefore);
+    QCOMPARE(label(u"daykannsi"_s)->text(), u"丙辰"_s);
+    QVERIFY(button(u"optday"_s)->isChecked());
+    QVERIFY(widget(u"Frame2"_s)->isVisible());
+}
+
+void TestFrmushio::versionBoxThenSound() {
+    action(u"mnuabout"_s)->trigger();
+
+    QCOMPARE(m_boxes.size(), 1);
+    const MessageBoxes::Shown& box = m_boxes.front();
+    QCOMPARE(box.title, u"バージョン情報"_s);
+    const QString version = u"%1.%2.%3"_s.arg(veltaro::version::major)
+                                .arg(veltaro::version::minor)
+                                .arg(veltaro::version::revision);
+    QCOMPARE(version, u"2.0.38"_s);
+    const QString head = u"        Veltaro   Ver.  "_s + version + u"\r\r\n"_s;
+    QVERIFY2(box.text.startsWith(head), qPrintable(box.text));
+    QVERIFY(box.text.size() > head.size()); // author and contact lines follow
+
+    // The sound comes once, after the box was closed, with the classic path.
+    QCOMPARE(m_sound->played.size(), std::size_t{1});
+    QCOMPARE(m_sound->boxesShownWhenPlayed.front(), 1);
+    QCOMPARE(m_sound->played.front(), std::string("c:\\windows\\media\\notify.wav"));
+    QCOMPARE(m_state.soundfile, std::string("c:\\windows\\media\\notify.wav"));
+}
+
+void TestFrmushio::quitting_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("btnend") << u"btnend"_s;
+    QTest::newRow("mnuend") << u"mnuend"_s;
+    QTest::newRow("close box") << u"close"_s;
+}
+
+void TestFrmushio::quitting() {
+    QFETCH(QString, how);
+    QSignalSpy quits(m_window.get(), &frmushio::quitting);
+    if (how == u"btnend"_s) {
+        click(how);
+    } else if (how == u"mnuend"_s) {
+        action(how)->trigger();
+    } else {
+        m_window->close();
+    }
+    QCOMPARE(quits.count(), 1);
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(m_boxes.isEmpty()); // no confirmation
+}
+
+void TestFrmushio::refusedInput_data() {
+    QTest::addColumn<QStringList>("dateTexts");
+    QTest::addColumn<bool>("continuous");
+    QTest::addColumn<QString>("days");
+    QTest::addColumn<QString>("message");
+    const QString dateMessage = u"日付の数値が不適切です。"_s;
+    QTest::newRow("2001-02-29") << QStringList{u"2001"_s, u"2"_s, u"29"_s} << false << u"2"_s
+                                << dateMessage;
+    QTest::newRow("2002-04-31") << QStringList{u"2002"_s, u"4"_s, u"31"_s} << false << u"2"_s
+                                << dateMessage;
+    QTest::newRow("month 13") << QStringList{u"2002"_s, u"13"_s, u"1"_s} << false << u"2"_s
+                              << dateMessage;
+    QTest::newRow("empty year") << QStringList{QString(), u"8"_s, u"16"_s} << false << u"2"_s
+                                << dateMessage;
+    QTest::newRow("continuous with 0 days")
+        << QStringList{u"2002"_s, u"8"_s, u"16"_s} << true << u"0"_s << QString();
+    QTest::newRow("continuous with letters")
+        << QStringList{u"2002"_s, u"8"_s, u"16"_s} << true << u"abc"_s << QString();
+}
+
+void TestFrmushio::refusedInput() {
+    QFETCH(QStringList, dateTexts);
+    QFETCH(bool, continuous);
+    QFETCH(QString, days);
+    QFETCH(QString, message);
+
+    setDate(dateTexts[0], dateTexts[1], dateTexts[2]);
+    if (continuous) {
+        click(u"optyes"_s);
+    }
+    box(u"txtcont"_s)->setText(days);
+    const QImage before = graph();
+    const QStringList hours = [this] {
+        QStringList out;
+        for (int h = 0; h < 13; ++h) {
+            out << label(u"lblnum%1"_s.arg(h))->text();
+        }
+        return out;
+    }();
+
+    click(u"btnhyouji"_s);
+
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes.front().title, u"入力エラー"_s);
+    if (!message.isEmpty()) {
+        QCOMPARE(m_boxes.front().text, message);
+    } else {
+        QVERIFY(!m_boxes.front().text.isEmpty());
+    }
+    QVERIFY(!m_window->drawing());
+    QTest::qWait(50);
+    QCOMPARE(graph(), before);
+    for (int h = 0; h < 13; ++h) {
+        QCOMPARE(label(u"lblnum%1"_s.arg(h))->text(), hours[h]);
+    }
+    QCOMPARE(label(u"daykannsi"_s)->text(), u"丙辰"_s);
+    QVERIFY(button(u"btnhyouji"_s)->isEnabled());
+}
+
+void TestFrmushio::badTextsInEveryBoxDoNotCrash() {
+    const QStringList junk{QString(), u" "_s,        u"-"_s,      u"abc"_s, u"1e308"_s,
+                           u"-0"_s,   u"９９９９"_s, u"３．５"_s, u"1,5"_s, u"nan"_s};
+    for (const QString& text : junk) {
+        for (const QString& name : kAllBoxes) {
+            box(name)->setText(text);
+        }
+        for (const QString& name : kAllSpins) {
+            clickSpin(name, +1);
+            clickSpin(name, -1);
+        }
+        click(u"optyes"_s);
+        click(u"btnhyouji"_s);
+        waitForDrawing();
+        click(u"Option4"_s);
+        action(u"mnubyouga"_s)->trigger();
+        waitForDrawing();
+    }
+    // Every attempt was refused with a message, and the window is still usable.
+    QVERIFY(!m_boxes.isEmpty());
+    for (const auto& shown : m_boxes) {
+        QCOMPARE(shown.title, u"入力エラー"_s);
+    }
+    QVERIFY(button(u"btnhyouji"_s)->isEnabled());
+}
+
+void TestFrmushio::drawingChangesTheGraph() {
+    const QImage before = graph();
+    click(u"btnhyouji"_s);
+    waitForDrawing();
+    QVERIFY(m_boxes.isEmpty());
+    QVERIFY(graph() != before);
+
+    // The controller's reports reached the window.
+    QCOMPARE(label(u"daykannsi"_s)->text(), u"丙辰"_s);
+    QVERIFY(!label(u"lblmage"_s)->text().isEmpty());
+    QCOMPARE(label(u"lblnum0"_s)->text(), u"0時"_s);
+    QCOMPARE(label(u"lblnum12"_s)->text(), u"24時"_s);
+    for (int k = 0; k < 13; ++k) {
+        QVERIFY(!widget(u"picmoon%1"_s.arg(k))->toolTip().isEmpty());
+    }
+    // The point was taken over from the boxes; a one-day drawing leaves them.
+    QVERIFY(std::abs(m_state.obslon - (139 + 44 / 60.0 + 41 / 3600.0)) < 1e-9);
+    QVERIFY(std::abs(m_state.obslat - (35 + 39 / 60.0 + 16 / 3600.0)) < 1e-9);
+    QCOMPARE(date(), (QStringList{u"2002"_s, u"8"_s, u"16"_s}));
+
+    // A 60-day drawing through the menu rewrites the hour labels.
+    click(u"opt60"_s);
+    action(u"mnubyouga"_s)->trigger();
+    waitForDrawing();
+    QCOMPARE(label(u"lblnum1"_s)->text(), u"5日"_s);
+    QCOMPARE(label(u"lblnum12"_s)->text(), u"60日"_s);
+}
+
+void TestFrmushio::continuousDrawingWritesTheDateBack() {
+    click(u"optyes"_s);
+    box(u"txtcont"_s)->setText(u"3"_s);
+    click(u"btnhyouji"_s);
+    waitForDrawing();
+    QVERIFY(m_boxes.isEmpty());
+    QCOMPARE(date(), (QStringList{u"2002"_s, u"8"_s, u"19"_s}));
+    QCOMPARE(label(u"daykannsi"_s)->text(), u"己未"_s); // 19 August 2002, index 56
+}
+
+void TestFrmushio::drawingLocksTheInputsAndCanBeCancelled() {
+    click(u"optyear"_s); // a long run
+    click(u"btnhyouji"_s);
+    QVERIFY(m_window->drawing());
+    for (const QString& name : kAllBoxes) {
+        QVERIFY2(!box(name)->isEnabled(), qPrintable(name));
+    }
+    for (const QString& name : kAllSpins) {
+        QVERIFY2(!spin(name)->isEnabled(), qPrintable(name));
+    }
+    for (const QString& name : {u"optday"_s, u"opt60"_s, u"optyear"_s, u"Option4"_s, u"optyes"_s,
+                                u"btnhyouji"_s, u"btnclear"_s}) {
+        QVERIFY2(!button(name)->isEnabled(), qPrintable(name));
+    }
+    for (const QString& name :
+         {u"mnuini"_s, u"mnuakasi"_s, u"mnured"_s, u"mnutokyo"_s, u"mnubyouga"_s, u"mnuclear"_s}) {
+        QVERIFY2(!action(name)->isEnabled(), qPrintable(name));
+    }
+    QVERIFY(button(u"btnend"_s)->isEnabled());
+    QVERIFY(button(u"btnstop"_s)->isVisible());
+
+    // A second start while running is ignored.
+    action(u"mnubyouga"_s)->activate(QAction::Trigger);
+    QVERIFY(m_boxes.isEmpty());
+
+    click(u"btnstop"_s);
+    waitForDrawing();
+    QVERIFY(box(u"txtnen"_s)->isEnabled());
+    QVERIFY(spin(u"upd1"_s)->isEnabled());
+    QVERIFY(button(u"btnhyouji"_s)->isEnabled());
+    QVERIFY(action(u"mnuini"_s)->isEnabled());
+    QVERIFY(!button(u"btnstop"_s)->isVisible());
+
+    // The Esc key cancels as well.
+    click(u"btnhyouji"_s);
+    QVERIFY(m_window->drawing());
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTest::keyClick(m_window.get(), Qt::Key_Escape);
+    waitForDrawing();
+    QVERIFY(button(u"btnhyouji"_s)->isEnabled());
+}
+
+void TestFrmushio::clearingAfterADrawing_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("btnclear") << u"btnclear"_s;
+    QTest::newRow("mnuclear") << u"mnuclear"_s;
+}
+
+void TestFrmushio::clearingAfterADrawing() {
+    QFETCH(QString, how);
+    const QImage empty = graph();
+    click(u"opt60"_s);
+    click(u"btnhyouji"_s);
+    waitForDrawing();
+    QVERIFY(graph() != empty);
+    label(u"lblmage"_s)->setText(u"14.0"_s);
+
+    for (int times = 0; times < 2; ++times) { // clearing twice is clearing once
+        if (how == u"btnclear"_s) {
+            click(how);
+        } else {
+            action(how)->trigger();
+        }
+        QCOMPARE(graph(), empty);
+        for (int k = 0; k < 13; ++k) {
+            QCOMPARE(widget(u"picmoon%1"_s.arg(k))->toolTip(), QString());
+        }
+        QCOMPARE(label(u"daykannsi"_s)->text(), QString());
+        QCOMPARE(label(u"lblmage"_s)->text(), QString());
+        // The hour labels of the last drawing stay.
+        QCOMPARE(label(u"lblnum12"_s)->text(), u"60日"_s);
+    }
+}
+
+QTEST_MAIN(TestFrmushio)
+#include "tst_frmushio.moc"
