@@ -1,7 +1,6 @@
 #include "astro/timeargs.h"
 
 #include <cmath>
-#include <cstdint>
 
 namespace veltaro::astro {
 
@@ -17,9 +16,9 @@ double julianday(double year, double month, double day, double hour, double minu
     }
     const double a = std::floor(365.25 * y) + std::floor(30.59 * (m - 2));
     const double jd = a + day + hour / 24 + minute / 1440 + 1721086.5;
-    // The Gregorian correction is whole; the original kept it in 16 bits, which
-    // every year up to +-13 million fits.
-    const auto g = static_cast<std::int32_t>(std::floor(y / 400) - std::floor(y / 100) + 2);
+    // The Gregorian correction is a whole number already; it is kept as a double
+    // so that no year, however wild, meets an integer conversion here.
+    const double g = std::floor(y / 400) - std::floor(y / 100) + 2;
     return jd + g;
 }
 

@@ -34,18 +34,55 @@ struct TideEvaluation {
 
 /// Equilibrium height of the sea surface raised by one body.
 ///
-/// Given the body/Earth mass ratio `mu`, the body's distance `r` [km] and its
-/// zenith distance `z` [radians], returns (3/2) mu R^4 / r^3 (cos^2 z - 1/3) [km]
-/// with R = 6378.14 km: positive beneath and opposite the body, -1/2 of the
-/// zenith value on the horizon.
+/// Given:
+///   mu      body/Earth mass ratio
+///   r       the body's distance from the Earth's centre [km]
+///   z       the body's zenith distance [radians, not degrees]
+///
+/// Returned:
+///   height of the equilibrium sea surface [km], signed:
+///   (3/2) mu R^4 / r^3 (cos^2 z - 1/3), R = 6378.14 km
+///
+/// Notes:
+///  1. Formed as ((((1.5 mu) R) R) R) R / ((r r) r) x (c c - 1/3), c = cos z,
+///     multiplied in that order, with 1.5 computed as 3/2 and 1/3 as 1/3.
+///  2. Largest, mu R^4 / r^3, with the body at the zenith or nadir; -1/2 of that
+///     on the horizon; zero where cos^2 z = 1/3. Doubling r divides it by 8.
 double eqtide(double mu, double r, double z);
 
-/// Evaluates the tide-generating force for the observation moment and point of
-/// `state` (obsyear, obsmonth, obsday, obshour, obsminute as clock time on the
-/// meridian obslon; obslat, obslon in degrees). Reads nothing else and changes
-/// nothing. The clock is not normalised: minute 90 of hour 0 is 1:30.
+/// The tide-generating force of the Sun and the Moon at one moment and place.
 ///
-/// Throws ArithmeticFault if any result would not be a finite number.
+/// Given:
+///   state   the observation moment and point: obsyear, obsmonth, obsday (a valid
+///           date), obshour and obsminute (clock time on the meridian obslon),
+///           obslat [degrees, north positive], obslon [degrees, east positive].
+///           Nothing else is read, and nothing is changed.
+///
+/// Returned:
+///   every quantity of the evaluation (TideEvaluation), among them jd, the
+///   Julian day of 0 h of the date, and the six results the graphs use:
+///   Ssea, Msea [km], MSangle, MSGangle [radians, 0..2pi), SSlon, MMlon [degrees].
+///
+/// Notes:
+///  1. In order: T from ephemtime; the Sun's longitude and distance; the Moon's
+///     longitude, latitude and distance; jd, Tc and the obliquity from 0 h of the
+///     date; right ascensions and declinations (the Sun's latitude 0); the clock
+///     angle (obshour + obsminute/60) x 15 and the local sidereal angle theta;
+///     the zenith distances as sepangle from each body to the zenith (right
+///     ascension theta, declination obslat); MSangle from the Sun's to the
+///     Moon's equatorial place; MSGangle from the Sun's to the Moon's ecliptic
+///     longitude; the two tide heights.
+///  2. The clock is not normalised: minute 90 of hour 0 is 1:30.
+///  3. For MSGangle the two ecliptic longitudes are first put in the same turn:
+///     from 1974 April to December the Sun's longitude is already positive while
+///     the Moon's is still negative, and their plain difference would let a Moon
+///     west of the Sun count as east of it. At every other moment the
+///     longitudes enter as they are.
+///  4. Everything is recomputed on every call; two calls with the same state
+///     give identical results.
+///  5. Throws ArithmeticFault if any result is not a finite number, or if the
+///     date's day count does not fit (ephemtime); for the accepted dates,
+///     latitudes and longitudes neither happens.
 TideEvaluation calc(const ObservationState& state);
 
 } // namespace veltaro::astro
