@@ -40,8 +40,7 @@ QImage makeMoonImage(double dpr) {
 // --- the graph ----------------------------------------------------------------
 
 GraphPainter::GraphPainter(QImage& image, double dpr)
-    : m_image(image), m_dpr(dpr), m_sx(image.width() / geometry::kScaleWidth),
-      m_sy(image.height() / geometry::kScaleHeight) {}
+    : m_image(image), m_dpr(dpr), m_width(image.width()), m_height(image.height()) {}
 
 GraphPainter::~GraphPainter() = default;
 
@@ -53,11 +52,11 @@ QPainter& GraphPainter::painter() {
 }
 
 int GraphPainter::column(float x) const {
-    return static_cast<int>(std::floor(static_cast<double>(x) * m_sx));
+    return static_cast<int>(std::floor(deviceX(x)));
 }
 
 int GraphPainter::row(float y) const {
-    return static_cast<int>(std::floor(static_cast<double>(y) * m_sy));
+    return static_cast<int>(std::floor(deviceY(y)));
 }
 
 void GraphPainter::erase(QColor background) {
@@ -91,8 +90,8 @@ void GraphPainter::redrawline() {
 
 void GraphPainter::dot(float x, float y, QRgb colour, int width) {
     const int size = deviceWidth(width, m_dpr);
-    const double cx = static_cast<double>(x) * m_sx - size / 2.0 + 0.5;
-    const double cy = static_cast<double>(y) * m_sy - size / 2.0 + 0.5;
+    const double cx = deviceX(x) - size / 2.0 + 0.5;
+    const double cy = deviceY(y) - size / 2.0 + 0.5;
     if (!(std::abs(cx) < kFarAway && std::abs(cy) < kFarAway)) {
         return;
     }
@@ -126,7 +125,8 @@ void lunadraw(QImage& image, double dpr, double sinAn, double cosAn) {
 
     image.fill(QColor::fromRgb(colours::kNight));
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, true);
+    // Whole pixels, as the pictures always had: no blending at the edges.
+    p.setRenderHint(QPainter::Antialiasing, false);
     // Twips from here on.
     const double scale = dpr / kTwipsPerPixel;
     p.scale(scale, scale);

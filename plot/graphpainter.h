@@ -83,11 +83,19 @@ public:
 
 private:
     QPainter& painter();
+    // Device coordinates of user coordinates; multiplied before dividing, so
+    // that whole units on a pixel boundary land exactly on it.
+    double deviceX(float x) const {
+        return static_cast<double>(x) * m_width / geometry::kScaleWidth;
+    }
+    double deviceY(float y) const {
+        return static_cast<double>(y) * m_height / geometry::kScaleHeight;
+    }
 
     QImage& m_image;
     double m_dpr;
-    double m_sx; // device pixels per user unit across
-    double m_sy; // and down
+    double m_width;  // device pixels across
+    double m_height; // and down
     std::unique_ptr<QPainter> m_painter;
 };
 

@@ -99,7 +99,8 @@ PlotController::PlotController(ObservationState& state, GraphWidget* graph,
         }
         d->sink->show();
         emit progress(d->run->stepsDone(), d->run->totalSteps());
-        if (d->run->done()) {
+        // A handler of progress may have cancelled the run already.
+        if (d->run && d->run->done()) {
             finish();
         }
     });

@@ -1,0 +1,165 @@
+// veltaro-tide run: every step of a drawing, run as the real tool.
+#include "toolrun.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kHeader = "t,date,time,Ssea,Msea,MSangle,MSGangle";
+const std::string kPoint = "--lon 139:44:41 --lat 35:39:16";
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::stringstream stream(text);
+    std::string line;
+    while (std::getline(stream, line)) {
+        out.push_back(line);
+    }
+    return out;
+}
+
+std::vector<std::string> fields(const std::string& line) {
+    std::vector<std::string> out;
+    std::stringstream stream(line);
+    std::string field;
+    while (std::getline(stream, field, ',')) {
+        out.push_back(field);
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(RunCommand, RowsAndMomentsOfEachKindOfDrawing) {
+    const struct {
+        const char* args;
+        std::size_t rows;
+        const char* first; // t,date,time of the first row
+        const char* second;
+        const char* last;
+        int tStep;
+    } cases[] = {
+        {"--date 2002-08-16", 289, "0,2002-08-16,00:00", "30,2002-08-16,00:05",
+         "8640,2002-08-17,00:00", 30},
+        {"--date 2002-08-16 --mode day --days 3", 867, "0,2002-08-16,00:00", "30,2002-08-16,00:05",
+         "8640,2002-08-19,00:00", 30},
+        // Days carried over a year's end.
+        {"--date 2002-12-31 --days 2", 578, "0,2002-12-31,00:00", "30,2002-12-31,00:05",
+         "8640,2003-01-02,00:00", 30},
+        {"--date 2002-08-16 --mode 60", 8641, "0,2002-08-16,00:00", "1,2002-08-16,00:10",
+         "8640,2002-10-15,00:00", 1},
+        {"--date 2002-08-16 --mode year", 8641, "0,2002-08-16,00:00", "1,2002-08-16,01:00",
+         "8640,2003-08-11,00:00", 1},
+        // A leap day as start.
+        {"--date 2000-02-29 --mode 60", 8641, "0,2000-02-29,00:00", "1,2000-02-29,00:10",
+         "8640,2000-04-29,00:00", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args);
+        const ToolRun run = runTool(std::string("run ") + c.args + " " + kPoint);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+        ASSERT_FALSE(run.out.empty());
+        EXPECT_EQ(run.out.back(), '\n');
+        const auto rows = lines(run.out);
+        ASSERT_EQ(rows.size(), c.rows + 1);
+        EXPECT_EQ(rows[0], kHeader);
+        auto moment = [](const std::string& row) {
+            const auto f = fields(row);
+            return f.size() < 3 ? std::string() : f[0] + "," + f[1] + "," + f[2];
+        };
+        EXPECT_EQ(moment(rows[1]), c.first);
+        EXPECT_EQ(moment(rows[2]), c.second);
+        EXPECT_EQ(moment(rows.back()), c.last);
+        // Every row: seven fields, t in the pass's order, finite numbers.
+        const int perPass = 8640 / c.tStep + 1;
+        for (std::size_t i = 1; i < rows.size(); ++i) {
+            const auto f = fields(rows[i]);
+            ASSERT_EQ(f.size(), 7u) << rows[i];
+            ASSERT_EQ(std::stoi(f[0]), int((i - 1) % std::size_t(perPass)) * c.tStep) << rows[i];
+            for (int k = 3; k < 7; ++k) {
+                ASSERT_TRUE(std::isfinite(std::strtod(f[std::size_t(k)].c_str(), nullptr)));
+            }
+        }
+    }
+}
+
+TEST(RunCommand, ContinuousDaysRepeatTheFirstDayThenGoOn) {
+    const ToolRun run = runTool("run --date 2002-08-16 " + kPoint);
+    ASSERT_EQ(run.status, 0);
+    const auto rows = lines(run.out);
+    ASSERT_EQ(rows.size(), 290u);
+    const auto noon = fields(rows[1 + 144]);
+    ASSERT_EQ(noon[1] + " " + noon[2], "2002-08-16 12:00");
+    // The continuous run's first day is the one-day run; the next day differs.
+    const ToolRun three = runTool("run --date 2002-08-16 --days 3 " + kPoint);
+    const auto rows3 = lines(three.out);
+    ASSERT_EQ(rows3.size(), 868u);
+    for (std::size_t i = 1; i <= 289; ++i) {
+        ASSERT_EQ(rows3[i], rows[i]) << i;
+    }
+    EXPECT_NE(fields(rows3[1 + 289 + 144])[3], noon[3]);
+    // The sun and moon heights are tenths of a metre, in km.
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const auto f = fields(rows[i]);
+        EXPECT_LT(std::fabs(std::stod(f[3])), 1e-3);
+        EXPECT_LT(std::fabs(std::stod(f[4])), 1e-3);
+        EXPECT_GE(std::stod(f[5]), 0);
+        EXPECT_LT(std::stod(f[5]), 2 * M_PI);
+    }
+}
+
+TEST(RunCommand, BadInputGivesOneLineAndStatus2) {
+    const char* cases[] = {
+        "run",
+        "run --date 2002-08-16",
+        "run --lon 139 --lat 35",
+        "run --date 2001-02-29 --lon 139 --lat 35",
+        "run --date 2002-04-31 --lon 139 --lat 35",
+        "run --date 2002-13-01 --lon 139 --lat 35",
+        "run --date 20020816 --lon 139 --lat 35",
+        "run --date 2002-08-16 --lon 200 --lat 35",
+        "run --date 2002-08-16 --lon 139 --lat 91",
+        "run --date 2002-08-16 --lon east --lat 35",
+        "run --date 2002-08-16 --lon 139 --lat 35 --mode week",
+        "run --date 2002-08-16 --lon 139 --lat 35 --days 0",
+        "run --date 2002-08-16 --lon 139 --lat 35 --days 32768",
+        "run --date 2002-08-16 --lon 139 --lat 35 --days -3",
+        "run --date 2002-08-16 --lon 139 --lat 35 --days abc",
+        "run --date 2002-08-16 --lon 139 --lat 35 --mode 60 --days 3",
+        "run --date 2002-08-16 --lon 139 --lat 35 --mode year --days 1",
+        "run --date 2002-08-16 --lon 139 --lat 35 extra",
+        "run --date 2002-08-16 --lon 139 --lat 35 --colour red",
+    };
+    for (const char* args : cases) {
+        SCOPED_TRACE(args);
+        const ToolRun run = runTool(args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        ASSERT_FALSE(run.err.empty());
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    }
+}
+
+TEST(RunCommand, DecimalAndSexagesimalPointsAgree) {
+    // The sign of the degrees applies to the whole angle: -135:30:0 is -135.5, and
+    // a minus zero counts as zero, so -0:30:0 is +0.5.
+    const struct {
+        const char* a;
+        const char* b;
+    } rows[] = {{"--lon -135:30:0 --lat -0:30:0", "--lon -135.5 --lat 0.5"},
+                {"--lon 135:0:0 --lat 0:0:0", "--lon 135 --lat 0"}};
+    for (const auto& row : rows) {
+        const ToolRun a = runTool(std::string("run --date 2002-08-16 ") + row.a);
+        const ToolRun b = runTool(std::string("run --date 2002-08-16 ") + row.b);
+        ASSERT_EQ(a.status, 0);
+        EXPECT_EQ(lines(a.out).size(), 290u);
+        EXPECT_EQ(a.out, b.out) << row.a;
+    }
+}

@@ -1,0 +1,437 @@
+// Pixels of the rendered graph and Moon pictures: the frame, the curves of a
+// real drawing where their values put them, and the Moon's phases.
+//
+// Set VELTARO_SAVE_PNG to a folder to keep the rendered images for a look.
+#include "astro/tide.h"
+#include "calendar/kansi.h"
+#include "plot/graphpainter.h"
+#include "plot/plotrun.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+#include <string>
+
+using namespace veltaro;
+using namespace veltaro::plot;
+
+namespace {
+
+constexpr double kLon = 139 + 44.0 / 60 + 41.0 / 3600;
+constexpr double kLat = 35 + 39.0 / 60 + 16.0 / 3600;
+const QColor kWhite(255, 255, 255);
+
+void keep(const QImage& image, const std::string& name) {
+    if (const char* dir = std::getenv("VELTARO_SAVE_PNG")) {
+        image.save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
+    }
+}
+
+// The mapping of the user scale onto the inner area, worked out here from the
+// sizes alone: Picture1's inner area is 574 x 298 pixels for 8640 x 4500 units.
+int pixelX(double x, double dpr) {
+    return int(std::floor(double(float(x)) * 574 * dpr / 8640));
+}
+int pixelY(double y, double dpr) {
+    return int(std::floor(double(float(y)) * 298 * dpr / 4500));
+}
+
+bool dark(QRgb p) {
+    return qRed(p) < 64 && qGreen(p) < 64 && qBlue(p) < 64;
+}
+
+QImage frame(double dpr) {
+    QImage image = makeGraphImage(dpr, kWhite);
+    GraphPainter(image, dpr).redrawline();
+    return image;
+}
+
+} // namespace
+
+// --- the frame ----------------------------------------------------------------------
+
+TEST(Frame, ElevenDottedColumnLinesAndTheZeroLine) {
+    for (double dpr : {1.0, 2.0}) {
+        const QImage img = frame(dpr);
+        ASSERT_EQ(img.size(), QSize(int(574 * dpr), int(298 * dpr)));
+        const int zeroRow = pixelY(2250, dpr);
+        const int lineWidth = int(dpr);
+        auto onZeroLine = [&](int y) { return y >= zeroRow && y < zeroRow + lineWidth; };
+        std::vector<int> lineColumns;
+        for (int i = 1; i <= 11; ++i) {
+            for (int w = 0; w < lineWidth; ++w) {
+                lineColumns.push_back(pixelX(720 * i, dpr) + w);
+            }
+        }
+        auto isLineColumn = [&](int x) {
+            return std::find(lineColumns.begin(), lineColumns.end(), x) != lineColumns.end();
+        };
+        for (int x = 0; x < img.width(); ++x) {
+            int darkCount = 0;
+            for (int y = 0; y < img.height(); ++y) {
+                const QRgb p = img.pixel(x, y);
+                if (!onZeroLine(y)) {
+                    darkCount += dark(p);
+                }
+                // Every pixel is either the background or black.
+                ASSERT_TRUE(p == kWhite.rgb() || p == qRgb(0, 0, 0)) << x << "," << y;
+            }
+            const int rows = img.height() - lineWidth;
+            if (isLineColumn(x)) {
+                // Dotted: a good part dark, a good part not.
+                EXPECT_GT(darkCount, rows / 5) << "dpr " << dpr << " column " << x;
+                EXPECT_LT(darkCount, rows * 4 / 5) << "dpr " << dpr << " column " << x;
+            } else {
+                EXPECT_EQ(darkCount, 0) << "dpr " << dpr << " column " << x;
+            }
+        }
+        for (int y = 0; y < img.height(); ++y) {
+            int darkCount = 0;
+            for (int x = 0; x < img.width(); ++x) {
+                darkCount += !isLineColumn(x) && dark(img.pixel(x, y));
+            }
+            if (onZeroLine(y)) {
+                EXPECT_GT(darkCount, img.width() / 5) << "dpr " << dpr << " row " << y;
+                EXPECT_LT(darkCount, img.width() * 4 / 5) << "dpr " << dpr << " row " << y;
+            } else {
+                EXPECT_EQ(darkCount, 0) << "dpr " << dpr << " row " << y;
+            }
+        }
+        keep(img, "frame-dpr" + std::to_string(int(dpr)));
+    }
+}
+
+TEST(Frame, ColumnsOfTheLines) {
+    // x = 720 i at 574/8640 pixels a unit: 47.8, 95.7, ... 526.2.
+    const QImage img = frame(1);
+    const int expected[] = {47, 95, 143, 191, 239, 287, 334, 382, 430, 478, 526};
+    for (int x : expected) {
+        int darkCount = 0;
+        for (int y = 0; y < img.height(); ++y) {
+            darkCount += dark(img.pixel(x, y));
+        }
+        EXPECT_GT(darkCount, 50) << x;
+    }
+    EXPECT_TRUE(dark(img.pixel(0, 149)) || dark(img.pixel(1, 149))); // zero line row 149
+}
+
+TEST(Frame, ClearingTwiceGivesTheSamePictureAsOnce) {
+    QImage img = frame(1);
+    {
+        GraphPainter g(img, 1);
+        for (int t = 0; t <= 8640; t += 7) {
+            g.dot(float(t), float(2250 - 1000 * std::sin(t / 500.0)), colours::kCombined, 2);
+        }
+    }
+    ASSERT_NE(img, frame(1));
+    auto clear = [](QImage& image) {
+        GraphPainter g(image, 1);
+        g.erase(kWhite);
+        g.redrawline();
+    };
+    clear(img);
+    const QImage once = img;
+    clear(img);
+    EXPECT_EQ(img, once);
+    EXPECT_EQ(once, frame(1));
+}
+
+// --- points ---------------------------------------------------------------------------
+
+TEST(Points, WidthPerModeAndColourPerCurve) {
+    // One step with known values on an empty image: which pixels each curve sets.
+    astro::TideEvaluation e{};
+    e.Ssea = 1e-4;  // y = 2250 - 350 = 1900
+    e.Msea = -2e-4; // y = 2250 + 700 = 2950
+                    // both: -1e-4, y = 2600
+    const struct {
+        PlotMode mode;
+        int combinedWidth;
+    } rows[] = {{PlotMode::Diurnal, 2}, {PlotMode::SixtyDay, 1}, {PlotMode::Annual, 1}};
+    for (const auto& row : rows) {
+        for (double dpr : {1.0, 2.0}) {
+            QImage img = makeGraphImage(dpr, kWhite);
+            GraphPainter(img, dpr).plotStep(row.mode, 4000, e);
+            int sun = 0, moon = 0, both = 0;
+            for (int y = 0; y < img.height(); ++y) {
+                for (int x = 0; x < img.width(); ++x) {
+                    const QRgb p = img.pixel(x, y);
+                    sun += p == colours::kSun;
+                    moon += p == colours::kMoon;
+                    both += p == colours::kCombined;
+                }
+            }
+            const int d = int(dpr);
+            EXPECT_EQ(sun, d * d);
+            EXPECT_EQ(moon, d * d);
+            EXPECT_EQ(both, row.combinedWidth * row.combinedWidth * d * d);
+            EXPECT_EQ(img.pixel(pixelX(4000, dpr), pixelY(1900, dpr)), colours::kSun);
+            EXPECT_EQ(img.pixel(pixelX(4000, dpr), pixelY(2950, dpr)), colours::kMoon);
+            // A two-pixel dot is centred on its point: it starts half a pixel to the left.
+            const double cx = float(4000) * 574 * dpr / 8640, cy = float(2600) * 298 * dpr / 4500;
+            const double half = row.combinedWidth * dpr / 2 - 0.5;
+            EXPECT_EQ(img.pixel(int(std::floor(cx - half)), int(std::floor(cy - half))),
+                      colours::kCombined);
+        }
+    }
+}
+
+TEST(Points, OutsideTheGraphLeaveAGap) {
+    const struct {
+        float x, y;
+    } rows[] = {{100, -20}, {100, 4520}, {-30, 100}, {8660, 100}, {100, 1e30f}, {100, -1e30f}};
+    for (const auto& row : rows) {
+        QImage img = makeGraphImage(1, kWhite);
+        GraphPainter(img, 1).dot(row.x, row.y, colours::kSun, 1);
+        EXPECT_EQ(img, makeGraphImage(1, kWhite)) << row.x << "," << row.y;
+    }
+    // The last row and column inside still show.
+    QImage img = makeGraphImage(1, kWhite);
+    GraphPainter(img, 1).dot(8639, 4499, colours::kSun, 1);
+    EXPECT_EQ(img.pixel(573, 297), colours::kSun);
+}
+
+// --- a real drawing ------------------------------------------------------------------
+
+TEST(Drawing, DiurnalCurvesLieWhereTheirValuesPutThem) {
+    // 2002-08-16 at the default point, one day, drawn by the driver.
+    ObservationState state;
+    kansiinit(state.kansiname);
+    PlotRequest request;
+    request.start = ObservationInput{2002, 8, 16, kLon, kLat};
+    QImage img = frame(1);
+    {
+        PictureSink sink(img, 1, {}, 1);
+        PlotRun run(state, request, sink, [](const ObservationState& s) { return astro::calc(s); });
+        run.runToEnd();
+    }
+    keep(img, "diurnal-2002-08-16");
+
+    int sunSeen = 0, moonSeen = 0;
+    for (int i = 0; i <= 288; ++i) {
+        ObservationState s;
+        s.obsyear = 2002;
+        s.obsmonth = 8;
+        s.obsday = i == 288 ? 17 : 16;
+        s.obshour = i * 5 % 1440 / 60;
+        s.obsminute = i * 5 % 60;
+        s.obslat = kLat;
+        s.obslon = kLon;
+        const astro::TideEvaluation e = astro::calc(s);
+        const int t = 30 * i;
+        const double ySun = 2250 - 0.35 * e.Ssea * 1e7;
+        const double yMoon = 2250 - 0.35 * e.Msea * 1e7;
+        const double yBoth = 2250 - 0.35 * (e.Ssea + e.Msea) * 1e7;
+        ASSERT_TRUE(yBoth > 0 && yBoth < 4500 && ySun > 0 && yMoon < 4500) << i;
+
+        // The combined curve: a 2 x 2 square centred on its point, drawn last.
+        const int bx = int(std::floor(double(float(t)) * 574 / 8640 - 0.5));
+        const int by = int(std::floor(double(float(yBoth)) * 298 / 4500 - 0.5));
+        for (int dx = 0; dx < 2; ++dx) {
+            for (int dy = 0; dy < 2; ++dy) {
+                if (!img.valid(bx + dx, by + dy)) {
+                    continue; // half of the first dot lies left of the graph
+                }
+                ASSERT_EQ(img.pixel(bx + dx, by + dy), colours::kCombined)
+                    << "step " << i << " pixel " << bx + dx << "," << by + dy;
+            }
+        }
+        auto underBoth = [&](int x, int y) {
+            return x >= bx && x < bx + 2 && y >= by && y < by + 2;
+        };
+        const int sx = pixelX(t, 1), sy = pixelY(ySun, 1), my = pixelY(yMoon, 1);
+        if (!img.valid(sx, my) || !img.valid(sx, sy)) {
+            continue; // t = 8640 is the right edge, just outside the inner area
+        }
+        if (!underBoth(sx, my)) {
+            EXPECT_EQ(img.pixel(sx, my), colours::kMoon) << "step " << i;
+            ++moonSeen;
+        }
+        if (!underBoth(sx, sy) && sy != my) {
+            EXPECT_EQ(img.pixel(sx, sy), colours::kSun) << "step " << i;
+            ++sunSeen;
+        }
+    }
+    // Most points of both single curves stand clear of the others.
+    EXPECT_GT(sunSeen, 200);
+    EXPECT_GT(moonSeen, 200);
+}
+
+TEST(Drawing, SixtyDayAndAnnualRunsFillTheWidth) {
+    for (PlotMode mode : {PlotMode::SixtyDay, PlotMode::Annual}) {
+        ObservationState state;
+        kansiinit(state.kansiname);
+        PlotRequest request;
+        request.mode = mode;
+        request.start = ObservationInput{2002, 8, 16, kLon, kLat};
+        QImage img = frame(1);
+        std::array<QImage, 13> moons;
+        std::array<QImage*, 13> moonPtrs{};
+        for (int k = 0; k < 13; ++k) {
+            moons[std::size_t(k)] = makeMoonImage(1);
+            moonPtrs[std::size_t(k)] = &moons[std::size_t(k)];
+        }
+        {
+            PictureSink sink(img, 1, moonPtrs, 1);
+            PlotRun run(state, request, sink,
+                        [](const ObservationState& s) { return astro::calc(s); });
+            run.runToEnd();
+        }
+        keep(img, mode == PlotMode::SixtyDay ? "sixty-day" : "annual");
+        // Every column of the graph holds a point of the combined curve.
+        for (int x = 0; x < img.width(); ++x) {
+            bool seen = false;
+            for (int y = 0; y < img.height() && !seen; ++y) {
+                seen = img.pixel(x, y) == colours::kCombined;
+            }
+            EXPECT_TRUE(seen) << "column " << x;
+        }
+        // Each Moon picture was drawn: its rim is there.
+        for (const QImage& m : moons) {
+            EXPECT_NE(m, makeMoonImage(1));
+        }
+    }
+}
+
+// --- the Moon ---------------------------------------------------------------------------
+
+namespace {
+
+/// The pixel at an offset from the disc centre [twips].
+QRgb moonAt(const QImage& img, double dpr, double dx, double dy) {
+    const double s = dpr / 15;
+    return img.pixel(int(std::floor((293 + dx) * s)), int(std::floor((293 + dy) * s)));
+}
+
+enum class Side { Night, Lit };
+
+QRgb colourOf(Side side) {
+    return side == Side::Lit ? colours::kLit : colours::kNight;
+}
+
+} // namespace
+
+struct PhaseCase {
+    const char* name;
+    double sinAn, cosAn;
+    // Samples on the horizontal through the centre, 60 twips above it [twips from the centre].
+    Side farLeft, nearLeft, nearRight, farRight; // x = -230, -80, +80, +230
+    bool diameterShows;                          // the light-yellow diameter is visible
+};
+
+class Phase : public ::testing::TestWithParam<PhaseCase> {};
+
+TEST_P(Phase, LitPartsRimAndDiameter) {
+    const PhaseCase& c = GetParam();
+    for (double dpr : {1.0, 2.0}) {
+        QImage img = makeMoonImage(dpr);
+        lunadraw(img, dpr, c.sinAn, c.cosAn);
+        keep(img, std::string("moon-") + c.name + "-dpr" + std::to_string(int(dpr)));
+        EXPECT_EQ(moonAt(img, dpr, -230, -60), colourOf(c.farLeft)) << "dpr " << dpr;
+        EXPECT_EQ(moonAt(img, dpr, -80, -60), colourOf(c.nearLeft)) << "dpr " << dpr;
+        EXPECT_EQ(moonAt(img, dpr, 80, -60), colourOf(c.nearRight)) << "dpr " << dpr;
+        EXPECT_EQ(moonAt(img, dpr, 230, -60), colourOf(c.farRight)) << "dpr " << dpr;
+
+        // Walking out from the centre to 3, 12, 9 and 6 o'clock, the last pixel
+        // that is not night blue is the dark-yellow rim, about 290 twips out.
+        const double s = dpr / 15;
+        for (int dir = 0; dir < 4; ++dir) {
+            const int ux = dir == 0 ? 1 : dir == 2 ? -1 : 0;
+            const int uy = dir == 1 ? -1 : dir == 3 ? 1 : 0;
+            int lastX = -1, lastY = -1;
+            double lastR = 0;
+            for (double r = 0; r < 330; r += 1) {
+                const int x = int(std::floor((293 + r * ux) * s));
+                const int y = int(std::floor((293 + r * uy) * s));
+                if (!img.valid(x, y)) {
+                    break;
+                }
+                if (img.pixel(x, y) != colours::kNight) {
+                    lastX = x, lastY = y, lastR = r;
+                }
+            }
+            ASSERT_GE(lastX, 0) << "dpr " << dpr << " direction " << dir;
+            EXPECT_EQ(img.pixel(lastX, lastY), colours::kRim) << "dpr " << dpr << " dir " << dir;
+            EXPECT_NEAR(lastR, 290, 1.6 / s) << "dpr " << dpr << " direction " << dir;
+        }
+        // Nothing beyond the rim, in any direction.
+        for (int y = 0; y < img.height(); ++y) {
+            for (int x = 0; x < img.width(); ++x) {
+                const double r = std::hypot((x + 0.5) / s - 293, (y + 0.5) / s - 293);
+                if (r > 290 + 1.5 / s) {
+                    ASSERT_EQ(img.pixel(x, y), colours::kNight) << x << "," << y;
+                }
+            }
+        }
+
+        // The diameter: light-yellow pixels on the vertical through the centre.
+        int yellow = 0;
+        for (double dy = -250; dy <= 250; dy += 5) {
+            for (double dx : {-15.0 / dpr, 0.0, 15.0 / dpr}) {
+                yellow += moonAt(img, dpr, dx, dy) == colours::kLitEdge;
+            }
+        }
+        if (c.diameterShows) {
+            EXPECT_GT(yellow, 50) << "dpr " << dpr;
+        } else {
+            EXPECT_EQ(yellow, 0) << "dpr " << dpr;
+        }
+    }
+}
+
+constexpr double kPi = std::numbers::pi;
+constexpr Side N = Side::Night;
+constexpr Side L = Side::Lit;
+
+INSTANTIATE_TEST_SUITE_P(
+    Angles, Phase,
+    ::testing::Values(
+        // New Moon: the dark ellipse of full size covers the lit half and its diameter.
+        PhaseCase{"New", std::sin(0.0), std::cos(0.0), N, N, N, N, false},
+        // First quarter (the cosine of the nearest double to pi/2 is 6e-17, not 0).
+        PhaseCase{"FirstQuarter", std::sin(kPi / 2), std::cos(kPi / 2), N, N, L, L, true},
+        // Full Moon: the lit ellipse of full size covers everything inside the rim.
+        PhaseCase{"Full", std::sin(kPi), std::cos(kPi), L, L, L, L, false},
+        // Last quarter: a negative sine puts the lit half on the left.
+        PhaseCase{"LastQuarter", std::sin(3 * kPi / 2), std::cos(3 * kPi / 2), L, L, N, N, true},
+        // A cosine of exactly zero: the terminator has no width, the half disc stays.
+        PhaseCase{"ExactQuarterRight", 1.0, 0.0, N, N, L, L, true},
+        PhaseCase{"ExactQuarterRightMinusZero", 1.0, -0.0, N, N, L, L, true},
+        PhaseCase{"ExactQuarterLeft", -1.0, 0.0, L, L, N, N, true},
+        // Crescent (cos 0.5): the dark ellipse, 145 twips wide, eats the inner lit part.
+        PhaseCase{"Crescent60", std::sin(kPi / 3), std::cos(kPi / 3), N, N, N, L, false},
+        // Gibbous (cos -0.5): the lit ellipse reaches 145 twips into the dark half.
+        PhaseCase{"Gibbous120", std::sin(2 * kPi / 3), std::cos(2 * kPi / 3), N, L, L, L, false},
+        // A negative angle: the crescent on the left.
+        PhaseCase{"CrescentMinus60", std::sin(-kPi / 3), std::cos(-kPi / 3), L, N, N, N, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Moon, AngleFormMatchesSineCosineForm) {
+    for (double an : {0.0, 0.3, kPi / 2, 2.0, kPi, 4.0, 3 * kPi / 2, 6.0, -1.0}) {
+        QImage a = makeMoonImage(1), b = makeMoonImage(1);
+        lunadraw(a, 1, an);
+        lunadraw(b, 1, std::sin(an), std::cos(an));
+        EXPECT_EQ(a, b) << an;
+    }
+}
+
+TEST(Moon, EachDrawingStartsFromScratch) {
+    for (double an : {0.0, 1.0, kPi, 5.0}) {
+        QImage once = makeMoonImage(1);
+        lunadraw(once, 1, an);
+        QImage twice = makeMoonImage(1);
+        lunadraw(twice, 1, kPi - an); // something else first
+        lunadraw(twice, 1, an);
+        lunadraw(twice, 1, an);
+        EXPECT_EQ(twice, once) << an;
+    }
+}
+
+TEST(Moon, PictureSize) {
+    // 650 twips with a two-pixel border: 39 pixels inside, per device pixel ratio.
+    EXPECT_EQ(makeMoonImage(1).size(), QSize(39, 39));
+    EXPECT_EQ(makeMoonImage(2).size(), QSize(78, 78));
+    EXPECT_EQ(makeMoonImage(1.5).size(), QSize(59, 59));
+}

@@ -1,0 +1,319 @@
+// The graph and Moon widgets and the controller that runs a drawing into them:
+// the signals the window receives, in order, and what the pictures show.
+#include "astro/fault.h"
+#include "astro/tide.h"
+#include "calendar/kansi.h"
+#include "plot/graphpainter.h"
+#include "plot/graphwidget.h"
+#include "plot/plotcontroller.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QThread>
+#include <array>
+#include <memory>
+
+using namespace veltaro;
+using namespace veltaro::plot;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr double kLon = 139 + 44.0 / 60 + 41.0 / 3600;
+constexpr double kLat = 35 + 39.0 / 60 + 16.0 / 3600;
+
+PlotRequest request(PlotMode mode, bool continuous = false, int days = 1) {
+    PlotRequest r;
+    r.mode = mode;
+    r.start = ObservationInput{2002, 8, 16, kLon, kLat};
+    r.continuous = continuous;
+    r.days = days;
+    return r;
+}
+
+double msangleAt(int day, int hour) {
+    ObservationState s;
+    s.obsyear = 2002;
+    s.obsmonth = 8;
+    s.obsday = day;
+    s.obshour = hour;
+    s.obslat = kLat;
+    s.obslon = kLon;
+    return astro::calc(s).MSangle;
+}
+
+/// A window's worth of pictures and a controller on them.
+struct Bench {
+    ObservationState state;
+    GraphWidget graph;
+    std::array<std::unique_ptr<MoonWidget>, 13> moonWidgets;
+    std::unique_ptr<PlotController> controller;
+
+    Bench() {
+        kansiinit(state.kansiname);
+        std::array<MoonWidget*, 13> moons{};
+        for (int k = 0; k < 13; ++k) {
+            moonWidgets[std::size_t(k)] = std::make_unique<MoonWidget>();
+            moons[std::size_t(k)] = moonWidgets[std::size_t(k)].get();
+        }
+        graph.redrawline();
+        controller = std::make_unique<PlotController>(state, &graph, moons);
+    }
+};
+
+/// Colours of the curves present in an image.
+int curvePixels(const QImage& image, int fromColumn = 0) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = fromColumn; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            n += p == colours::kSun || p == colours::kMoon || p == colours::kCombined;
+        }
+    }
+    return n;
+}
+
+} // namespace
+
+class TestPlotController : public QObject {
+    Q_OBJECT
+
+private slots:
+    void widgetsKeepTheirPictures();
+    void synchronousRuns_data();
+    void synchronousRuns();
+    void continuousRunEndsOnTheNextDay();
+    void eventLoopRunFinishes();
+    void cancelWritesBackWholeDaysOnly();
+    void faultStopsTheRun();
+};
+
+void TestPlotController::widgetsKeepTheirPictures() {
+    GraphWidget graph;
+    QCOMPARE(graph.sizeHint(), QSize(576, 300));
+    QCOMPARE(graph.image().size(),
+             QSize(qRound(574 * graph.imageRatio()), qRound(298 * graph.imageRatio())));
+    const QRgb background = graph.palette().color(QPalette::Base).rgb();
+    QCOMPARE(graph.image().pixel(0, 0), background);
+    graph.redrawline();
+    const QImage framed = graph.image();
+    QVERIFY(framed != makeGraphImage(graph.imageRatio(), QColor::fromRgb(background)));
+    graph.erase();
+    QCOMPARE(graph.image(), makeGraphImage(graph.imageRatio(), QColor::fromRgb(background)));
+    graph.redrawline();
+    QCOMPARE(graph.image(), framed);
+
+    // Shown on screen, the widget paints its picture inside the one-pixel border.
+    graph.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&graph));
+    const QImage shot = graph.grab().toImage();
+    const int column = int(std::floor(720 * 574.0 / 8640));
+    int dark = 0;
+    for (int y = 1; y < 299; ++y) {
+        dark += qGray(shot.pixel(1 + column, y)) < 64;
+    }
+    QVERIFY2(dark > 50, "the column line shows on screen");
+
+    MoonWidget moon;
+    QCOMPARE(moon.sizeHint(), QSize(43, 43));
+    moon.lunadraw(3.14159);
+    QVERIFY(moon.image() != makeMoonImage(moon.imageRatio()));
+    moon.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&moon));
+    moon.update();
+    QTest::qWait(20);
+    QVERIFY(moon.image() != makeMoonImage(moon.imageRatio())); // kept across a repaint
+    moon.erase();
+    QCOMPARE(moon.image(), makeMoonImage(moon.imageRatio()));
+}
+
+void TestPlotController::synchronousRuns_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<QString>("lastCaption");
+    QTest::addColumn<int>("hidden");
+    QTest::addColumn<int>("ages");
+    QTest::addColumn<int>("tooltips"); // tooltip signals: 13 cleared (if any) + 13 set
+    QTest::newRow("one day") << int(PlotMode::Diurnal) << 289 << u"24時"_s << 0 << 1 << 13;
+    QTest::newRow("60 days") << int(PlotMode::SixtyDay) << 8641 << u"60日"_s << 0 << 0 << 26;
+    QTest::newRow("annual") << int(PlotMode::Annual) << 8641 << u"360日"_s << 1 << 0 << 26;
+}
+
+void TestPlotController::synchronousRuns() {
+    QFETCH(int, mode);
+    QFETCH(int, steps);
+    QFETCH(QString, lastCaption);
+    QFETCH(int, hidden);
+    QFETCH(int, ages);
+    QFETCH(int, tooltips);
+    Bench b;
+    PlotController& c = *b.controller;
+    QSignalSpy captions(&c, &PlotController::axisCaptions);
+    QSignalSpy tips(&c, &PlotController::moonTooltip);
+    QSignalSpy age(&c, &PlotController::moonAge);
+    QSignalSpy hide(&c, &PlotController::dayChoiceHidden);
+    QSignalSpy date(&c, &PlotController::dateReached);
+    QSignalSpy name(&c, &PlotController::dayName);
+    QSignalSpy progress(&c, &PlotController::progress);
+    QSignalSpy finished(&c, &PlotController::finished);
+    QSignalSpy failed(&c, &PlotController::failed);
+
+    c.runToEnd(request(PlotMode(mode)));
+
+    QVERIFY(!c.running());
+    QCOMPARE(captions.count(), 1);
+    const QStringList list = captions.at(0).at(0).toStringList();
+    QCOMPARE(list.size(), 13);
+    QCOMPARE(list.last(), lastCaption);
+    QCOMPARE(tips.count(), tooltips);
+    // The last 13 tooltips are picmoon(0..12) with their angles in degrees.
+    for (int k = 0; k < 13; ++k) {
+        const auto args = tips.at(tooltips - 13 + k);
+        QCOMPARE(args.at(0).toInt(), k);
+        QVERIFY(args.at(1).toString().contains(u'.'));
+        QCOMPARE(args.at(1).toString().section(u'.', 1).size(), 2);
+    }
+    if (tooltips == 26) {
+        for (int k = 0; k < 13; ++k) {
+            QCOMPARE(tips.at(k).at(1).toString(), QString());
+        }
+    }
+    QCOMPARE(age.count(), ages);
+    QCOMPARE(hide.count(), hidden);
+    QCOMPARE(date.count(), 0); // the boxes stay
+    QCOMPARE(name.count(), 1);
+    QCOMPARE(name.at(0).at(0).toString(), u"丙辰"_s);
+    QCOMPARE(progress.last().at(0).toInt(), steps);
+    QCOMPARE(progress.last().at(1).toInt(), steps);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.at(0).at(0).toBool(), false);
+    QCOMPARE(failed.count(), 0);
+    QVERIFY(curvePixels(b.graph.image()) > 500);
+    for (const auto& moon : b.moonWidgets) {
+        QVERIFY(moon->image() != makeMoonImage(moon->imageRatio()));
+    }
+}
+
+void TestPlotController::continuousRunEndsOnTheNextDay() {
+    Bench b;
+    PlotController& c = *b.controller;
+    QSignalSpy date(&c, &PlotController::dateReached);
+    QSignalSpy name(&c, &PlotController::dayName);
+    QSignalSpy tips(&c, &PlotController::moonTooltip);
+    QSignalSpy age(&c, &PlotController::moonAge);
+    c.runToEnd(request(PlotMode::Diurnal, true, 3));
+    QCOMPARE(date.count(), 1);
+    QCOMPARE(date.at(0), (QList<QVariant>{2002, 8, 19}));
+    QCOMPARE(name.count(), 2);
+    QCOMPARE(name.last().at(0).toString(), u"己未"_s); // 2002-08-19
+    QCOMPARE(b.state.obsyear, 2002.0);
+    QCOMPARE(b.state.obsmonth, 8.0);
+    QCOMPARE(b.state.obsday, 19.0);
+    // picmoon(12) shows 00:00 of the 19th, its tooltip that angle in degrees.
+    const double an = msangleAt(19, 0);
+    QImage expected = makeMoonImage(b.moonWidgets[12]->imageRatio());
+    lunadraw(expected, b.moonWidgets[12]->imageRatio(), an);
+    QCOMPARE(b.moonWidgets[12]->image(), expected);
+    QCOMPARE(tips.last().at(0).toInt(), 12);
+    QCOMPARE(tips.last().at(1).toString(), QString::number(an / 3.14159265358979 * 180, 'f', 2));
+    QCOMPARE(age.count(), 3);
+}
+
+void TestPlotController::eventLoopRunFinishes() {
+    Bench b;
+    PlotController& c = *b.controller;
+    QSignalSpy finished(&c, &PlotController::finished);
+    QSignalSpy progress(&c, &PlotController::progress);
+    c.start(request(PlotMode::Annual));
+    QVERIFY(c.running());
+    c.start(request(PlotMode::Diurnal)); // ignored while a run is under way
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 30000);
+    QVERIFY(!c.running());
+    QCOMPARE(progress.last().at(0).toInt(), 8641);
+    QCOMPARE(finished.at(0).at(0).toBool(), false);
+    // The same picture as a synchronous annual run.
+    Bench direct;
+    direct.controller->runToEnd(request(PlotMode::Annual));
+    QCOMPARE(b.graph.image(), direct.graph.image());
+}
+
+void TestPlotController::cancelWritesBackWholeDaysOnly() {
+    // A slowed evaluation makes the run take several slices; the run is cancelled
+    // at the first progress report past each threshold.
+    for (int threshold : {1, 289, 600}) {
+        Bench b;
+        PlotController& c = *b.controller;
+        c.setEvaluator([](const ObservationState& s) {
+            QThread::usleep(200);
+            return astro::calc(s);
+        });
+        QSignalSpy date(&c, &PlotController::dateReached);
+        QSignalSpy finished(&c, &PlotController::finished);
+        int doneAtCancel = -1;
+        connect(&c, &PlotController::progress, &c, [&](int done, int) {
+            if (doneAtCancel < 0 && done >= threshold && c.running()) {
+                doneAtCancel = done;
+                c.cancel();
+            }
+        });
+        c.start(request(PlotMode::Diurnal, true, 3));
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 30000);
+        QVERIFY(doneAtCancel > 0);
+        if (doneAtCancel >= 867) {
+            QSKIP("the run ended within one slice; nothing to cancel");
+        }
+        QCOMPARE(finished.at(0).at(0).toBool(), true);
+        const int wholeDays = doneAtCancel / 289;
+        if (wholeDays == 0) {
+            QCOMPARE(date.count(), 0);
+        } else {
+            QCOMPARE(date.count(), 1);
+            QCOMPARE(date.at(0), (QList<QVariant>{2002, 8, 16 + wholeDays}));
+        }
+    }
+    // A cancelled 60-day run leaves the boxes alone.
+    Bench b;
+    QSignalSpy date(b.controller.get(), &PlotController::dateReached);
+    QSignalSpy finished(b.controller.get(), &PlotController::finished);
+    b.controller->start(request(PlotMode::SixtyDay));
+    b.controller->cancel();
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.at(0).at(0).toBool(), true);
+    QCOMPARE(date.count(), 0);
+    QVERIFY(!b.controller->running());
+}
+
+void TestPlotController::faultStopsTheRun() {
+    Bench b;
+    PlotController& c = *b.controller;
+    int calls = 0;
+    c.setEvaluator([&calls](const ObservationState& s) {
+        if (++calls > 500) {
+            throw ArithmeticFault("overflow");
+        }
+        return astro::calc(s);
+    });
+    QStringList order;
+    connect(&c, &PlotController::failed, &c, [&](const QString& m) { order << u"failed:"_s + m; });
+    connect(&c, &PlotController::finished, &c,
+            [&](bool cancelled) { order << (cancelled ? u"cancelled"_s : u"finished"_s); });
+    c.start(request(PlotMode::SixtyDay));
+    QTRY_COMPARE_WITH_TIMEOUT(order.size(), 2, 30000);
+    QVERIFY(order.at(0).startsWith(u"failed:"_s));
+    QVERIFY(order.at(0).size() > 8);
+    QCOMPARE(order.at(1), u"finished"_s);
+    QVERIFY(!c.running());
+    // What was drawn stays: the first 500 steps (t = 0..499), nothing beyond.
+    const QImage img = b.graph.image();
+    const int lastColumn = int(std::floor(499 * 574.0 * b.graph.imageRatio() / 8640));
+    QVERIFY(curvePixels(img) > 100);
+    QCOMPARE(curvePixels(img, lastColumn + int(b.graph.imageRatio()) + 1), 0);
+    // The next run works normally.
+    c.setEvaluator([](const ObservationState& s) { return astro::calc(s); });
+    QSignalSpy finished(&c, &PlotController::finished);
+    c.runToEnd(request(PlotMode::Diurnal));
+    QCOMPARE(finished.count(), 1);
+}
+
+QTEST_MAIN(TestPlotController)
+#include "tst_plotcontroller.moc"
