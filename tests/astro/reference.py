@@ -15,6 +15,7 @@ It prints C++ table rows that tests/astro/tst_reference.cpp holds.
 
 import datetime
 import math
+import random
 
 K = 0.017453292519943  # degrees to radians, as the program has it
 
@@ -404,18 +405,58 @@ MOMENTS = [
 ]
 
 
+def drawn(seed, count_t, count_moments):
+    """More T values and moments, drawn with a fixed seed (Python keeps
+    random.Random(seed).random() the same from version to version)."""
+    rng = random.Random(seed)
+    ts = [round(rng.uniform(-375.0, 426.0), 6) for _ in range(count_t)]
+    moments = []
+    while len(moments) < count_moments:
+        first = datetime.date(1600, 1, 1).toordinal()
+        last = datetime.date(2400, 12, 31).toordinal()
+        day = datetime.date.fromordinal(rng.randint(first, last))
+        if (1974, 3, 1) <= (day.year, day.month, day.day) <= (1975, 1, 1):
+            # The Sun's longitude positive, the Moon's negative: the program puts
+            # the two in one turn for MSGangle there, the formula here does not.
+            continue
+        moments.append((day.year, day.month, day.day, rng.randint(0, 23), 5 * rng.randint(0, 11),
+                        round(rng.uniform(-90.0, 90.0), 4), round(rng.uniform(-180.0, 180.0), 4)))
+    return ts, moments
+
+
+def drawn_sky(seed, count):
+    """Ecliptic places and pairs of equatorial places, drawn with a fixed seed."""
+    rng = random.Random(seed)
+    places = [(round(rng.uniform(-360.0, 360.0), 5), round(rng.uniform(-6.0, 6.0), 5),
+               round(rng.uniform(23.42, 23.47), 6)) for _ in range(count)]
+    pairs = [(round(rng.uniform(-90.0, 270.0), 5), round(rng.uniform(-90.0, 90.0), 5),
+              round(rng.uniform(-90.0, 40000.0), 4), round(rng.uniform(-90.0, 90.0), 5))
+             for _ in range(count)]
+    return places, pairs
+
+
 def row(values):
     return ", ".join(repr(float(v)) for v in values)
 
 
 def main():
+    more_t, more_moments = drawn(1975, 120, 60)
     print("// t, sunlon, sundist, moonlon, moonlat, moonpar")
-    for t in SERIES_T:
+    for t in SERIES_T + more_t:
         print("{" + row([t, sunlon(t), sundist(t), moonlon(t), moonlat(t), moonpar(t)]) + "},")
+    print()
+    places, pairs = drawn_sky(1987, 40)
+    print("// longitude, latitude, obliquity, ecl2ra, ecl2dec")
+    for p in places:
+        print("{" + row(list(p) + [ecl2ra(*p), ecl2dec(*p)]) + "},")
+    print()
+    print("// ra1, dec1, ra2, dec2, sepangle")
+    for p in pairs:
+        print("{" + row(list(p) + [sepangle(*p)]) + "},")
     print()
     print("// year, month, day, hour, minute, lat, lon, then jd, T, sunlon, sundist, moonlon,")
     print("// moonlat, moondist, obliquity, theta, SSlon, MMlon, zs, zm, MSangle, MSGangle, Ssea, Msea")
-    for m in MOMENTS:
+    for m in MOMENTS + more_moments:
         print("{" + row(m) + ",\n " + row(calc(*m)) + "},")
 
 
