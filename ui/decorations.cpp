@@ -1,6 +1,8 @@
 #include "ui/decorations.h"
 
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace veltaro::ui {
 
@@ -38,6 +40,36 @@ void LegendLine::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const int top = (height() - m_thickness) / 2;
     painter.fillRect(QRect(0, top, width(), m_thickness), m_color);
+}
+
+GapRadioButton::GapRadioButton(const QString& text, QWidget* parent) : QRadioButton(text, parent) {}
+
+void GapRadioButton::setTailAt(int x) {
+    m_tailAt = x;
+    update();
+}
+
+void GapRadioButton::paintEvent(QPaintEvent* event) {
+    constexpr QChar kIdeographicSpace(0x3000);
+    const QString caption = text();
+    const qsizetype gap = caption.indexOf(kIdeographicSpace);
+    if (m_tailAt < 0 || gap < 0) {
+        QRadioButton::paintEvent(event);
+        return;
+    }
+    qsizetype tailStart = gap;
+    while (tailStart < caption.size() && caption[tailStart] == kIdeographicSpace) {
+        ++tailStart;
+    }
+
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text = caption.left(gap);
+    painter.drawControl(QStyle::CE_RadioButton, option);
+    const QRect tail(m_tailAt, 0, std::max(0, width() - m_tailAt), height());
+    painter.drawItemText(tail, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(),
+                         caption.mid(tailStart), QPalette::WindowText);
 }
 
 } // namespace veltaro::ui

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QRadioButton>
 #include <QWidget>
 
 namespace veltaro::ui {
@@ -36,6 +37,28 @@ protected:
 private:
     QColor m_color;
     int m_thickness;
+};
+
+/// An option button whose caption holds a gap of ideographic spaces that another
+/// control covers ("連続　　　　　　日" with the days box in the gap). The Gothic
+/// faces on Linux draw that space a full em wide, wider than the design counted
+/// on, so the text after the gap would slide under the covering control. With
+/// setTailAt() the text before the gap is drawn where it always is and the text
+/// after it from the given x on; text() stays the caption as written.
+class GapRadioButton : public QRadioButton {
+    Q_OBJECT
+public:
+    explicit GapRadioButton(const QString& text, QWidget* parent = nullptr);
+    /// Draws the text after the gap from `x` [pixels, this widget]; -1 draws
+    /// the caption as it is.
+    void setTailAt(int x);
+    int tailAt() const { return m_tailAt; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int m_tailAt = -1;
 };
 
 } // namespace veltaro::ui

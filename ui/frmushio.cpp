@@ -28,8 +28,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QStyle>
-#include <QStyleOptionButton>
 
 #include <string_view>
 
@@ -69,33 +67,6 @@ QString fromUtf8(std::string_view text) {
 template <typename Widget> Widget* named(Widget* widget, const QString& name) {
     widget->setObjectName(name);
     return widget;
-}
-
-/// The caption of optyes leaves a gap of ideographic spaces for the days box and
-/// its spin button. The Gothic faces on Linux draw that space a full em wide, so
-/// the closing "日" would slide under the box; the spaces are narrowed (word
-/// spacing) until it stands just right of `gapEnd` (x in the parent's pixels).
-void fitGapAround(QRadioButton* option, int gapEnd) {
-    const QString caption = option->text();
-    const qsizetype last = caption.size() - 1;
-    const auto spaces = static_cast<int>(caption.count(QChar(0x3000)));
-    if (spaces == 0 || last <= 0) {
-        return;
-    }
-    QStyleOptionButton style;
-    style.initFrom(option);
-    const int textStart =
-        option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &style, option) +
-        option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &style, option);
-    const QFontMetricsF metrics(option->font());
-    const double wanted = gapEnd + 3 - option->x() - textStart; // where the last character starts
-    const double now = metrics.horizontalAdvance(caption.left(last));
-    if (now <= wanted) {
-        return;
-    }
-    QFont font = option->font();
-    font.setWordSpacing(-(now - wanted) / spaces);
-    option->setFont(font);
 }
 
 } // namespace
@@ -231,12 +202,15 @@ void frmushio::buildControls() {
     m_frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
     m_frame2->setGeometry(twips(1575, 630, 1870, 1050));
     m_option4 = option(m_frame2, u"Option4"_s, tr("一日描画"), twips(105, 300, 1125, 255));
-    m_optyes = option(m_frame2, u"optyes"_s, tr("連続　　　　　　日"), twips(105, 630, 1725, 255));
+    m_optyes = named(new GapRadioButton(tr("連続　　　　　　日"), m_frame2), u"optyes"_s);
+    m_optyes->setFont(gothicFont(kOptionPt));
+    m_optyes->setGeometry(twips(105, 630, 1725, 255));
     m_option4->setChecked(true);
     m_txtcont = box(m_frame2, u"txtcont"_s, 3, twips(800, 630, 450, 270), kDefaultPt);
     m_txtcont->setText(u"2"_s);
     auto* updown1 = spin(m_frame2, u"UpDown1"_s, m_txtcont, 2, 60, twips(1240, 630, 240, 270));
-    fitGapAround(m_optyes, updown1->geometry().right());
+    // The closing "日" of the caption stands just right of the spin button.
+    m_optyes->setTailAt(updown1->geometry().right() + 3 - m_optyes->x());
 
     // Moon's age and the day's name.
     label(client, u"Label12"_s, tr("月相："), twips(3675, 735, 630, 255), kBoxPt);

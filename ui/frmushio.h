@@ -29,6 +29,7 @@ class PlotController;
 
 namespace veltaro::ui {
 
+class GapRadioButton;
 class UpDown;
 
 /// The main window: date and point boxes with their spin buttons, the choice of
@@ -133,7 +134,7 @@ private:
     QRadioButton* m_opt60 = nullptr;
     QRadioButton* m_optyear = nullptr;
     QRadioButton* m_option4 = nullptr;
-    QRadioButton* m_optyes = nullptr;
+    GapRadioButton* m_optyes = nullptr;
 
     QLabel* m_lblmage = nullptr;
     QLabel* m_daykannsi = nullptr;

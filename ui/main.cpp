@@ -9,6 +9,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     veltaro::ui::installGothicSubstitutes();
+    // Dialogs such as the version box take the application's font.
+    QApplication::setFont(veltaro::ui::gothicFont(9));
 
     // The program's one observation state, alive for the whole run.
     veltaro::ObservationState state;

@@ -11,6 +11,9 @@ void MessageBoxes::inform(QWidget* parent, const QString& title, const QString& 
     }
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    if (parent != nullptr) {
+        box.setFont(parent->font()); // a dialog does not inherit its parent's font
+    }
     box.exec();
 }
 

@@ -157,6 +157,7 @@ private slots:
     void legendLines();
     void framesHoldTheirOptions();
     void verticalCaptionsOneCharacterPerLine();
+    void daysCaptionEndsRightOfItsSpin();
     void gothicIsProportional();
     void menus_data();
     void menus();
@@ -307,6 +308,20 @@ void TestLayout::verticalCaptionsOneCharacterPerLine() {
                  qPrintable(u"%1 ink %2 high"_s.arg(name).arg(ink.height())));
         QVERIFY2(ink.width() <= em + 1, qPrintable(u"%1 ink %2 wide"_s.arg(name).arg(ink.width())));
     }
+}
+
+void TestLayout::daysCaptionEndsRightOfItsSpin() {
+    // "連続　　　　　　日": the days box and its spin button sit in the gap; the
+    // closing "日" must be seen right of them, inside the frame.
+    auto* frame2 = m_window->findChild<QWidget*>(u"Frame2"_s);
+    auto* option = m_window->findChild<QWidget*>(u"optyes"_s);
+    auto* spin = m_window->findChild<QWidget*>(u"UpDown1"_s);
+    const QImage image = frame2->grab().toImage();
+    const QRect tail(spin->geometry().right() + 1, option->y(),
+                     frame2->width() - 2 - (spin->geometry().right() + 1), option->height());
+    const QRect ink = inkBounds(image.copy(tail));
+    QVERIFY2(ink.width() >= QFontInfo(option->font()).pixelSize() / 2,
+             qPrintable(u"ink %1 px wide"_s.arg(ink.width())));
 }
 
 void TestLayout::gothicIsProportional() {
