@@ -76,6 +76,7 @@ private slots:
     void versionBoxThenSound();
     void quitting_data();
     void quitting();
+    void quittingWhileDrawingStopsTheRun();
     void refusedInput_data();
     void refusedInput();
     void badTextsInEveryBoxDoNotCrash();
@@ -480,6 +481,17 @@ void TestFrmushio::quitting() {
     QCOMPARE(quits.count(), 1);
     QVERIFY(!m_window->isVisible());
     QVERIFY(m_boxes.isEmpty()); // no confirmation
+}
+
+void TestFrmushio::quittingWhileDrawingStopsTheRun() {
+    click(u"optyear"_s);
+    click(u"btnhyouji"_s);
+    QVERIFY(m_window->drawing());
+    QSignalSpy quits(m_window.get(), &frmushio::quitting);
+    click(u"btnend"_s);
+    QCOMPARE(quits.count(), 1);
+    waitForDrawing();
+    QVERIFY(!m_window->isVisible());
 }
 
 void TestFrmushio::refusedInput_data() {
