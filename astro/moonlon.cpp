@@ -5,6 +5,12 @@
 
 namespace veltaro::astro {
 
+namespace {
+
+constexpr auto kTable = columnsOf(kMoonlonTerms);
+
+} // namespace
+
 double moonlon(double t) {
     // The inner perturbation of term 1, summed a2 first, then a1, a3, a4.
     const auto& a = kMoonlonPerturbation;
@@ -19,9 +25,7 @@ double moonlon(double t) {
     double s = 0.0;
     s += 124.8754 + 4812.67881 * t;
     s += 6.2887 * std::sin(((338.915 + 4771.9886 * t) + perturbation) * kDeg);
-    for (const SeriesTerm& term : kMoonlonTerms) {
-        s += term.amplitude * std::sin(termAngle(term, t));
-    }
+    s = addSines(s, kTable, t);
     // Whole turns off by truncation: the sign of the sum is kept.
     const double q = s / 360;
     return (q - std::trunc(q)) * 360;

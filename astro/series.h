@@ -2,6 +2,10 @@
 
 #include "astro/angles.h"
 
+#include <array>
+#include <cmath>
+#include <cstddef>
+
 namespace veltaro::astro {
 
 /// One periodic term of a Sun or Moon series: amplitude x sin (or cos) of the
@@ -22,6 +26,56 @@ struct SeriesTerm {
 /// degrees multiplied by kDeg. The angle is never reduced to one turn.
 constexpr double termAngle(const SeriesTerm& term, double t) {
     return (term.phase + term.rate * t) * kDeg;
+}
+
+/// A series table column by column, made from its rows at compile time: the
+/// angles of all terms can then be formed together, as the machine likes.
+template <std::size_t N> struct SeriesColumns {
+    std::array<double, N> amplitude{};
+    std::array<double, N> phase{};
+    std::array<double, N> rate{};
+};
+
+template <std::size_t N>
+constexpr SeriesColumns<N> columnsOf(const std::array<SeriesTerm, N>& rows) {
+    SeriesColumns<N> columns;
+    for (std::size_t i = 0; i < N; ++i) {
+        columns.amplitude[i] = rows[i].amplitude;
+        columns.phase[i] = rows[i].phase;
+        columns.rate[i] = rows[i].rate;
+    }
+    return columns;
+}
+
+/// Adds amplitude x sin(angle) of every term of a table to `sum`, one after
+/// another in table order, and returns the sum.
+///
+/// The angles are all formed first, exactly as termAngle forms them; then each
+/// sine is taken, multiplied by its amplitude and added. The result is the
+/// same double as adding term after term in one pass.
+template <std::size_t N>
+inline double addSines(double sum, const SeriesColumns<N>& table, double t) {
+    std::array<double, N> angle;
+    for (std::size_t i = 0; i < N; ++i) {
+        angle[i] = (table.phase[i] + table.rate[i] * t) * kDeg;
+    }
+    for (std::size_t i = 0; i < N; ++i) {
+        sum += table.amplitude[i] * std::sin(angle[i]);
+    }
+    return sum;
+}
+
+/// As addSines, with the cosine.
+template <std::size_t N>
+inline double addCosines(double sum, const SeriesColumns<N>& table, double t) {
+    std::array<double, N> angle;
+    for (std::size_t i = 0; i < N; ++i) {
+        angle[i] = (table.phase[i] + table.rate[i] * t) * kDeg;
+    }
+    for (std::size_t i = 0; i < N; ++i) {
+        sum += table.amplitude[i] * std::cos(angle[i]);
+    }
+    return sum;
 }
 
 } // namespace veltaro::astro

@@ -10,6 +10,8 @@ namespace {
 /// The astronomical unit [km].
 constexpr double kAstronomicalUnit = 149597870;
 
+constexpr auto kTable = columnsOf(kSundistTerms);
+
 } // namespace
 
 double sundist(double t) {
@@ -17,9 +19,7 @@ double sundist(double t) {
     // terms c to f, added left to right.
     double q = (-0.007261 + 0.0000002 * t) * std::cos((356.53 + 359.991 * t) * kDeg);
     q += 0.00003;
-    for (const SeriesTerm& term : kSundistTerms) {
-        q += term.amplitude * std::cos(termAngle(term, t));
-    }
+    q = addCosines(q, kTable, t);
     return std::pow(10.0, q) * kAstronomicalUnit;
 }
 
