@@ -1,0 +1,138 @@
+// veltaro-tide moment: one evaluation of the tide-generating force, with every
+// quantity computed on the way.
+#include "cli/commands.h"
+#include "cli/common.h"
+
+#include "astro/fault.h"
+#include "astro/tide.h"
+#include "calendar/observation.h"
+
+#include <QCommandLineParser>
+#include <cstdio>
+
+namespace veltaro::cli {
+
+int momentCommand(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Evaluates the equilibrium tide of the Sun and the Moon at one moment and\n"
+        "place, as the window does for each point it draws, and prints every quantity\n"
+        "of the evaluation as CSV: a header line\n"
+        "jd,T,sunlon,sundist,moonlon,moonlat,moondist,obliquity,theta,SSlon,MMlon,zs,\n"
+        "zm,MSangle,MSGangle,Ssea,Msea\n"
+        "and one row, each number with 17 significant digits:\n"
+        "  jd          Julian day of 0 h of the date\n"
+        "  T           series time, years of 365.25 days from 1975 January 0\n"
+        "  sunlon      the Sun's ecliptic longitude, degrees (negative before 1974)\n"
+        "  sundist     the Sun's distance, km\n"
+        "  moonlon     the Moon's ecliptic longitude, degrees (negative before 1974)\n"
+        "  moonlat     the Moon's ecliptic latitude, degrees\n"
+        "  moondist    the Moon's distance, km\n"
+        "  obliquity   mean obliquity of the ecliptic, degrees\n"
+        "  theta       local sidereal angle (right ascension of the zenith), degrees,\n"
+        "              not reduced to 0..360\n"
+        "  SSlon       the Sun's right ascension, degrees, -90..270\n"
+        "  MMlon       the Moon's right ascension, degrees, -90..270\n"
+        "  zs, zm      the Sun's and the Moon's zenith distance, radians, 0..2pi\n"
+        "              (measured eastward from the body to the zenith)\n"
+        "  MSangle     eastward angle from the Sun to the Moon on the sky, radians\n"
+        "  MSGangle    eastward angle from the Sun to the Moon along the ecliptic\n"
+        "  Ssea, Msea  equilibrium tide height raised by the Sun and by the Moon, km\n"
+        "\n"
+        "The time is clock time on the observer's own meridian (local mean time of\n"
+        "--lon), not zone time: 09:00 at longitude 135 is 00:00 universal time.\n"
+        "LON and LAT are decimal degrees (139.7447, -33.8688) or degrees:minutes:\n"
+        "seconds (139:44:41, -33:52:08); the sign of the degrees applies to the\n"
+        "whole value, so -33:52:08 is -33.8689 degrees. East and north are positive.\n"
+        "\n"
+        "Refused input prints one line on standard error and exits with status 2;\n"
+        "an arithmetic fault in the evaluation exits with status 1."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help."));
+    const QCommandLineOption date(
+        QStringLiteral("date"),
+        QStringLiteral("The date, YYYY-MM-DD, between 1600-01-01 and 2400-12-31."),
+        QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption time(
+        QStringLiteral("time"),
+        QStringLiteral("Clock time on the observer's meridian, HH:MM from 00:00 to 23:59."),
+        QStringLiteral("HH:MM"));
+    const QCommandLineOption lon(
+        QStringLiteral("lon"),
+        QStringLiteral("Longitude, east positive, -180..180: decimal degrees or D:M:S."),
+        QStringLiteral("LON"));
+    const QCommandLineOption lat(
+        QStringLiteral("lat"),
+        QStringLiteral("Latitude, north positive, -90..90: decimal degrees or D:M:S."),
+        QStringLiteral("LAT"));
+    for (const auto* option : {&help, &date, &time, &lon, &lat}) {
+        parser.addOption(*option);
+    }
+
+    if (!parser.parse(args)) {
+        return fail(parser.errorText());
+    }
+    if (parser.isSet(help)) {
+        std::fputs(parser.helpText().toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return fail(QStringLiteral("moment takes no arguments besides its options, got '%1'")
+                        .arg(parser.positionalArguments().join(u' ')));
+    }
+    for (const auto* needed : {&date, &time, &lon, &lat}) {
+        if (!parser.isSet(*needed)) {
+            return fail(
+                QStringLiteral("moment wants --date YYYY-MM-DD --time HH:MM --lon LON --lat LAT"));
+        }
+    }
+
+    QString error;
+    const auto day = parseDate(parser.value(date).trimmed(), error);
+    if (!day) {
+        return fail(error);
+    }
+    const auto clock = parseTime(parser.value(time).trimmed(), error);
+    if (!clock) {
+        return fail(error);
+    }
+    const auto lonDeg = parseAngle(parser.value(lon).trimmed(), false, error);
+    if (!lonDeg) {
+        return fail(error);
+    }
+    const auto latDeg = parseAngle(parser.value(lat).trimmed(), true, error);
+    if (!latDeg) {
+        return fail(error);
+    }
+
+    ObservationState state;
+    state.obsyear = day->year;
+    state.obsmonth = day->month;
+    state.obsday = day->day;
+    state.obshour = clock->first;
+    state.obsminute = clock->second;
+    state.obslon = *lonDeg;
+    state.obslat = *latDeg;
+
+    astro::TideEvaluation e{};
+    try {
+        e = astro::calc(state);
+    } catch (const ArithmeticFault& fault) {
+        std::fprintf(stderr, "veltaro-tide: arithmetic fault: %s\n", fault.what());
+        return 1;
+    }
+
+    QByteArray out = "jd,T,sunlon,sundist,moonlon,moonlat,moondist,obliquity,theta,SSlon,MMlon,"
+                     "zs,zm,MSangle,MSGangle,Ssea,Msea\n";
+    const double row[] = {e.jd,       e.T,         e.sunlon,   e.sundist, e.moonlon, e.moonlat,
+                          e.moondist, e.obliquity, e.theta,    e.SSlon,   e.MMlon,   e.zs,
+                          e.zm,       e.MSangle,   e.MSGangle, e.Ssea,    e.Msea};
+    for (std::size_t i = 0; i < std::size(row); ++i) {
+        out += number17(row[i]);
+        out += i + 1 < std::size(row) ? ',' : '\n';
+    }
+    std::fwrite(out.constData(), 1, static_cast<std::size_t>(out.size()), stdout);
+    return 0;
+}
+
+} // namespace veltaro::cli
