@@ -43,7 +43,9 @@ int momentCommand(const QStringList& args) {
         "--lon), not zone time: 09:00 at longitude 135 is 00:00 universal time.\n"
         "LON and LAT are decimal degrees (139.7447, -33.8688) or degrees:minutes:\n"
         "seconds (139:44:41, -33:52:08); the sign of the degrees applies to the\n"
-        "whole value, so -33:52:08 is -33.8689 degrees. East and north are positive.\n"
+        "whole value, so -33:52:08 is -33.8689 degrees. As in the window, degrees of\n"
+        "-0 count as 0 (-0:30:00 is +0.5): write -0.5 for half a degree west or south.\n"
+        "East and north are positive.\n"
         "\n"
         "Refused input prints one line on standard error and exits with status 2;\n"
         "an arithmetic fault in the evaluation exits with status 1."));
