@@ -10,9 +10,67 @@ int fail(const QString& message) {
     return kBadInput;
 }
 
-static QString reason(InputProblem problem) {
-    return QString::fromUtf8(inputMessage(problem).data(),
-                             static_cast<qsizetype>(inputMessage(problem).size()));
+QString reasonText(InputProblem problem) {
+    const std::string_view message = inputMessage(problem);
+    return QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
+}
+
+SharedOptions::SharedOptions(const QString& dateHelp)
+    : help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")),
+      date(QStringLiteral("date"), dateHelp, QStringLiteral("YYYY-MM-DD")),
+      lon(QStringLiteral("lon"),
+          QStringLiteral("Longitude, east positive, -180..180: decimal degrees or D:M:S "
+                         "(139:44:41)."),
+          QStringLiteral("LON")),
+      lat(QStringLiteral("lat"),
+          QStringLiteral("Latitude, north positive, -90..90: decimal degrees or D:M:S "
+                         "(35:39:16)."),
+          QStringLiteral("LAT")) {}
+
+std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringList& args,
+                                    const QString& command,
+                                    std::initializer_list<const QCommandLineOption*> required,
+                                    const QString& usage) {
+    if (!parser.parse(args)) {
+        return fail(parser.errorText());
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        // The parser names the binary by its path; name the command instead.
+        QString text = parser.helpText();
+        const qsizetype lineEnd = text.indexOf(u'\n');
+        text.replace(0, lineEnd, QStringLiteral("Usage: veltaro-tide %1 [options]").arg(command));
+        std::fputs(text.toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return fail(QStringLiteral("%1 takes no arguments besides its options, got '%2'")
+                        .arg(command, parser.positionalArguments().join(u' ')));
+    }
+    for (const QCommandLineOption* needed : required) {
+        if (!parser.isSet(*needed)) {
+            return fail(QStringLiteral("%1 wants %2").arg(command, usage));
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<ObservationInput> readDateAndPoint(const QCommandLineParser& parser,
+                                                 const SharedOptions& options, QString& error) {
+    auto input = parseDate(parser.value(options.date).trimmed(), error);
+    if (!input) {
+        return std::nullopt;
+    }
+    const auto lon = parseAngle(parser.value(options.lon).trimmed(), false, error);
+    if (!lon) {
+        return std::nullopt;
+    }
+    const auto lat = parseAngle(parser.value(options.lat).trimmed(), true, error);
+    if (!lat) {
+        return std::nullopt;
+    }
+    input->lon = *lon;
+    input->lat = *lat;
+    return input;
 }
 
 std::optional<ObservationInput> parseDate(const QString& text, QString& error) {
@@ -26,7 +84,7 @@ std::optional<ObservationInput> parseDate(const QString& text, QString& error) {
     const auto read = readDate(match.captured(1).toStdString(), match.captured(2).toStdString(),
                                match.captured(3).toStdString());
     if (!read.ok()) {
-        error = QStringLiteral("--date '%1': %2").arg(text, reason(read.problem));
+        error = QStringLiteral("--date '%1': %2").arg(text, reasonText(read.problem));
         return std::nullopt;
     }
     return read.value;
@@ -44,7 +102,7 @@ std::optional<double> parseAngle(const QString& text, bool latitude, QString& er
     const std::string sec = parts.size() == 3 ? parts[2].toStdString() : std::string("0");
     const auto read = readAngle(deg, min, sec, latitude);
     if (!read.ok()) {
-        error = QStringLiteral("%1 '%2': %3").arg(option, text, reason(read.problem));
+        error = QStringLiteral("%1 '%2': %3").arg(option, text, reasonText(read.problem));
         return std::nullopt;
     }
     return read.value;

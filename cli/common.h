@@ -2,8 +2,11 @@
 
 #include "calendar/input.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QString>
 #include <cstdio>
+#include <initializer_list>
 #include <optional>
 
 namespace veltaro::cli {
@@ -24,6 +27,31 @@ std::optional<double> parseAngle(const QString& text, bool latitude, QString& er
 
 /// A clock time HH:MM with 0 <= HH <= 23 and 0 <= MM <= 59.
 std::optional<std::pair<int, int>> parseTime(const QString& text, QString& error);
+
+/// The reason a typed value was refused, as the window words it.
+QString reasonText(InputProblem problem);
+
+/// The options every command has: --help, --date, --lon and --lat.
+struct SharedOptions {
+    explicit SharedOptions(const QString& dateHelp);
+    QCommandLineOption help;
+    QCommandLineOption date;
+    QCommandLineOption lon;
+    QCommandLineOption lat;
+};
+
+/// Parses `args` for `command` and handles what every command handles alike:
+/// --help (printed, status 0), unknown options, stray arguments and missing
+/// `required` options (one line on standard error, status 2). Returns the exit
+/// status when the command is to stop there, nothing when it goes on.
+std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringList& args,
+                                    const QString& command,
+                                    std::initializer_list<const QCommandLineOption*> required,
+                                    const QString& usage);
+
+/// Reads --date, --lon and --lat into a validated date and point.
+std::optional<ObservationInput> readDateAndPoint(const QCommandLineParser& parser,
+                                                 const SharedOptions& options, QString& error);
 
 /// A number as %.17g, the form every CSV column uses.
 QByteArray number17(double value);

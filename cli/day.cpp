@@ -16,31 +16,16 @@ int dayCommand(const QStringList& args) {
     parser.setApplicationDescription(QStringLiteral(
         "The Julian day of 0 h of a date and the sexagenary (干支) name of that day,\n"
         "as the window shows it beside 日干支. Prints CSV: date,jd,kansi_index,kansi."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help."));
-    const QCommandLineOption date(
-        QStringLiteral("date"),
-        QStringLiteral("The date, YYYY-MM-DD, between 1600-01-01 and 2400-12-31."),
-        QStringLiteral("YYYY-MM-DD"));
-    parser.addOption(help);
-    parser.addOption(date);
-
-    if (!parser.parse(args)) {
-        return fail(parser.errorText());
-    }
-    if (parser.isSet(help)) {
-        std::fputs(parser.helpText().toUtf8().constData(), stdout);
-        return 0;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        return fail(QStringLiteral("day takes no arguments besides --date, got '%1'")
-                        .arg(parser.positionalArguments().join(u' ')));
-    }
-    if (!parser.isSet(date)) {
-        return fail(QStringLiteral("day wants --date YYYY-MM-DD"));
+    const SharedOptions options(
+        QStringLiteral("The date, YYYY-MM-DD, between 1600-01-01 and 2400-12-31."));
+    parser.addOption(options.help);
+    parser.addOption(options.date);
+    if (const auto status = parseCommandLine(parser, args, QStringLiteral("day"), {&options.date},
+                                             QStringLiteral("--date YYYY-MM-DD"))) {
+        return *status;
     }
 
-    const QString given = parser.value(date).trimmed();
+    const QString given = parser.value(options.date).trimmed();
     QString error;
     const auto read = parseDate(given, error);
     if (!read) {

@@ -49,72 +49,40 @@ int momentCommand(const QStringList& args) {
         "\n"
         "Refused input prints one line on standard error and exits with status 2;\n"
         "an arithmetic fault in the evaluation exits with status 1."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help."));
-    const QCommandLineOption date(
-        QStringLiteral("date"),
-        QStringLiteral("The date, YYYY-MM-DD, between 1600-01-01 and 2400-12-31."),
-        QStringLiteral("YYYY-MM-DD"));
+    const SharedOptions options(
+        QStringLiteral("The date, YYYY-MM-DD, between 1600-01-01 and 2400-12-31."));
     const QCommandLineOption time(
         QStringLiteral("time"),
         QStringLiteral("Clock time on the observer's meridian, HH:MM from 00:00 to 23:59."),
         QStringLiteral("HH:MM"));
-    const QCommandLineOption lon(
-        QStringLiteral("lon"),
-        QStringLiteral("Longitude, east positive, -180..180: decimal degrees or D:M:S."),
-        QStringLiteral("LON"));
-    const QCommandLineOption lat(
-        QStringLiteral("lat"),
-        QStringLiteral("Latitude, north positive, -90..90: decimal degrees or D:M:S."),
-        QStringLiteral("LAT"));
-    for (const auto* option : {&help, &date, &time, &lon, &lat}) {
+    for (const auto* option : {&options.help, &options.date, &time, &options.lon, &options.lat}) {
         parser.addOption(*option);
     }
-
-    if (!parser.parse(args)) {
-        return fail(parser.errorText());
-    }
-    if (parser.isSet(help)) {
-        std::fputs(parser.helpText().toUtf8().constData(), stdout);
-        return 0;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        return fail(QStringLiteral("moment takes no arguments besides its options, got '%1'")
-                        .arg(parser.positionalArguments().join(u' ')));
-    }
-    for (const auto* needed : {&date, &time, &lon, &lat}) {
-        if (!parser.isSet(*needed)) {
-            return fail(
-                QStringLiteral("moment wants --date YYYY-MM-DD --time HH:MM --lon LON --lat LAT"));
-        }
+    if (const auto status = parseCommandLine(
+            parser, args, QStringLiteral("moment"),
+            {&options.date, &time, &options.lon, &options.lat},
+            QStringLiteral("--date YYYY-MM-DD --time HH:MM --lon LON --lat LAT"))) {
+        return *status;
     }
 
     QString error;
-    const auto day = parseDate(parser.value(date).trimmed(), error);
-    if (!day) {
+    const auto point = readDateAndPoint(parser, options, error);
+    if (!point) {
         return fail(error);
     }
     const auto clock = parseTime(parser.value(time).trimmed(), error);
     if (!clock) {
         return fail(error);
     }
-    const auto lonDeg = parseAngle(parser.value(lon).trimmed(), false, error);
-    if (!lonDeg) {
-        return fail(error);
-    }
-    const auto latDeg = parseAngle(parser.value(lat).trimmed(), true, error);
-    if (!latDeg) {
-        return fail(error);
-    }
 
     ObservationState state;
-    state.obsyear = day->year;
-    state.obsmonth = day->month;
-    state.obsday = day->day;
+    state.obsyear = point->year;
+    state.obsmonth = point->month;
+    state.obsday = point->day;
     state.obshour = clock->first;
     state.obsminute = clock->second;
-    state.obslon = *lonDeg;
-    state.obslat = *latDeg;
+    state.obslon = point->lon;
+    state.obslat = point->lat;
 
     astro::TideEvaluation e{};
     try {

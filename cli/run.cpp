@@ -64,20 +64,8 @@ int runCommand(const QStringList& args) {
         "t,date,time,Ssea,Msea,MSangle,MSGangle, where date and time are the moment\n"
         "evaluated (clock time on the meridian of --lon), Ssea and Msea in km and the\n"
         "angles in radians."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help."));
-    const QCommandLineOption date(
-        QStringLiteral("date"),
-        QStringLiteral("The start date, YYYY-MM-DD, between 1600-01-01 and 2400-12-31."),
-        QStringLiteral("YYYY-MM-DD"));
-    const QCommandLineOption lon(
-        QStringLiteral("lon"),
-        QStringLiteral("Longitude, east positive: decimal degrees or D:M:S (139:44:41)."),
-        QStringLiteral("LON"));
-    const QCommandLineOption lat(
-        QStringLiteral("lat"),
-        QStringLiteral("Latitude, north positive: decimal degrees or D:M:S (35:39:16)."),
-        QStringLiteral("LAT"));
+    const SharedOptions options(
+        QStringLiteral("The start date, YYYY-MM-DD, between 1600-01-01 and 2400-12-31."));
     const QCommandLineOption mode(
         QStringLiteral("mode"),
         QStringLiteral("day (the default), 60 (60 days) or year (360 days)."),
@@ -86,44 +74,23 @@ int runCommand(const QStringList& args) {
         QStringLiteral("days"),
         QStringLiteral("Continuous drawing of N consecutive days (1..32767); day mode only."),
         QStringLiteral("N"));
-    for (const auto* option : {&help, &date, &lon, &lat, &mode, &days}) {
+    for (const auto* option :
+         {&options.help, &options.date, &options.lon, &options.lat, &mode, &days}) {
         parser.addOption(*option);
     }
-
-    if (!parser.parse(args)) {
-        return fail(parser.errorText());
-    }
-    if (parser.isSet(help)) {
-        std::fputs(parser.helpText().toUtf8().constData(), stdout);
-        return 0;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        return fail(QStringLiteral("run takes no arguments besides its options, got '%1'")
-                        .arg(parser.positionalArguments().join(u' ')));
-    }
-    for (const auto* needed : {&date, &lon, &lat}) {
-        if (!parser.isSet(*needed)) {
-            return fail(QStringLiteral("run wants --date YYYY-MM-DD --lon LON --lat LAT"));
-        }
+    if (const auto status = parseCommandLine(
+            parser, args, QStringLiteral("run"), {&options.date, &options.lon, &options.lat},
+            QStringLiteral("--date YYYY-MM-DD --lon LON --lat LAT"))) {
+        return *status;
     }
 
     plot::PlotRequest request;
     QString error;
-    const auto start = parseDate(parser.value(date).trimmed(), error);
+    const auto start = readDateAndPoint(parser, options, error);
     if (!start) {
         return fail(error);
     }
-    const auto lonDeg = parseAngle(parser.value(lon).trimmed(), false, error);
-    if (!lonDeg) {
-        return fail(error);
-    }
-    const auto latDeg = parseAngle(parser.value(lat).trimmed(), true, error);
-    if (!latDeg) {
-        return fail(error);
-    }
     request.start = *start;
-    request.start.lon = *lonDeg;
-    request.start.lat = *latDeg;
 
     const QString modeText =
         parser.isSet(mode) ? parser.value(mode).trimmed() : QStringLiteral("day");
@@ -142,11 +109,8 @@ int runCommand(const QStringList& args) {
         }
         const auto read = readContinuousDays(parser.value(days).toStdString());
         if (!read.ok()) {
-            const auto message = inputMessage(read.problem);
             return fail(QStringLiteral("--days '%1': %2")
-                            .arg(parser.value(days),
-                                 QString::fromUtf8(message.data(),
-                                                   static_cast<qsizetype>(message.size()))));
+                            .arg(parser.value(days), reasonText(read.problem)));
         }
         request.continuous = true;
         request.days = *read.value;
