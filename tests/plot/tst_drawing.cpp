@@ -321,6 +321,9 @@ struct PhaseCase {
     bool diameterShows;                          // the light-yellow diameter is visible
 };
 
+// Cases print as their name, so ctest lists them readably.
+void PrintTo(const PhaseCase& c, std::ostream* os) { *os << c.name; }
+
 class Phase : public ::testing::TestWithParam<PhaseCase> {};
 
 TEST_P(Phase, LitPartsRimAndDiameter) {

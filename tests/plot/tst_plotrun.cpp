@@ -139,6 +139,9 @@ struct RunCase {
     int ages; // Moon's age reports
 };
 
+// Cases print as their name, so ctest lists them readably.
+void PrintTo(const RunCase& c, std::ostream* os) { *os << c.name; }
+
 class WholeRun : public ::testing::TestWithParam<RunCase> {};
 
 TEST_P(WholeRun, StepsCaptionsMomentsAndWriteBack) {
@@ -405,6 +408,9 @@ struct CancelCase {
     std::vector<std::string> names; // day names of the whole run
     Clock stateAfter;
 };
+
+// Cases print as their name, so ctest lists them readably.
+void PrintTo(const CancelCase& c, std::ostream* os) { *os << c.name; }
 
 class Cancel : public ::testing::TestWithParam<CancelCase> {};
 
