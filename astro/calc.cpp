@@ -4,6 +4,7 @@
 #include "astro/sun.h"
 #include "astro/tide.h"
 #include "astro/timeargs.h"
+#include "astro/vectorstate.h"
 
 #include <cmath>
 
@@ -42,6 +43,7 @@ bool allFinite(const TideEvaluation& e) {
 } // namespace
 
 TideEvaluation calc(const ObservationState& state) {
+    settleVectorRegisters();
     TideEvaluation e{};
 
     // The positions of the Sun and the Moon at the moment.

@@ -27,22 +27,6 @@ std::string fixed(double value, int decimals) {
     return std::string(buffer, end);
 }
 
-/// Clears the upper halves of the wide vector registers.
-///
-/// Qt's raster drawing (image fills, rectangles) runs AVX code and may return
-/// with those halves in use. The evaluation, compiled for plain SSE, then pays
-/// a penalty on every instruction on recent Intel processors: a whole annual
-/// run measured twenty times slower after the first point was drawn. Called
-/// before each batch of evaluations.
-void settleVectorRegisters() {
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-    static const bool hasAvx = __builtin_cpu_supports("avx");
-    if (hasAvx) {
-        asm volatile("vzeroupper" ::: "memory");
-    }
-#endif
-}
-
 } // namespace
 
 int tIncrement(PlotMode mode) {
@@ -178,7 +162,6 @@ int PlotRun::plan(int count) {
 
 std::size_t PlotRun::evaluate(int count) {
     m_results.resize(static_cast<std::size_t>(count));
-    settleVectorRegisters();
     m_scratch.obslat = m_state.obslat;
     m_scratch.obslon = m_state.obslon;
     for (std::size_t i = 0; i < m_moments.size(); ++i) {
