@@ -5,6 +5,7 @@
 #include "calendar/daterange.h"
 #include "calendar/input.h"
 #include "calendar/kansi.h"
+#include "plot/graphpainter.h"
 #include "plot/graphwidget.h"
 #include "plot/plotcontroller.h"
 #include "plot/plotrequest.h"
@@ -228,9 +229,11 @@ void frmushio::buildControls() {
         int y; // twips
         QColor color;
     };
-    const Swatch swatches[] = {{"Line1", 1215, QColor(255, 128, 0)},
-                               {"Line2", 1425, QColor(255, 255, 0)},
-                               {"Line3", 1635, QColor(0, 0, 255)}};
+    // The swatches take the colours the curves are drawn in, so that each one
+    // names its curve (a yellow Moon swatch beside a dark olive Moon curve would not).
+    const Swatch swatches[] = {{"Line1", 1215, QColor(plot::colours::kSun)},
+                               {"Line2", 1425, QColor(plot::colours::kMoon)},
+                               {"Line3", 1635, QColor(plot::colours::kCombined)}};
     for (const Swatch& s : swatches) {
         auto* line = named(new LegendLine(s.color, 2, client), QString::fromLatin1(s.name));
         // A line from x = 5355 to 6090 twips, two pixels thick, centred on y.

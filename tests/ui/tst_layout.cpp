@@ -261,9 +261,10 @@ void TestLayout::legendLines() {
         int y;
         QColor color;
     };
-    const Line lines[] = {{"Line1", 1215, QColor(255, 128, 0)},
-                          {"Line2", 1425, QColor(255, 255, 0)},
-                          {"Line3", 1635, QColor(0, 0, 255)}};
+    // Each swatch in the colour its curve is drawn in: Sun, Moon, both.
+    const Line lines[] = {{"Line1", 1215, QColor(222, 51, 0)},
+                          {"Line2", 1425, QColor(87, 67, 0)},
+                          {"Line3", 1635, QColor(21, 24, 255)}};
     for (const Line& l : lines) {
         auto* w = m_window->findChild<QWidget*>(QString::fromLatin1(l.name));
         QVERIFY2(w != nullptr, l.name);
