@@ -4,8 +4,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 // Runs veltaro-tide with `args` (already shell-quoted) and collects what it printed.
 struct ToolRun {
@@ -37,4 +38,15 @@ inline ToolRun runTool(const std::string& args) {
     run.err = text.str();
     std::remove(errPath);
     return run;
+}
+
+// The lines of a text, without their line ends.
+inline std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::stringstream stream(text);
+    std::string line;
+    while (std::getline(stream, line)) {
+        result.push_back(line);
+    }
+    return result;
 }

@@ -24,16 +24,6 @@ std::string number17(double value) {
     return text;
 }
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::stringstream stream(text);
-    std::string line;
-    while (std::getline(stream, line)) {
-        result.push_back(line);
-    }
-    return result;
-}
-
 // Decimal degrees of an angle option, read by the same rules as the tool reads it.
 double degrees(const std::string& text, bool latitude) {
     const auto colon = text.find(':');

@@ -14,16 +14,6 @@ namespace {
 const std::string kHeader = "t,date,time,Ssea,Msea,MSangle,MSGangle";
 const std::string kPoint = "--lon 139:44:41 --lat 35:39:16";
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::stringstream stream(text);
-    std::string line;
-    while (std::getline(stream, line)) {
-        out.push_back(line);
-    }
-    return out;
-}
-
 std::vector<std::string> fields(const std::string& line) {
     std::vector<std::string> out;
     std::stringstream stream(line);
