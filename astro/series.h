@@ -47,35 +47,34 @@ constexpr SeriesColumns<N> columnsOf(const std::array<SeriesTerm, N>& rows) {
     return columns;
 }
 
-/// Adds amplitude x sin(angle) of every term of a table to `sum`, one after
+/// Adds amplitude x wave(angle) of every term of a table to `sum`, one after
 /// another in table order, and returns the sum.
 ///
 /// The angles are all formed first, exactly as termAngle forms them; then each
-/// sine is taken, multiplied by its amplitude and added. The result is the
+/// wave is taken, multiplied by its amplitude and added. The result is the
 /// same double as adding term after term in one pass.
-template <std::size_t N>
-inline double addSines(double sum, const SeriesColumns<N>& table, double t) {
+template <std::size_t N, typename Wave>
+inline double addTerms(double sum, const SeriesColumns<N>& table, double t, Wave wave) {
     std::array<double, N> angle;
     for (std::size_t i = 0; i < N; ++i) {
         angle[i] = (table.phase[i] + table.rate[i] * t) * kDeg;
     }
     for (std::size_t i = 0; i < N; ++i) {
-        sum += table.amplitude[i] * std::sin(angle[i]);
+        sum += table.amplitude[i] * wave(angle[i]);
     }
     return sum;
 }
 
-/// As addSines, with the cosine.
+/// Sine terms: amplitude x sin((phase + rate t) k), added in table order.
+template <std::size_t N>
+inline double addSines(double sum, const SeriesColumns<N>& table, double t) {
+    return addTerms(sum, table, t, [](double a) { return std::sin(a); });
+}
+
+/// Cosine terms: amplitude x cos((phase + rate t) k), added in table order.
 template <std::size_t N>
 inline double addCosines(double sum, const SeriesColumns<N>& table, double t) {
-    std::array<double, N> angle;
-    for (std::size_t i = 0; i < N; ++i) {
-        angle[i] = (table.phase[i] + table.rate[i] * t) * kDeg;
-    }
-    for (std::size_t i = 0; i < N; ++i) {
-        sum += table.amplitude[i] * std::cos(angle[i]);
-    }
-    return sum;
+    return addTerms(sum, table, t, [](double a) { return std::cos(a); });
 }
 
 } // namespace veltaro::astro
