@@ -42,13 +42,12 @@ bool allFinite(const TideEvaluation& e) {
 
 } // namespace
 
-TideEvaluation calc(const ObservationState& state) {
+TideEvaluation calc(const TideInput& at) {
     settleVectorRegisters();
     TideEvaluation e{};
 
     // The positions of the Sun and the Moon at the moment.
-    e.T = ephemtime(state.obsyear, state.obsmonth, state.obsday, state.obshour, state.obsminute, 0,
-                    state.obslon);
+    e.T = ephemtime(at.year, at.month, at.day, at.hour, at.minute, 0, at.lon);
     e.sunlon = sunlon(e.T);
     e.sundist = sundist(e.T);
     e.moonlon = moonlon(e.T);
@@ -56,7 +55,7 @@ TideEvaluation calc(const ObservationState& state) {
     e.moondist = moonpar(e.T);
 
     // The date's quantities, from 0 h of the date.
-    e.jd = julianday(state.obsyear, state.obsmonth, state.obsday, 0, 0);
+    e.jd = julianday(at.year, at.month, at.day, 0, 0);
     const double tc = jcentury(e.jd);
     e.obliquity = obliquity(tc);
 
@@ -67,10 +66,10 @@ TideEvaluation calc(const ObservationState& state) {
     const double moonDec = ecl2dec(e.moonlon, e.moonlat, e.obliquity);
 
     // The zenith: right ascension theta, declination the latitude.
-    const double clockDeg = (state.obshour + state.obsminute / 60) * 15;
-    e.theta = localsidereal(siderealtime(tc), clockDeg, state.obslon);
-    e.zs = sepangle(e.SSlon, sunDec, e.theta, state.obslat);
-    e.zm = sepangle(e.MMlon, moonDec, e.theta, state.obslat);
+    const double clockDeg = (at.hour + at.minute / 60) * 15;
+    e.theta = localsidereal(siderealtime(tc), clockDeg, at.lon);
+    e.zs = sepangle(e.SSlon, sunDec, e.theta, at.lat);
+    e.zm = sepangle(e.MMlon, moonDec, e.theta, at.lat);
 
     // The Sun-to-Moon angles, on the equatorial sphere and along the ecliptic.
     e.MSangle = sepangle(e.SSlon, sunDec, e.MMlon, moonDec);

@@ -15,19 +15,19 @@ namespace veltaro::astro {
 /// Inner perturbation A of the Moon's longitude: sub-terms a1 to a4.
 /// Amplitude [degrees]; each sub-term is amplitude x sin(angle). moonlon sums
 /// them in the order a2, a1, a3, a4.
-inline constexpr std::array<SeriesTerm, 4> kMoonlonPerturbation{{
+inline constexpr auto kMoonlonPerturbation = std::to_array<SeriesTerm>({
     {0.004, 93.8, -1.33},   // a1
     {0.002, 248.6, -19.34}, // a2
     {0.0006, 66.0, 0.2},    // a3
     {0.0006, 249.0, -19.3}, // a4
-}};
-static_assert(kMoonlonPerturbation.size() == 4);
+});
+static_assert(kMoonlonPerturbation.size() == 4, "rows for a1 to a4");
 
 /// Moon's longitude, terms 2 to 63 (term 0, the mean longitude, and term 1, which
 /// carries the perturbation A, are written out in moonlon).
 /// Amplitude [degrees]; each term is amplitude x sin(angle). Term 27 repeats a1
 /// and term 38 repeats a2: both are summed as they stand.
-inline constexpr std::array<SeriesTerm, 62> kMoonlonTerms{{
+inline constexpr auto kMoonlonTerms = std::to_array<SeriesTerm>({
     {1.274, 107.248, -4133.3536}, // 2
     {0.6583, 51.668, 8905.3422},  // 3
     {0.2136, 317.831, 9543.9773}, // 4
@@ -96,23 +96,23 @@ inline constexpr std::array<SeriesTerm, 62> kMoonlonTerms{{
     {0.0003, 152.0, 5492.0},  // 61
     {0.0003, 317.0, -40.7},   // 62
     {0.0003, 348.0, 23221.3}, // 63
-}};
-static_assert(kMoonlonTerms.size() == 62, "the Moon's longitude has 63 periodic terms");
+});
+static_assert(kMoonlonTerms.size() == 62, "rows for terms 2 to 63");
 
 /// Inner perturbation B of the Moon's latitude: sub-terms b1 to b5, summed in
 /// this order. Amplitude [degrees]; each sub-term is amplitude x sin(angle).
-inline constexpr std::array<SeriesTerm, 5> kMoonlatPerturbation{{
+inline constexpr auto kMoonlatPerturbation = std::to_array<SeriesTerm>({
     {0.0267, 68.64, -19.341}, // b1
     {0.0043, 342.0, -19.36},  // b2
     {0.004, 93.8, -1.33},     // b3
     {0.002, 248.6, -19.34},   // b4
     {0.0005, 358.0, -19.4},   // b5
-}};
-static_assert(kMoonlatPerturbation.size() == 5);
+});
+static_assert(kMoonlatPerturbation.size() == 5, "rows for b1 to b5");
 
 /// Moon's latitude, terms 1 to 46 (term 0, which carries the perturbation B, is
 /// written out in moonlat). Amplitude [degrees]; each term is amplitude x sin(angle).
-inline constexpr std::array<SeriesTerm, 46> kMoonlatTerms{{
+inline constexpr auto kMoonlatTerms = std::to_array<SeriesTerm>({
     {0.2806, 215.147, 9604.0088}, // 1
     {0.2777, 77.316, 60.0316},    // 2
     {0.1732, 4.563, -4073.322},   // 3
@@ -163,12 +163,12 @@ inline constexpr std::array<SeriesTerm, 46> kMoonlatTerms{{
     {0.0003, 270.0, 18149.4}, // 44
     {0.0003, 358.0, -3353.3}, // 45
     {0.0003, 148.0, 19268.0}, // 46
-}};
-static_assert(kMoonlatTerms.size() == 46, "the Moon's latitude has 47 terms");
+});
+static_assert(kMoonlatTerms.size() == 46, "rows for terms 1 to 46");
 
 /// Moon's horizontal parallax, terms p1 to p8 (the constant 0.9507 degrees is
 /// added after p1, in moonpar). Amplitude [degrees]; each term is amplitude x cos(angle).
-inline constexpr std::array<SeriesTerm, 8> kMoonparTerms{{
+inline constexpr auto kMoonparTerms = std::to_array<SeriesTerm>({
     {0.0518, 338.92, 4771.989}, // p1
     {0.0095, 287.2, -4133.35},  // p2
     {0.0078, 51.7, 8905.34},    // p3
@@ -177,7 +177,7 @@ inline constexpr std::array<SeriesTerm, 8> kMoonparTerms{{
     {0.0005, 305.0, -8545.4},   // p6
     {0.0004, 284.0, -3773.4},   // p7
     {0.0003, 342.0, 4412.0},    // p8
-}};
-static_assert(kMoonparTerms.size() == 8, "the Moon's parallax has 8 periodic terms");
+});
+static_assert(kMoonparTerms.size() == 8, "rows for p1 to p8");
 
 } // namespace veltaro::astro

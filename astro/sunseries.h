@@ -12,7 +12,7 @@ namespace veltaro::astro {
 /// amplitude depends on T, are written out in sunlon).
 /// Amplitude [degrees], phase [degrees], rate [degrees/year]; each term is
 /// amplitude x sin(angle).
-inline constexpr std::array<SeriesTerm, 18> kSunlonTerms{{
+inline constexpr auto kSunlonTerms = std::to_array<SeriesTerm>({
     {0.02, 353.06, 719.981},    // 2
     {-0.0048, 248.64, -19.341}, // 3
     {0.002, 285.0, 329.64},     // 4
@@ -32,19 +32,19 @@ inline constexpr std::array<SeriesTerm, 18> kSunlonTerms{{
     {-0.0004, 198.1, 720.02}, // 17
     {0.0003, 349.6, 1079.97}, // 18
     {0.0003, 241.2, -44.43},  // 19
-}};
-static_assert(kSunlonTerms.size() == 18, "the Sun's longitude has 19 periodic terms");
+});
+static_assert(kSunlonTerms.size() == 18, "rows for terms 2 to 19");
 
 /// Sun's distance, terms c to f of the log10 series (term a, whose coefficient
 /// depends on T, and the constant b are written out in sundist).
 /// Coefficient [log10 of astronomical units], phase [degrees], rate
 /// [degrees/year]; each term is coefficient x cos(angle).
-inline constexpr std::array<SeriesTerm, 4> kSundistTerms{{
+inline constexpr auto kSundistTerms = std::to_array<SeriesTerm>({
     {-0.000091, 353.1, 719.98}, // c
     {0.000013, 205.8, 4452.67}, // d
     {0.000007, 62.0, 450.4},    // e
     {0.000007, 105.0, 329.6},   // f
-}};
-static_assert(kSundistTerms.size() == 4, "the Sun's distance has 5 periodic terms");
+});
+static_assert(kSundistTerms.size() == 4, "rows for terms c to f");
 
 } // namespace veltaro::astro

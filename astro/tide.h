@@ -1,12 +1,21 @@
 #pragma once
 
-#include "calendar/observation.h"
-
 namespace veltaro::astro {
 
 /// Sun/Earth and Moon/Earth mass ratios used for the equilibrium tide.
 inline constexpr double kSunMassRatio = 332946;
 inline constexpr double kMoonMassRatio = 0.01230002;
+
+/// One moment at one place, as the tide evaluation takes it.
+struct TideInput {
+    double year = 0;   ///< Gregorian year, a whole number
+    double month = 0;  ///< month 1..12, a whole number
+    double day = 0;    ///< day of the month, a whole number; the date is a valid one
+    double hour = 0;   ///< hour of the clock time, a whole number 0..23
+    double minute = 0; ///< minute of the clock time [0, 60)
+    double lat = 0;    ///< latitude [degrees], north positive
+    double lon = 0;    ///< longitude [degrees], east positive; the clock runs on this meridian
+};
 
 /// Everything one evaluation of the tide-generating force produces.
 ///
@@ -53,10 +62,9 @@ double eqtide(double mu, double r, double z);
 /// The tide-generating force of the Sun and the Moon at one moment and place.
 ///
 /// Given:
-///   state   the observation moment and point: obsyear, obsmonth, obsday (a valid
-///           date), obshour and obsminute (clock time on the meridian obslon),
-///           obslat [degrees, north positive], obslon [degrees, east positive].
-///           Nothing else is read, and nothing is changed.
+///   at      the observation moment and point: year, month, day (a valid date),
+///           hour and minute (clock time on the meridian lon), lat [degrees,
+///           north positive], lon [degrees, east positive].
 ///
 /// Returned:
 ///   every quantity of the evaluation (TideEvaluation), among them jd, the
@@ -67,9 +75,9 @@ double eqtide(double mu, double r, double z);
 ///  1. In order: T from ephemtime; the Sun's longitude and distance; the Moon's
 ///     longitude, latitude and distance; jd, Tc and the obliquity from 0 h of the
 ///     date; right ascensions and declinations (the Sun's latitude 0); the clock
-///     angle (obshour + obsminute/60) x 15 and the local sidereal angle theta;
+///     angle (hour + minute/60) x 15 and the local sidereal angle theta;
 ///     the zenith distances as sepangle from each body to the zenith (right
-///     ascension theta, declination obslat); MSangle from the Sun's to the
+///     ascension theta, declination lat); MSangle from the Sun's to the
 ///     Moon's equatorial place; MSGangle from the Sun's to the Moon's ecliptic
 ///     longitude; the two tide heights.
 ///  2. The clock is not normalised: minute 90 of hour 0 is 1:30.
@@ -78,11 +86,11 @@ double eqtide(double mu, double r, double z);
 ///     the Moon's is still negative, and their plain difference would let a Moon
 ///     west of the Sun count as east of it. At every other moment the
 ///     longitudes enter as they are.
-///  4. Everything is recomputed on every call; two calls with the same state
+///  4. Everything is recomputed on every call; two calls with the same input
 ///     give identical results.
 ///  5. Throws ArithmeticFault if any result is not a finite number, or if the
 ///     date's day count does not fit (ephemtime); for the accepted dates,
 ///     latitudes and longitudes neither happens.
-TideEvaluation calc(const ObservationState& state);
+TideEvaluation calc(const TideInput& at);
 
 } // namespace veltaro::astro

@@ -22,16 +22,8 @@ namespace {
 
 using namespace veltaro::astro;
 
-veltaro::ObservationState benchMoment() {
-    veltaro::ObservationState state;
-    state.obsyear = 2002;
-    state.obsmonth = 8;
-    state.obsday = 16;
-    state.obshour = 9;
-    state.obsminute = 35;
-    state.obslat = 35.654444;
-    state.obslon = 139.744722;
-    return state;
+TideInput benchMoment() {
+    return {2002, 8, 16, 9, 35, 35.654444, 139.744722};
 }
 
 struct TrigArguments {
@@ -40,7 +32,7 @@ struct TrigArguments {
 };
 
 // The arguments calc hands to sin and cos for `state`, in radians.
-TrigArguments trigArgumentsOfCalc(const veltaro::ObservationState& state) {
+TrigArguments trigArgumentsOfCalc(const TideInput& state) {
     const TideEvaluation e = calc(state);
     const double t = e.T;
     TrigArguments a;
@@ -78,8 +70,8 @@ TrigArguments trigArgumentsOfCalc(const veltaro::ObservationState& state) {
     // ascensions (cos), four times.
     const double sunDec = ecl2dec(e.sunlon, 0, e.obliquity);
     const double moonDec = ecl2dec(e.moonlon, e.moonlat, e.obliquity);
-    const double pairs[4][4] = {{e.SSlon, sunDec, e.theta, state.obslat},
-                                {e.MMlon, moonDec, e.theta, state.obslat},
+    const double pairs[4][4] = {{e.SSlon, sunDec, e.theta, state.lat},
+                                {e.MMlon, moonDec, e.theta, state.lat},
                                 {e.SSlon, sunDec, e.MMlon, moonDec},
                                 {e.sunlon, 0, e.moonlon, 0}};
     for (const auto& p : pairs) {
@@ -109,7 +101,7 @@ double runTrig(const TrigArguments& a) {
 }
 
 void BM_calc(benchmark::State& state) {
-    veltaro::ObservationState moment = benchMoment();
+    TideInput moment = benchMoment();
     for (auto _ : state) {
         benchmark::DoNotOptimize(moment);
         TideEvaluation e = calc(moment);
@@ -137,7 +129,7 @@ BENCHMARK(BM_trig_of_calc);
 // "ratio" is calc's time over the trigonometry's.
 void BM_calc_vs_trig(benchmark::State& state) {
     using Clock = std::chrono::steady_clock;
-    veltaro::ObservationState moment = benchMoment();
+    TideInput moment = benchMoment();
     const TrigArguments a = trigArgumentsOfCalc(moment);
     Clock::duration calcTime{};
     Clock::duration trigTime{};

@@ -10,15 +10,15 @@ namespace {
 
 // Entry i (1..60): the stem (i - 1) mod 10 of 甲乙丙丁戊己庚辛壬癸 followed by the
 // branch (i - 1) mod 12 of 子丑寅卯辰巳午未申酉戌亥. Ten names a row.
-constexpr std::array<std::string_view, 60> kNames{
+constexpr auto kNames = std::to_array<std::string_view>({
     "甲子", "乙丑", "丙寅", "丁卯", "戊辰", "己巳", "庚午", "辛未", "壬申", "癸酉", //  1..10
     "甲戌", "乙亥", "丙子", "丁丑", "戊寅", "己卯", "庚辰", "辛巳", "壬午", "癸未", // 11..20
     "甲申", "乙酉", "丙戌", "丁亥", "戊子", "己丑", "庚寅", "辛卯", "壬辰", "癸巳", // 21..30
     "甲午", "乙未", "丙申", "丁酉", "戊戌", "己亥", "庚子", "辛丑", "壬寅", "癸卯", // 31..40
     "甲辰", "乙巳", "丙午", "丁未", "戊申", "己酉", "庚戌", "辛亥", "壬子", "癸丑", // 41..50
     "甲寅", "乙卯", "丙辰", "丁巳", "戊午", "己未", "庚申", "辛酉", "壬戌", "癸亥", // 51..60
-};
-static_assert(kNames.size() == 60);
+});
+static_assert(kNames.size() == 60, "six rows of ten names");
 
 } // namespace
 

@@ -5,7 +5,6 @@
 
 #include "astro/fault.h"
 #include "astro/tide.h"
-#include "calendar/observation.h"
 
 #include <QCommandLineParser>
 #include <cstdio>
@@ -75,18 +74,11 @@ int momentCommand(const QStringList& args) {
         return fail(error);
     }
 
-    ObservationState state;
-    state.obsyear = point->year;
-    state.obsmonth = point->month;
-    state.obsday = point->day;
-    state.obshour = clock->first;
-    state.obsminute = clock->second;
-    state.obslon = point->lon;
-    state.obslat = point->lat;
-
+    const astro::TideInput at{point->year,           point->month, point->day, double(clock->first),
+                              double(clock->second), point->lat,   point->lon};
     astro::TideEvaluation e{};
     try {
-        e = astro::calc(state);
+        e = astro::calc(at);
     } catch (const ArithmeticFault& fault) {
         std::fprintf(stderr, "veltaro-tide: arithmetic fault: %s\n", fault.what());
         return 1;

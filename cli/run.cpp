@@ -121,8 +121,7 @@ int runCommand(const QStringList& args) {
     CsvSink sink;
     static constexpr char kHeader[] = "t,date,time,Ssea,Msea,MSangle,MSGangle\n";
     std::fwrite(kHeader, 1, sizeof kHeader - 1, stdout);
-    plot::PlotRun run(state, request, sink,
-                      [](const ObservationState& s) { return astro::calc(s); });
+    plot::PlotRun run(state, request, sink, astro::calc);
     run.runToEnd();
     sink.flush();
     if (run.fault()) {

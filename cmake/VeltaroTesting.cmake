@@ -1,3 +1,6 @@
+# Only a build with tests needs GoogleTest, Qt Test and (in tests/astro) ERFA.
+find_package(GTest REQUIRED)
+find_package(Qt6 6.4 REQUIRED COMPONENTS Test)
 include(GoogleTest)
 
 # veltaro_add_gtest(NAME SOURCES ... LIBS ...): a GoogleTest binary of pure code,

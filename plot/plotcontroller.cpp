@@ -77,7 +77,7 @@ struct PlotController::Impl {
     ObservationState& state;
     GraphWidget* graph;
     std::array<MoonWidget*, 13> moons;
-    Evaluator evaluator = [](const ObservationState& s) { return astro::calc(s); };
+    Evaluator evaluator = astro::calc;
     QTimer timer;
     std::unique_ptr<ControllerSink> sink;
     std::unique_ptr<PlotRun> run;

@@ -29,6 +29,11 @@ std::string fixed(double value, int decimals) {
 
 } // namespace
 
+astro::TideInput tideInputOf(const ObservationState& state) {
+    return {state.obsyear,   state.obsmonth, state.obsday, state.obshour,
+            state.obsminute, state.obslat,   state.obslon};
+}
+
 int tIncrement(PlotMode mode) {
     return mode == PlotMode::Diurnal ? 30 : 1;
 }
@@ -162,15 +167,15 @@ int PlotRun::plan(int count) {
 
 std::size_t PlotRun::evaluate(int count) {
     m_results.resize(static_cast<std::size_t>(count));
-    m_scratch.obslat = m_state.obslat;
-    m_scratch.obslon = m_state.obslon;
+    m_scratch.lat = m_state.obslat;
+    m_scratch.lon = m_state.obslon;
     for (std::size_t i = 0; i < m_moments.size(); ++i) {
         const Moment& m = m_moments[i];
-        m_scratch.obsyear = m.year;
-        m_scratch.obsmonth = m.month;
-        m_scratch.obsday = m.day;
-        m_scratch.obshour = m.hour;
-        m_scratch.obsminute = m.minute;
+        m_scratch.year = m.year;
+        m_scratch.month = m.month;
+        m_scratch.day = m.day;
+        m_scratch.hour = m.hour;
+        m_scratch.minute = m.minute;
         try {
             m_results[i] = m_evaluator(m_scratch);
         } catch (const ArithmeticFault& fault) {

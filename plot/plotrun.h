@@ -79,8 +79,11 @@ public:
     }
 };
 
+/// The moment and point the observation state holds, as calc takes them.
+astro::TideInput tideInputOf(const ObservationState& state);
+
 /// Evaluates one moment; astro::calc in the program. May throw ArithmeticFault.
-using Evaluator = std::function<astro::TideEvaluation(const ObservationState&)>;
+using Evaluator = std::function<astro::TideEvaluation(const astro::TideInput&)>;
 
 /// One drawing in progress.
 ///
@@ -147,7 +150,7 @@ private:
     // One slice: planned moments and their evaluations.
     std::vector<Moment> m_moments;
     std::vector<astro::TideEvaluation> m_results;
-    ObservationState m_scratch; // the moment handed to the evaluator
+    astro::TideInput m_scratch; // the moment handed to the evaluator
 };
 
 } // namespace veltaro::plot

@@ -59,7 +59,7 @@ constexpr double kLegendPt = 8.25;  // legend captions
 constexpr double kDefaultPt = 9.0;  // command buttons, txtcont and the status line
 
 // The default observation point (the former Tokyo observatory, Azabu).
-constexpr std::array<const char*, 6> kTokyo{"139", "44", "41", "35", "39", "16"};
+constexpr auto kTokyo = std::to_array<const char*>({"139", "44", "41", "35", "39", "16"});
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -451,14 +451,7 @@ TEST(reference, SkyGeometry) {
 
 TEST(reference, TideEvaluation) {
     for (const auto& r : kMoments) {
-        veltaro::ObservationState s;
-        s.obsyear = r.year;
-        s.obsmonth = r.month;
-        s.obsday = r.day;
-        s.obshour = r.hour;
-        s.obsminute = r.minute;
-        s.obslat = r.lat;
-        s.obslon = r.lon;
+        const TideInput s{r.year, r.month, r.day, r.hour, r.minute, r.lat, r.lon};
         const TideEvaluation e = calc(s);
         const std::string where = exact(r.year) + "-" + exact(r.month) + "-" + exact(r.day) + " " +
                                   exact(r.hour) + ":" + exact(r.minute);

@@ -14,23 +14,15 @@
 namespace {
 
 using namespace veltaro::astro;
-using veltaro::ObservationState;
+using veltaro::astro::TideInput;
 
 constexpr double kPi = 3.141592653589793;
 constexpr double kEarthRadius = 6378.14;
 constexpr double kAstronomicalUnit = 149597870;
 
-ObservationState moment(double year, double month, double day, double hour, double minute,
-                        double lat, double lon) {
-    ObservationState state;
-    state.obsyear = year;
-    state.obsmonth = month;
-    state.obsday = day;
-    state.obshour = hour;
-    state.obsminute = minute;
-    state.obslat = lat;
-    state.obslon = lon;
-    return state;
+TideInput moment(double year, double month, double day, double hour, double minute, double lat,
+                 double lon) {
+    return {year, month, day, hour, minute, lat, lon};
 }
 
 // Eastward angle [degrees, 0..360) from longitude a to longitude b.
@@ -103,7 +95,7 @@ TEST(eqtide, SignFollowsCosSquaredAgainstOneThird) {
 // ---------------------------------------------------------------- calc
 
 TEST(calc, SameStateSameResults) {
-    const ObservationState state = moment(2002, 8, 16, 9, 0, 35.654444, 139.744722);
+    const TideInput state = moment(2002, 8, 16, 9, 0, 35.654444, 139.744722);
     const TideEvaluation a = calc(state);
     const TideEvaluation b = calc(state);
     EXPECT_EQ(std::memcmp(&a, &b, sizeof a), 0);
@@ -171,22 +163,22 @@ TEST(calc, ZenithDistanceOfTheSunAtNoon) {
 
 TEST(calc, ZenithDistancesAgreeWithTheAltitudeFormula) {
     // cos z = sin(lat) sin(dec) + cos(lat) cos(dec) cos(theta - ra).
-    const ObservationState states[] = {moment(1987, 4, 10, 19, 21, -33.8688, 151.2093),
-                                       moment(1750, 12, 31, 23, 55, 64.1, -21.9),
-                                       moment(2333, 7, 4, 6, 5, 0, 0)};
+    const TideInput states[] = {moment(1987, 4, 10, 19, 21, -33.8688, 151.2093),
+                                moment(1750, 12, 31, 23, 55, 64.1, -21.9),
+                                moment(2333, 7, 4, 6, 5, 0, 0)};
     for (const auto& s : states) {
         const TideEvaluation e = calc(s);
         const double rad = kPi / 180;
         const double sunDec = ecl2dec(e.sunlon, 0, e.obliquity) * rad;
         const double moonDec = ecl2dec(e.moonlon, e.moonlat, e.obliquity) * rad;
-        const double lat = s.obslat * rad;
+        const double lat = s.lat * rad;
         const double cosZs = std::sin(lat) * std::sin(sunDec) +
                              std::cos(lat) * std::cos(sunDec) * std::cos((e.theta - e.SSlon) * rad);
         const double cosZm =
             std::sin(lat) * std::sin(moonDec) +
             std::cos(lat) * std::cos(moonDec) * std::cos((e.theta - e.MMlon) * rad);
-        EXPECT_NEAR(std::cos(e.zs), cosZs, 1e-9) << s.obsyear;
-        EXPECT_NEAR(std::cos(e.zm), cosZm, 1e-9) << s.obsyear;
+        EXPECT_NEAR(std::cos(e.zs), cosZs, 1e-9) << s.year;
+        EXPECT_NEAR(std::cos(e.zm), cosZm, 1e-9) << s.year;
     }
 }
 
@@ -197,7 +189,7 @@ TEST(calc, NewAndFullMoon) {
     // half a degree an hour on the Sun: 0.25 degrees is half an hour.
     struct Case {
         const char* what;
-        ObservationState state;
+        TideInput state;
         double phase; // MSGangle [degrees]
     };
     const Case cases[] = {
@@ -246,7 +238,7 @@ TEST(calc, NonFiniteInputIsAFault) {
 }
 
 // Checks one evaluation of the sweep; returns false (and records the failure) on the first fault.
-bool sound(const TideEvaluation& e, const ObservationState& s) {
+bool sound(const TideEvaluation& e, const TideInput& s) {
     const double twoPi = 2 * kPi;
     // The Sun overhead at perihelion, the Moon overhead at the series' perigee.
     const double sunMax =
@@ -258,10 +250,10 @@ bool sound(const TideEvaluation& e, const ObservationState& s) {
                     e.Ssea >= -0.5 * sunMax - 1e-20 && e.Msea <= moonMax &&
                     e.Msea >= -0.5 * moonMax - 1e-20 &&
                     (e.Ssea < 0) == (std::cos(e.zs) * std::cos(e.zs) < 1.0 / 3.0);
-    EXPECT_TRUE(ok) << s.obsyear << "-" << s.obsmonth << "-" << s.obsday << " " << s.obshour << ":"
-                    << s.obsminute << " lat " << s.obslat << " lon " << s.obslon << ": MSangle "
-                    << e.MSangle << " MSGangle " << e.MSGangle << " SSlon " << e.SSlon << " MMlon "
-                    << e.MMlon << " Ssea " << e.Ssea << " Msea " << e.Msea;
+    EXPECT_TRUE(ok) << s.year << "-" << s.month << "-" << s.day << " " << s.hour << ":" << s.minute
+                    << " lat " << s.lat << " lon " << s.lon << ": MSangle " << e.MSangle
+                    << " MSGangle " << e.MSGangle << " SSlon " << e.SSlon << " MMlon " << e.MMlon
+                    << " Ssea " << e.Ssea << " Msea " << e.Msea;
     return ok;
 }
 
@@ -282,7 +274,7 @@ TEST(calc, EveryDayOfTheAcceptedRangeGivesSoundResults) {
             const int days = month == 2 && leap ? 29 : lengths[month - 1];
             for (int day = 1; day <= days; ++day, ++index) {
                 const Clock& c = clocks[index % 5];
-                const ObservationState s =
+                const TideInput s =
                     moment(year, month, day, c.hour, c.minute, latitudes[(index / 5) % 5],
                            longitudes[(index / 25) % 5]);
                 ASSERT_TRUE(sound(calc(s), s));
@@ -292,7 +284,7 @@ TEST(calc, EveryDayOfTheAcceptedRangeGivesSoundResults) {
                 for (const Clock& clock : clocks) {
                     for (const double lat : latitudes) {
                         for (const double lon : longitudes) {
-                            const ObservationState all =
+                            const TideInput all =
                                 moment(year, month, day, clock.hour, clock.minute, lat, lon);
                             ASSERT_TRUE(sound(calc(all), all));
                         }

@@ -39,15 +39,7 @@ double degrees(const std::string& text, bool latitude) {
 // The row calc gives for a moment, as the tool prints it.
 std::string expectedRow(double year, double month, double day, double hour, double minute,
                         double lat, double lon) {
-    veltaro::ObservationState state;
-    state.obsyear = year;
-    state.obsmonth = month;
-    state.obsday = day;
-    state.obshour = hour;
-    state.obsminute = minute;
-    state.obslat = lat;
-    state.obslon = lon;
-    const auto e = veltaro::astro::calc(state);
+    const auto e = veltaro::astro::calc({year, month, day, hour, minute, lat, lon});
     const double values[] = {e.jd,       e.T,         e.sunlon,   e.sundist, e.moonlon, e.moonlat,
                              e.moondist, e.obliquity, e.theta,    e.SSlon,   e.MMlon,   e.zs,
                              e.zm,       e.MSangle,   e.MSGangle, e.Ssea,    e.Msea};

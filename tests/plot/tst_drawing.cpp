@@ -204,7 +204,7 @@ TEST(Drawing, DiurnalCurvesLieWhereTheirValuesPutThem) {
     QImage img = frame(1);
     {
         PictureSink sink(img, 1, {}, 1);
-        PlotRun run(state, request, sink, [](const ObservationState& s) { return astro::calc(s); });
+        PlotRun run(state, request, sink, astro::calc);
         run.runToEnd();
     }
     keep(img, "diurnal-2002-08-16");
@@ -219,7 +219,7 @@ TEST(Drawing, DiurnalCurvesLieWhereTheirValuesPutThem) {
         s.obsminute = i * 5 % 60;
         s.obslat = kLat;
         s.obslon = kLon;
-        const astro::TideEvaluation e = astro::calc(s);
+        const astro::TideEvaluation e = astro::calc(tideInputOf(s));
         const int t = 30 * i;
         const double ySun = 2250 - 0.35 * e.Ssea * 1e7;
         const double yMoon = 2250 - 0.35 * e.Msea * 1e7;
@@ -275,8 +275,7 @@ TEST(Drawing, SixtyDayAndAnnualRunsFillTheWidth) {
         }
         {
             PictureSink sink(img, 1, moonPtrs, 1);
-            PlotRun run(state, request, sink,
-                        [](const ObservationState& s) { return astro::calc(s); });
+            PlotRun run(state, request, sink, astro::calc);
             run.runToEnd();
         }
         keep(img, mode == PlotMode::SixtyDay ? "sixty-day" : "annual");
@@ -322,7 +321,9 @@ struct PhaseCase {
 };
 
 // Cases print as their name, so ctest lists them readably.
-void PrintTo(const PhaseCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PhaseCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Phase : public ::testing::TestWithParam<PhaseCase> {};
 

@@ -39,7 +39,7 @@ double msangleAt(int day, int hour) {
     s.obshour = hour;
     s.obslat = kLat;
     s.obslon = kLon;
-    return astro::calc(s).MSangle;
+    return astro::calc(tideInputOf(s)).MSangle;
 }
 
 /// A window's worth of pictures and a controller on them.
@@ -243,7 +243,7 @@ void TestPlotController::cancelWritesBackWholeDaysOnly() {
     for (int threshold : {1, 289, 600}) {
         Bench b;
         PlotController& c = *b.controller;
-        c.setEvaluator([](const ObservationState& s) {
+        c.setEvaluator([](const astro::TideInput& s) {
             QThread::usleep(200);
             return astro::calc(s);
         });
@@ -287,7 +287,7 @@ void TestPlotController::faultStopsTheRun() {
     Bench b;
     PlotController& c = *b.controller;
     int calls = 0;
-    c.setEvaluator([&calls](const ObservationState& s) {
+    c.setEvaluator([&calls](const astro::TideInput& s) {
         if (++calls > 500) {
             throw ArithmeticFault("overflow");
         }
@@ -309,7 +309,7 @@ void TestPlotController::faultStopsTheRun() {
     QVERIFY(curvePixels(img) > 100);
     QCOMPARE(curvePixels(img, lastColumn + int(b.graph.imageRatio()) + 1), 0);
     // The next run works normally.
-    c.setEvaluator([](const ObservationState& s) { return astro::calc(s); });
+    c.setEvaluator([](const astro::TideInput& s) { return astro::calc(s); });
     QSignalSpy finished(&c, &PlotController::finished);
     c.runToEnd(request(PlotMode::Diurnal));
     QCOMPARE(finished.count(), 1);

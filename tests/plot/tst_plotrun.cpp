@@ -40,6 +40,10 @@ Clock clockOf(const ObservationState& s) {
     return {{int(s.obsyear), int(s.obsmonth), int(s.obsday)}, int(s.obshour), int(s.obsminute)};
 }
 
+Clock clockOf(const astro::TideInput& s) {
+    return {{int(s.year), int(s.month), int(s.day)}, int(s.hour), int(s.minute)};
+}
+
 std::ostream& operator<<(std::ostream& os, const Clock& c) {
     return os << c.date.year << '-' << c.date.month << '-' << c.date.day << ' ' << c.hour << ':'
               << c.minute;
@@ -98,20 +102,13 @@ PlotRequest request(PlotMode mode, Date start, bool continuous = false, int days
 }
 
 Evaluator realCalc() {
-    return [](const ObservationState& s) { return astro::calc(s); };
+    return [](const astro::TideInput& s) { return astro::calc(s); };
 }
 
 /// The evaluation of one moment at the default point, made here without the driver.
 astro::TideEvaluation calcAt(Clock c) {
-    ObservationState s;
-    s.obsyear = c.date.year;
-    s.obsmonth = c.date.month;
-    s.obsday = c.date.day;
-    s.obshour = c.hour;
-    s.obsminute = c.minute;
-    s.obslat = kLat;
-    s.obslon = kLon;
-    return astro::calc(s);
+    return astro::calc({double(c.date.year), double(c.date.month), double(c.date.day),
+                        double(c.hour), double(c.minute), kLat, kLon});
 }
 
 // Sexagenary names of the days of the reference run (Part of the program's own
@@ -140,7 +137,9 @@ struct RunCase {
 };
 
 // Cases print as their name, so ctest lists them readably.
-void PrintTo(const RunCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RunCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class WholeRun : public ::testing::TestWithParam<RunCase> {};
 
@@ -410,7 +409,9 @@ struct CancelCase {
 };
 
 // Cases print as their name, so ctest lists them readably.
-void PrintTo(const CancelCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CancelCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Cancel : public ::testing::TestWithParam<CancelCase> {};
 
@@ -490,7 +491,7 @@ TEST(PlotRunFault, StopsAtTheFaultyMomentAfterDrawingTheStepsBefore) {
         Recorder rec;
         int calls = 0;
         Clock faulty{};
-        Evaluator eval = [&](const ObservationState& s) {
+        Evaluator eval = [&](const astro::TideInput& s) {
             if (calls++ == row.faultyCall) {
                 faulty = clockOf(s);
                 throw ArithmeticFault("test fault");
