@@ -19,6 +19,8 @@ int main(int argc, char* argv[]) {
         icon.addFile(size.filePath());
     }
     QApplication::setWindowIcon(icon);
+    // Desktops match the window to its installed menu entry by this name.
+    QApplication::setDesktopFileName(QStringLiteral("org.veltaro.Veltaro"));
 
     // The program's one observation state, alive for the whole run.
     veltaro::ObservationState state;
