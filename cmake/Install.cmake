@@ -1,6 +1,6 @@
 # Installation and the Debian package.
 #   cmake --install build --prefix /usr   the two programs, the menu entry, the
-#                                        icon, the AppStream metainfo
+#                                        icon, the AppStream metainfo, the manuals
 #   cpack -G DEB (in build/)             the same tree as veltaro_<version>_<arch>.deb
 # Everything else the programs use is compiled in.
 include(GNUInstallDirs)
@@ -15,8 +15,8 @@ set(veltaro_metainfo ${veltaro_packaging}/${VELTARO_APP_ID}.metainfo.xml)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
     GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
-# The metainfo's release list is the one record of releases: the Debian
-# changelog takes this version's date from it, and the homepage too.
+# The metainfo's release list is the one record of releases: the manuals and the
+# Debian changelog take this version's date from it, and the homepage too.
 set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
     ${veltaro_metainfo})
 file(READ ${veltaro_metainfo} metainfo)
@@ -48,6 +48,22 @@ foreach(png ${icon_sizes})
     install(FILES ${png} DESTINATION ${veltaro_icons}/${size}x${size}/apps
             RENAME ${VELTARO_APP_ID}.png)
 endforeach()
+
+# The manuals. veltaro-tide's is written from the built tool's own --help.
+configure_file(${veltaro_packaging}/veltaro.1.in ${veltaro_generated}/veltaro.1 @ONLY)
+add_custom_command(
+    OUTPUT ${veltaro_generated}/veltaro-tide.1.gz ${veltaro_generated}/veltaro.1.gz
+    COMMAND ${veltaro_packaging}/make-manpage $<TARGET_FILE:veltaro-tide> ${PROJECT_VERSION}
+            ${VELTARO_RELEASE_DATE} ${veltaro_generated}/veltaro-tide.1
+    COMMAND gzip -9nf ${veltaro_generated}/veltaro-tide.1
+    COMMAND gzip -9nkf ${veltaro_generated}/veltaro.1
+    DEPENDS veltaro-tide ${veltaro_packaging}/make-manpage ${veltaro_generated}/veltaro.1
+    COMMENT "Writing the manual pages"
+    VERBATIM)
+add_custom_target(manpages ALL
+    DEPENDS ${veltaro_generated}/veltaro-tide.1.gz ${veltaro_generated}/veltaro.1.gz)
+install(FILES ${veltaro_generated}/veltaro.1.gz ${veltaro_generated}/veltaro-tide.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The licence, and the changelog a Debian package carries.
 execute_process(COMMAND date -u -R -d "${VELTARO_RELEASE_DATE} 12:00"
