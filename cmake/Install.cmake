@@ -79,6 +79,12 @@ add_custom_target(changelog ALL DEPENDS ${veltaro_generated}/changelog.gz)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${veltaro_docdir} RENAME copyright)
 install(FILES ${veltaro_generated}/changelog.gz DESTINATION ${veltaro_docdir})
 
+# The staging install and the desktop's validators, as a test.
+add_test(NAME install_check
+    COMMAND ${PROJECT_SOURCE_DIR}/tests/install/check-install.sh ${CMAKE_BINARY_DIR}
+            ${VELTARO_APP_ID} ${PROJECT_VERSION})
+set_tests_properties(install_check PROPERTIES LABELS install)
+
 # The Debian package.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME veltaro)
