@@ -5,12 +5,22 @@
 #include "ui/frmushio.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     veltaro::ui::installGothicSubstitutes();
     // Dialogs such as the version box take the application's font.
     QApplication::setFont(veltaro::ui::gothicFont(9));
+    // The icon in every size drawn for it; the desktop picks the one it shows.
+    QIcon icon;
+    for (const QFileInfo& size : QDir(QStringLiteral(":/icons")).entryInfoList()) {
+        icon.addFile(size.filePath());
+    }
+    QApplication::setWindowIcon(icon);
+    // Desktops match the window to its installed menu entry by this name.
+    QApplication::setDesktopFileName(QStringLiteral("org.veltaro.Veltaro"));
 
     // The program's one observation state, alive for the whole run.
     veltaro::ObservationState state;
