@@ -80,7 +80,7 @@ int plotCommand(const QStringList& args) {
         return cannotWrite(file.errorString());
     }
     const QString title = QStringLiteral("Veltaro %1").arg(versionText());
-    if (!plot::writePicture(file, *format, record, Qt::white, title)) {
+    if (!plot::writePicture(file, *format, record, Qt::white, title) || !file.flush()) {
         file.cancelWriting();
         return cannotWrite(file.errorString());
     }

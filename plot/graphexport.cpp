@@ -123,6 +123,13 @@ QSize exportSize(const DrawingRecord& record) {
     return {kWidth, kMargin + captionHeight(record) + kPictureHeight + kMargin};
 }
 
+QRect graphArea(const DrawingRecord& record, int scale) {
+    using namespace geometry;
+    const int top = kMargin + captionHeight(record) - kWindowTop;
+    return {QPoint((54 + kGraphBorder) * scale, (175 + top + kGraphBorder) * scale),
+            kGraphInner * scale};
+}
+
 void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor graphBackground) {
     using namespace geometry;
     scale = std::max(scale, 1);
@@ -167,8 +174,7 @@ void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor gra
             p.fillRect(inner, QColor::fromRgb(colours::kNight));
         }
     }
-    const QRect area(QPoint((54 + kGraphBorder) * scale, (175 + top + kGraphBorder) * scale),
-                     makeGraphImage(scale, graphBackground).size());
+    const QRect area = graphArea(record, scale);
     const bool raster = p.device() != nullptr && p.device()->devType() == QInternal::Image &&
                         p.transform().type() == QTransform::TxNone;
     if (raster) {

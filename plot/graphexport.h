@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
 #include <QRectF>
 #include <QSize>
 #include <QString>
@@ -28,6 +29,9 @@ inline constexpr int kSvgScale = 2;
 
 /// The picture's size in window pixels (scale 1).
 QSize exportSize(const DrawingRecord& record);
+
+/// Where the graph's inner area lies in the picture at `scale` [device pixels].
+QRect graphArea(const DrawingRecord& record, int scale);
 
 /// Paints the picture with its top-left corner at the painter's origin, the
 /// painter's units being device pixels at `scale` per window pixel (a whole

@@ -81,7 +81,9 @@ bool GraphSaver::writeFile(const QString& path, const std::function<bool(QIODevi
         return false;
     }
     QSaveFile file(path);
-    auto reason = [&file] {
+    // A write that stops short sets no error of its own: it is a full disk
+    // (or a file size limit) as far as the user is concerned.
+    auto reason = [&file](bool writing) {
         QString why;
         switch (file.error()) {
         case QFileDevice::PermissionsError:
@@ -90,22 +92,29 @@ bool GraphSaver::writeFile(const QString& path, const std::function<bool(QIODevi
         case QFileDevice::OpenError:
             why = tr("ファイルを作れません。フォルダーがないか、書き込めない場所です。");
             break;
+        case QFileDevice::NoError:
         case QFileDevice::WriteError:
         case QFileDevice::ResourceError:
-            why = tr("書き込めませんでした。ディスクの空きが足りない可能性があります。");
+            why = writing ? tr("書き込めませんでした。ディスクの空きが足りない可能性があります。")
+                          : tr("書き込めませんでした。");
             break;
         default:
             why = tr("書き込めませんでした。");
             break;
         }
-        return why + u"\n（"_s + file.errorString() + u"）"_s;
+        if (file.error() != QFileDevice::NoError) {
+            why += u"\n（"_s + file.errorString() + u"）"_s;
+        }
+        return why;
     };
     if (!file.open(QIODevice::WriteOnly)) {
-        refuse(path, reason());
+        refuse(path, reason(false));
         return false;
     }
-    if (!write(file) || !file.commit()) {
-        const QString why = reason();
+    // Flushed first, so that a write that fails (a full disk) is still known
+    // when the reason is told.
+    if (!write(file) || !file.flush() || !file.commit()) {
+        const QString why = reason(true);
         file.cancelWriting();
         refuse(path, why);
         return false;
