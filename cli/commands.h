@@ -10,5 +10,7 @@ namespace veltaro::cli {
 int momentCommand(const QStringList& args);
 int dayCommand(const QStringList& args);
 int runCommand(const QStringList& args);
+/// Needs a QGuiApplication (on any platform, offscreen included).
+int plotCommand(const QStringList& args);
 
 } // namespace veltaro::cli

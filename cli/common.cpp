@@ -15,22 +15,24 @@ QString reasonText(InputProblem problem) {
     return QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
 }
 
+QString requiredHelp(const QString& help) {
+    return QStringLiteral("(required) ") + help;
+}
+
 SharedOptions::SharedOptions(const QString& dateHelp)
     : help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")),
-      date(QStringLiteral("date"), dateHelp, QStringLiteral("YYYY-MM-DD")),
+      date(QStringLiteral("date"), requiredHelp(dateHelp), QStringLiteral("YYYY-MM-DD")),
       lon(QStringLiteral("lon"),
-          QStringLiteral("Longitude, east positive, -180..180: decimal degrees or D:M:S "
-                         "(139:44:41)."),
+          requiredHelp(QStringLiteral("Longitude, east positive, -180..180: decimal degrees or "
+                                      "D:M:S (139:44:41).")),
           QStringLiteral("LON")),
       lat(QStringLiteral("lat"),
-          QStringLiteral("Latitude, north positive, -90..90: decimal degrees or D:M:S "
-                         "(35:39:16)."),
+          requiredHelp(QStringLiteral("Latitude, north positive, -90..90: decimal degrees or "
+                                      "D:M:S (35:39:16).")),
           QStringLiteral("LAT")) {}
 
 std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringList& args,
-                                    const QString& command,
-                                    std::initializer_list<const QCommandLineOption*> required,
-                                    const QString& usage) {
+                                    const QString& command) {
     if (!parser.parse(args)) {
         return fail(parser.errorText());
     }
@@ -46,31 +48,47 @@ std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringLis
         return fail(QStringLiteral("%1 takes no arguments besides its options, got '%2'")
                         .arg(command, parser.positionalArguments().join(u' ')));
     }
+    return std::nullopt;
+}
+
+std::optional<int> refuseMissing(const QCommandLineParser& parser, const QString& command,
+                                 std::initializer_list<const QCommandLineOption*> required,
+                                 const QString& usage) {
     for (const QCommandLineOption* needed : required) {
         if (!parser.isSet(*needed)) {
-            return fail(QStringLiteral("%1 wants %2").arg(command, usage));
+            return fail(QStringLiteral("--%1 is missing; %2 wants %3")
+                            .arg(needed->names().constLast(), command, usage));
         }
     }
     return std::nullopt;
 }
 
-std::optional<ObservationInput> readDateAndPoint(const QCommandLineParser& parser,
-                                                 const SharedOptions& options, QString& error) {
-    auto input = parseDate(parser.value(options.date).trimmed(), error);
-    if (!input) {
-        return std::nullopt;
+bool readDateAndPoint(const QCommandLineParser& parser, const SharedOptions& options,
+                      ObservationInput& input, QString& error) {
+    if (parser.isSet(options.date)) {
+        const auto date = parseDate(parser.value(options.date).trimmed(), error);
+        if (!date) {
+            return false;
+        }
+        input.year = date->year;
+        input.month = date->month;
+        input.day = date->day;
     }
-    const auto lon = parseAngle(parser.value(options.lon).trimmed(), false, error);
-    if (!lon) {
-        return std::nullopt;
+    if (parser.isSet(options.lon)) {
+        const auto lon = parseAngle(parser.value(options.lon).trimmed(), false, error);
+        if (!lon) {
+            return false;
+        }
+        input.lon = *lon;
     }
-    const auto lat = parseAngle(parser.value(options.lat).trimmed(), true, error);
-    if (!lat) {
-        return std::nullopt;
+    if (parser.isSet(options.lat)) {
+        const auto lat = parseAngle(parser.value(options.lat).trimmed(), true, error);
+        if (!lat) {
+            return false;
+        }
+        input.lat = *lat;
     }
-    input->lon = *lon;
-    input->lat = *lat;
-    return input;
+    return true;
 }
 
 std::optional<ObservationInput> parseDate(const QString& text, QString& error) {

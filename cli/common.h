@@ -31,7 +31,8 @@ std::optional<std::pair<int, int>> parseTime(const QString& text, QString& error
 /// The reason a typed value was refused, as the window words it.
 QString reasonText(InputProblem problem);
 
-/// The options every command has: --help, --date, --lon and --lat.
+/// The options every command has: --help, --date, --lon and --lat. The last
+/// three are required wherever they are offered; their help says so.
 struct SharedOptions {
     explicit SharedOptions(const QString& dateHelp);
     QCommandLineOption help;
@@ -40,18 +41,28 @@ struct SharedOptions {
     QCommandLineOption lat;
 };
 
-/// Parses `args` for `command` and handles what every command handles alike:
-/// --help (printed, status 0), unknown options, stray arguments and missing
-/// `required` options (one line on standard error, status 2). Returns the exit
-/// status when the command is to stop there, nothing when it goes on.
-std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringList& args,
-                                    const QString& command,
-                                    std::initializer_list<const QCommandLineOption*> required,
-                                    const QString& usage);
+/// The start of the help text of an option every command that has it requires.
+QString requiredHelp(const QString& help);
 
-/// Reads --date, --lon and --lat into a validated date and point.
-std::optional<ObservationInput> readDateAndPoint(const QCommandLineParser& parser,
-                                                 const SharedOptions& options, QString& error);
+/// Parses `args` for `command` and handles what every command handles alike:
+/// --help (printed, status 0), unknown options and stray arguments (one line on
+/// standard error, status 2). Returns the exit status when the command is to
+/// stop there, nothing when it goes on. Missing options are looked for only
+/// after the given ones have been read (refuseMissing), so that a bad value is
+/// reported even when another option is missing.
+std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringList& args,
+                                    const QString& command);
+
+/// The first of `required` that is not given, refused as "--lat is missing; run
+/// wants <usage>" (status 2); nothing when all are given.
+std::optional<int> refuseMissing(const QCommandLineParser& parser, const QString& command,
+                                 std::initializer_list<const QCommandLineOption*> required,
+                                 const QString& usage);
+
+/// Reads --date, --lon and --lat, each if it is given, into `input` (those not
+/// given are left alone). False, with the reason in `error`, for the first bad one.
+bool readDateAndPoint(const QCommandLineParser& parser, const SharedOptions& options,
+                      ObservationInput& input, QString& error);
 
 /// A number as %.17g, the form every CSV column uses.
 QByteArray number17(double value);

@@ -20,8 +20,11 @@ int dayCommand(const QStringList& args) {
         QStringLiteral("The date, YYYY-MM-DD, between 1600-01-01 and 2400-12-31."));
     parser.addOption(options.help);
     parser.addOption(options.date);
-    if (const auto status = parseCommandLine(parser, args, QStringLiteral("day"), {&options.date},
-                                             QStringLiteral("--date YYYY-MM-DD"))) {
+    if (const auto status = parseCommandLine(parser, args, QStringLiteral("day"))) {
+        return *status;
+    }
+    if (const auto status = refuseMissing(parser, QStringLiteral("day"), {&options.date},
+                                          QStringLiteral("--date YYYY-MM-DD"))) {
         return *status;
     }
 

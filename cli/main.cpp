@@ -3,8 +3,10 @@
 #include "cli/commands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -19,13 +21,39 @@ constexpr const char* kUsage =
     "  moment   evaluate one moment: positions, angles and tide heights\n"
     "  day      the Julian day and the sexagenary name of a date\n"
     "  run      every step of a drawing (one day, several days, 60 days, a year)\n"
+    "  plot     the picture of a drawing as PNG, SVG or PDF\n"
     "\n"
     "'veltaro-tide <command> --help' describes a command's options.\n";
+
+/// Qt's messages, less the one about XDG_RUNTIME_DIR that a script run without
+/// a desktop session would otherwise get from every plot.
+QtMessageHandler qtHandler = nullptr;
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR"))) {
+        return;
+    }
+    if (qtHandler) {
+        qtHandler(type, context, message);
+    } else {
+        std::fprintf(stderr, "%s\n",
+                     qFormatLogMessage(type, context, message).toUtf8().constData());
+    }
+}
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Only plot paints. It draws off screen: no display is needed or asked for.
+    const bool painting = argc >= 2 && std::strcmp(argv[1], "plot") == 0;
+    if (painting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    if (painting) {
+        qtHandler = qInstallMessageHandler(quietHandler);
+    }
+    const std::unique_ptr<QCoreApplication> app =
+        painting ? std::make_unique<QGuiApplication>(argc, argv)
+                 : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("veltaro-tide"));
     QStringList args = QCoreApplication::arguments();
     if (args.size() < 2 || args[1] == u"--help" || args[1] == u"-h" || args[1] == u"help") {
@@ -42,6 +70,9 @@ int main(int argc, char* argv[]) {
     }
     if (command == u"run") {
         return veltaro::cli::runCommand(args);
+    }
+    if (command == u"plot") {
+        return veltaro::cli::plotCommand(args);
     }
     std::fprintf(stderr, "veltaro-tide: unknown command '%s'\n%s", command.toUtf8().constData(),
                  kUsage);

@@ -52,30 +52,37 @@ int momentCommand(const QStringList& args) {
         QStringLiteral("The date, YYYY-MM-DD, between 1600-01-01 and 2400-12-31."));
     const QCommandLineOption time(
         QStringLiteral("time"),
-        QStringLiteral("Clock time on the observer's meridian, HH:MM from 00:00 to 23:59."),
+        requiredHelp(
+            QStringLiteral("Clock time on the observer's meridian, HH:MM from 00:00 to 23:59.")),
         QStringLiteral("HH:MM"));
     for (const auto* option : {&options.help, &options.date, &time, &options.lon, &options.lat}) {
         parser.addOption(*option);
     }
-    if (const auto status = parseCommandLine(
-            parser, args, QStringLiteral("moment"),
-            {&options.date, &time, &options.lon, &options.lat},
-            QStringLiteral("--date YYYY-MM-DD --time HH:MM --lon LON --lat LAT"))) {
+    if (const auto status = parseCommandLine(parser, args, QStringLiteral("moment"))) {
         return *status;
     }
 
     QString error;
-    const auto point = readDateAndPoint(parser, options, error);
-    if (!point) {
+    ObservationInput point{};
+    if (!readDateAndPoint(parser, options, point, error)) {
         return fail(error);
     }
-    const auto clock = parseTime(parser.value(time).trimmed(), error);
-    if (!clock) {
-        return fail(error);
+    std::optional<std::pair<int, int>> clock;
+    if (parser.isSet(time)) {
+        clock = parseTime(parser.value(time).trimmed(), error);
+        if (!clock) {
+            return fail(error);
+        }
+    }
+    if (const auto status = refuseMissing(
+            parser, QStringLiteral("moment"), {&options.date, &time, &options.lon, &options.lat},
+            QStringLiteral("--date YYYY-MM-DD --time HH:MM --lon LON --lat LAT"))) {
+        return *status;
     }
 
-    const astro::TideInput at{point->year,           point->month, point->day, double(clock->first),
-                              double(clock->second), point->lat,   point->lon};
+    const astro::TideInput at{
+        point.year, point.month, point.day, double(clock->first), double(clock->second),
+        point.lat,  point.lon};
     astro::TideEvaluation e{};
     try {
         e = astro::calc(at);

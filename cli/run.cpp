@@ -1,15 +1,16 @@
 // veltaro-tide run: every step of a drawing, as the window's plot driver makes it.
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "cli/drawingoptions.h"
 
 #include "astro/fault.h"
 #include "astro/tide.h"
 #include "calendar/input.h"
 #include "calendar/kansi.h"
+#include "plot/csvformat.h"
 #include "plot/plotrun.h"
 
 #include <QCommandLineParser>
-#include <charconv>
 #include <cstdio>
 #include <string>
 
@@ -20,24 +21,13 @@ namespace {
 /// Writes one CSV row per step to standard output through a large buffer.
 class CsvSink : public plot::PlotSink {
 public:
-    CsvSink() { m_buffer.reserve(kFlushAt + 512); }
+    explicit CsvSink(const plot::CsvColumns& columns) : m_columns(columns) {
+        m_buffer.reserve(kFlushAt + 512);
+    }
     ~CsvSink() override { flush(); }
 
     void step(plot::PlotMode, const plot::Moment& m, const astro::TideEvaluation& e) override {
-        char line[256];
-        char* p = line;
-        char* const end = line + sizeof line;
-        p = std::to_chars(p, end, m.t).ptr;
-        p += std::snprintf(p, static_cast<std::size_t>(end - p), ",%04d-%02d-%02d,%02d:%02d",
-                           static_cast<int>(m.year), static_cast<int>(m.month),
-                           static_cast<int>(m.day), static_cast<int>(m.hour),
-                           static_cast<int>(m.minute));
-        for (double v : {e.Ssea, e.Msea, e.MSangle, e.MSGangle}) {
-            *p++ = ',';
-            p = std::to_chars(p, end, v, std::chars_format::general, 17).ptr;
-        }
-        *p++ = '\n';
-        m_buffer.append(line, p);
+        plot::appendCsvRow(m_buffer, m_columns, 0, m, e.Ssea, e.Msea, e.MSangle, e.MSGangle);
         if (m_buffer.size() >= kFlushAt) {
             flush();
         }
@@ -50,6 +40,7 @@ public:
 
 private:
     static constexpr std::size_t kFlushAt = 1 << 20;
+    plot::CsvColumns m_columns;
     std::string m_buffer;
 };
 
@@ -60,67 +51,88 @@ int runCommand(const QStringList& args) {
     parser.setApplicationDescription(QStringLiteral(
         "Every step of a drawing, in the order the window draws it: one day (289 steps\n"
         "of 5 minutes), several consecutive days, 60 days (8641 steps of 10 minutes) or\n"
-        "a year of 360 days (8641 steps of an hour). Prints CSV:\n"
-        "t,date,time,Ssea,Msea,MSangle,MSGangle, where date and time are the moment\n"
-        "evaluated (clock time on the meridian of --lon), Ssea and Msea in km and the\n"
-        "angles in radians."));
-    const SharedOptions options(
-        QStringLiteral("The start date, YYYY-MM-DD, between 1600-01-01 and 2400-12-31."));
-    const QCommandLineOption mode(
-        QStringLiteral("mode"),
-        QStringLiteral("day (the default), 60 (60 days) or year (360 days)."),
-        QStringLiteral("MODE"));
-    const QCommandLineOption days(
-        QStringLiteral("days"),
-        QStringLiteral("Continuous drawing of N consecutive days (1..32767); day mode only."),
-        QStringLiteral("N"));
-    for (const auto* option :
-         {&options.help, &options.date, &options.lon, &options.lat, &mode, &days}) {
+        "a year of 360 days (8641 steps of an hour). Prints CSV, one row per step:\n"
+        "t,date,time,Ssea,Msea,MSangle,MSGangle (and total with --total):\n"
+        "  t         the step, also the x of the plotted point, 0..8640. It counts\n"
+        "            differently in each mode:\n"
+        "              day   0, 30, 60, ... 8640, a step every 5 minutes: t / 360 is\n"
+        "                    the hour, t = 8640 is 24:00, the next day's midnight;\n"
+        "              60    0, 1, 2, ... 8640, a step every 10 minutes: t / 144 is\n"
+        "                    the day since the start date;\n"
+        "              year  0, 1, 2, ... 8640, a step every hour: t / 24 is the day\n"
+        "                    since the start date (360 days).\n"
+        "  date      the date of the moment evaluated, YYYY-MM-DD\n"
+        "  time      its clock time, HH:MM, on the meridian of --lon (local mean time,\n"
+        "            not zone time)\n"
+        "  Ssea      equilibrium tide height raised by the Sun, in --unit (km unless\n"
+        "            told), signed: above the undisturbed sea surface is positive\n"
+        "  Msea      the same raised by the Moon\n"
+        "  MSangle   eastward angle from the Sun to the Moon on the sky, radians\n"
+        "            0..2pi (the Moon pictures show it)\n"
+        "  MSGangle  the same along the ecliptic, radians 0..2pi (the Moon's age is\n"
+        "            MSGangle / 2pi x 28 days)\n"
+        "  total     with --total: Ssea + Msea, the combined curve the window plots,\n"
+        "            in --unit\n"
+        "Every number has 17 significant digits.\n"
+        "\n"
+        "A day's pass ends with t = 8640 at 00:00 of the next day. With --days N the\n"
+        "next day starts again at t = 0 with that same midnight, so each midnight\n"
+        "between two drawn days is printed twice, as t = 8640 of one day and t = 0\n"
+        "of the next, as the window draws it at both ends of the graph."));
+    const DrawingOptions options;
+    options.addTo(parser);
+    const QCommandLineOption unit(
+        QStringLiteral("unit"),
+        QStringLiteral("Unit of Ssea, Msea and total: km (the default), m or cm."),
+        QStringLiteral("UNIT"));
+    const QCommandLineOption total(
+        QStringLiteral("total"),
+        QStringLiteral("Add a last column total = Ssea + Msea, the combined curve."));
+    const QCommandLineOption comments(
+        QStringLiteral("comments"),
+        QStringLiteral("Start with lines beginning with '#' that name the inputs (date, place, "
+                       "mode, unit) and the version."));
+    for (const auto* option : {&unit, &total, &comments}) {
         parser.addOption(*option);
     }
-    if (const auto status = parseCommandLine(
-            parser, args, QStringLiteral("run"), {&options.date, &options.lon, &options.lat},
-            QStringLiteral("--date YYYY-MM-DD --lon LON --lat LAT"))) {
+    if (const auto status = parseCommandLine(parser, args, QStringLiteral("run"))) {
         return *status;
     }
 
     plot::PlotRequest request;
-    QString error;
-    const auto start = readDateAndPoint(parser, options, error);
-    if (!start) {
-        return fail(error);
+    if (const auto status = options.read(parser, request)) {
+        return *status;
     }
-    request.start = *start;
-
-    const QString modeText =
-        parser.isSet(mode) ? parser.value(mode).trimmed() : QStringLiteral("day");
-    if (modeText == u"day") {
-        request.mode = plot::PlotMode::Diurnal;
-    } else if (modeText == u"60") {
-        request.mode = plot::PlotMode::SixtyDay;
-    } else if (modeText == u"year") {
-        request.mode = plot::PlotMode::Annual;
-    } else {
-        return fail(QStringLiteral("--mode wants day, 60 or year, got '%1'").arg(modeText));
+    plot::CsvColumns columns;
+    columns.total = parser.isSet(total);
+    if (parser.isSet(unit)) {
+        const QString text = parser.value(unit).trimmed();
+        if (text == u"km") {
+            columns.unit = plot::HeightUnit::Km;
+        } else if (text == u"m") {
+            columns.unit = plot::HeightUnit::M;
+        } else if (text == u"cm") {
+            columns.unit = plot::HeightUnit::Cm;
+        } else {
+            return fail(QStringLiteral("--unit wants km, m or cm, got '%1'").arg(text));
+        }
     }
-    if (parser.isSet(days)) {
-        if (request.mode != plot::PlotMode::Diurnal) {
-            return fail(QStringLiteral("--days goes with --mode day only"));
-        }
-        const auto read = readContinuousDays(parser.value(days).toStdString());
-        if (!read.ok()) {
-            return fail(QStringLiteral("--days '%1': %2")
-                            .arg(parser.value(days), reasonText(read.problem)));
-        }
-        request.continuous = true;
-        request.days = *read.value;
+    if (const auto status = options.refuseMissing(parser, QStringLiteral("run"))) {
+        return *status;
     }
 
     ObservationState state;
     kansiinit(state.kansiname);
-    CsvSink sink;
-    static constexpr char kHeader[] = "t,date,time,Ssea,Msea,MSangle,MSGangle\n";
-    std::fwrite(kHeader, 1, sizeof kHeader - 1, stdout);
+    CsvSink sink(columns);
+    std::string head;
+    if (parser.isSet(comments)) {
+        head += "# veltaro-tide " + versionText().toStdString() + " run\n";
+        head += "# " + plot::requestComment(request) + "\n";
+        head += "# " + plot::unitComment(columns.unit) + "\n";
+        head += "# time: clock time on the meridian of the place (local mean time)\n";
+    }
+    head += plot::csvHeader(columns);
+    std::fwrite(head.data(), 1, head.size(), stdout);
     plot::PlotRun run(state, request, sink, astro::calc);
     run.runToEnd();
     sink.flush();

@@ -1,10 +1,14 @@
 // Drawing the graph and the Moon pictures into images.
 #include "plot/graphpainter.h"
 
+#include <QList>
 #include <QPen>
 #include <QPointF>
 #include <QRectF>
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <vector>
 
 namespace veltaro::plot {
 
@@ -23,6 +27,30 @@ int deviceWidth(int pixels, double dpr) {
 // Device coordinates beyond this are far off the image; they are not drawn.
 constexpr double kFarAway = 1e6;
 
+/// The union of squares as rectangles: each column's squares, sorted from the
+/// top, joined where they touch or overlap. Exact for squares that share their
+/// left edge and width, which all squares of one curve in one column do.
+QList<QRect> columnRuns(std::vector<QRect> squares) {
+    std::sort(squares.begin(), squares.end(), [](const QRect& a, const QRect& b) {
+        return a.left() != b.left()     ? a.left() < b.left()
+               : a.width() != b.width() ? a.width() < b.width()
+                                        : a.top() < b.top();
+    });
+    QList<QRect> runs;
+    for (const QRect& q : squares) {
+        if (!runs.isEmpty()) {
+            QRect& last = runs.last();
+            if (last.left() == q.left() && last.width() == q.width() &&
+                q.top() <= last.bottom() + 1) {
+                last.setBottom(std::max(last.bottom(), q.bottom()));
+                continue;
+            }
+        }
+        runs.push_back(q);
+    }
+    return runs;
+}
+
 } // namespace
 
 QImage makeGraphImage(double dpr, QColor background) {
@@ -40,13 +68,20 @@ QImage makeMoonImage(double dpr) {
 // --- the graph ----------------------------------------------------------------
 
 GraphPainter::GraphPainter(QImage& image, double dpr)
-    : m_image(image), m_dpr(dpr), m_width(image.width()), m_height(image.height()) {}
+    : m_image(&image), m_dpr(dpr), m_width(image.width()), m_height(image.height()) {}
+
+GraphPainter::GraphPainter(QPainter& painter, const QRect& area, double dpr)
+    : m_target(&painter), m_origin(area.topLeft()), m_dpr(dpr), m_width(area.width()),
+      m_height(area.height()) {}
 
 GraphPainter::~GraphPainter() = default;
 
 QPainter& GraphPainter::painter() {
+    if (m_target) {
+        return *m_target;
+    }
     if (!m_painter) {
-        m_painter = std::make_unique<QPainter>(&m_image);
+        m_painter = std::make_unique<QPainter>(m_image);
     }
     return *m_painter;
 }
@@ -60,11 +95,11 @@ int GraphPainter::row(float y) const {
 }
 
 void GraphPainter::erase(QColor background) {
-    if (m_painter) {
-        m_painter->fillRect(m_image.rect(), background);
-    } else {
-        m_image.fill(background);
+    if (m_image && !m_painter) {
+        m_image->fill(background);
+        return;
     }
+    painter().fillRect(areaRect().translated(m_origin), background);
 }
 
 void GraphPainter::redrawline() {
@@ -72,13 +107,14 @@ void GraphPainter::redrawline() {
     const int width = deviceWidth(1, m_dpr);
     QPen pen(QColor::fromRgb(colours::kFrame), width, Qt::DotLine, Qt::FlatCap);
     p.save();
+    p.translate(m_origin);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(pen);
     // A line of `width` device pixels centred so that it covers exactly the
     // pixels from the one that holds the coordinate onwards.
     const double half = width / 2.0;
-    const double bottom = m_image.height();
-    const double right = m_image.width();
+    const double bottom = m_height;
+    const double right = m_width;
     for (int i = 1; i <= 11; ++i) {
         const double x = column(static_cast<float>(720 * i)) + half;
         p.drawLine(QPointF(x, 0), QPointF(x, bottom));
@@ -88,27 +124,32 @@ void GraphPainter::redrawline() {
     p.restore();
 }
 
-void GraphPainter::dot(float x, float y, QRgb colour, int width) {
+QRect GraphPainter::square(float x, float y, int width) const {
     const int size = deviceWidth(width, m_dpr);
     const double cx = deviceX(x) - size / 2.0 + 0.5;
     const double cy = deviceY(y) - size / 2.0 + 0.5;
     if (!(std::abs(cx) < kFarAway && std::abs(cy) < kFarAway)) {
-        return;
+        return {};
     }
     const int left = static_cast<int>(std::floor(cx));
     const int top = static_cast<int>(std::floor(cy));
-    const QRect square = QRect(left, top, size, size).intersected(m_image.rect());
+    return QRect(left, top, size, size).intersected(areaRect());
+}
+
+void GraphPainter::dot(float x, float y, QRgb colour, int width) {
+    const QRect square = this->square(x, y, width);
     if (square.isEmpty()) {
         return;
     }
-    if (m_image.format() != QImage::Format_RGB32 && m_image.format() != QImage::Format_ARGB32) {
-        painter().fillRect(square, QColor::fromRgb(colour));
+    if (!m_image ||
+        (m_image->format() != QImage::Format_RGB32 && m_image->format() != QImage::Format_ARGB32)) {
+        painter().fillRect(square.translated(m_origin), QColor::fromRgb(colour));
         return;
     }
     // A handful of pixels: set them directly, which costs a fraction of a
     // painter call. bits() also detaches the image from any copy handed out.
-    uchar* const bits = m_image.bits();
-    const qsizetype stride = m_image.bytesPerLine();
+    uchar* const bits = m_image->bits();
+    const qsizetype stride = m_image->bytesPerLine();
     for (int row = square.top(); row <= square.bottom(); ++row) {
         QRgb* line = reinterpret_cast<QRgb*>(bits + row * stride);
         for (int col = square.left(); col <= square.right(); ++col) {
@@ -118,11 +159,64 @@ void GraphPainter::dot(float x, float y, QRgb colour, int width) {
 }
 
 void GraphPainter::plotStep(PlotMode mode, int t, const astro::TideEvaluation& e) {
+    plotStep(mode, t, e.Ssea, e.Msea);
+}
+
+void GraphPainter::plotStep(PlotMode mode, int t, double Ssea, double Msea) {
     const float x = static_cast<float>(t);
-    dot(x, static_cast<float>(sunY(e.Ssea)), colours::kSun, 1);
-    dot(x, static_cast<float>(moonY(e.Msea)), colours::kMoon, 1);
-    dot(x, static_cast<float>(sunY(e.Ssea + e.Msea)), colours::kCombined,
+    dot(x, static_cast<float>(sunY(Ssea)), colours::kSun, 1);
+    dot(x, static_cast<float>(moonY(Msea)), colours::kMoon, 1);
+    dot(x, static_cast<float>(sunY(Ssea + Msea)), colours::kCombined,
         mode == PlotMode::Diurnal ? 2 : 1);
+}
+
+void GraphPainter::plotRecord(const DrawingRecord& record) {
+    if (m_image) {
+        for (const Drawing& d : record.drawings()) {
+            for (const RecordedStep& s : d.steps) {
+                plotStep(d.mode(), s.t, s.Ssea, s.Msea);
+            }
+        }
+        return;
+    }
+    // On a vector surface each curve of a drawing becomes one shape: the same
+    // squares as on an image, those that coincide kept once and those stacked
+    // in a column joined, so that a year's drawing stays a file of a useful
+    // size. The Sun's curve lies under the Moon's, both under the combined one.
+    QPainter& p = painter();
+    for (const Drawing& d : record.drawings()) {
+        const int combinedWidth = d.mode() == PlotMode::Diurnal ? 2 : 1;
+        std::array<std::vector<QRect>, 3> curves;
+        for (const RecordedStep& s : d.steps) {
+            const float x = static_cast<float>(s.t);
+            const QRect squares[] = {square(x, static_cast<float>(sunY(s.Ssea)), 1),
+                                     square(x, static_cast<float>(moonY(s.Msea)), 1),
+                                     square(x, static_cast<float>(sunY(s.total())), combinedWidth)};
+            for (std::size_t c = 0; c < 3; ++c) {
+                if (!squares[c].isEmpty()) {
+                    curves[c].push_back(squares[c]);
+                }
+            }
+        }
+        const QRgb colour[] = {colours::kSun, colours::kMoon, colours::kCombined};
+        for (std::size_t c = 0; c < 3; ++c) {
+            const QList<QRect> shape = columnRuns(std::move(curves[c]));
+            p.save();
+            p.translate(m_origin);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor::fromRgb(colour[c]));
+            p.drawRects(shape.constData(), static_cast<int>(shape.size()));
+            p.restore();
+        }
+    }
+}
+
+QImage renderGraph(const DrawingRecord& record, double dpr, QColor background) {
+    QImage image = makeGraphImage(dpr, background);
+    GraphPainter painter(image, dpr);
+    painter.redrawline();
+    painter.plotRecord(record);
+    return image;
 }
 
 // --- the Moon -----------------------------------------------------------------
@@ -132,24 +226,34 @@ void lunadraw(QImage& image, double dpr, double an) {
 }
 
 void lunadraw(QImage& image, double dpr, double sinAn, double cosAn) {
+    QPainter p(&image);
+    lunadraw(p, QRectF(image.rect()), dpr, sinAn, cosAn);
+}
+
+void lunadraw(QPainter& p, const QRectF& inner, double dpr, double sinAn, double cosAn) {
     using namespace geometry;
     constexpr int kHalfTurn = 180 * 16; // QPainter angles are sixteenths of a degree
     constexpr int kTwelve = 90 * 16;    // 12 o'clock
     constexpr int kSix = 270 * 16;      // 6 o'clock
 
-    image.fill(QColor::fromRgb(colours::kNight));
-    QPainter p(&image);
+    p.save();
+    p.fillRect(inner, QColor::fromRgb(colours::kNight));
     // Whole pixels, as the pictures always had: no blending at the edges.
     p.setRenderHint(QPainter::Antialiasing, false);
     // Twips from here on.
     const double scale = dpr / kTwipsPerPixel;
+    p.translate(inner.topLeft());
     p.scale(scale, scale);
     const QPointF centre(kDiscCentre, kDiscCentre);
     const QRectF disc(kDiscCentre - kDiscRadius, kDiscCentre - kDiscRadius, 2 * kDiscRadius,
                       2 * kDiscRadius);
-    auto line = [dpr](QRgb colour) {
-        QPen pen(QColor::fromRgb(colour), std::max(1.0, dpr));
-        pen.setCosmetic(true);
+    // Lines max(1, dpr) device pixels wide: on an image a cosmetic pen, on a
+    // vector surface the same width in twips, so that it scales with the page.
+    const bool raster = p.device() != nullptr && p.device()->devType() == QInternal::Image;
+    auto line = [dpr, raster](QRgb colour) {
+        const double device = std::max(1.0, dpr);
+        QPen pen(QColor::fromRgb(colour), raster ? device : device / dpr * kTwipsPerPixel);
+        pen.setCosmetic(raster);
         return pen;
     };
 
@@ -176,6 +280,7 @@ void lunadraw(QImage& image, double dpr, double sinAn, double cosAn) {
     p.setBrush(Qt::NoBrush);
     p.setPen(line(colours::kRim));
     p.drawEllipse(centre, kDiscRadius, kDiscRadius);
+    p.restore();
 }
 
 // --- a run into images --------------------------------------------------------
@@ -188,7 +293,7 @@ void PictureSink::step(PlotMode mode, const Moment& moment, const astro::TideEva
     if (!m_graph) {
         m_graph = std::make_unique<GraphPainter>(m_graphImage, m_graphDpr);
     }
-    m_graph->plotStep(mode, moment.t, e);
+    m_graph->plotStep(mode, moment.t, e.Ssea, e.Msea);
 }
 
 void PictureSink::moonPhase(int k, double msangle) {

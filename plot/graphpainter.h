@@ -1,15 +1,18 @@
 #pragma once
 
-// Drawing the graph (Picture1) and the Moon pictures (picmoon) into images.
-// Only QImage and QPainter: usable without widgets, in the tool and the benchmarks.
+// Drawing the graph (Picture1) and the Moon pictures (picmoon) on a QPainter
+// surface: the window's images, a saved PNG, SVG or PDF, a printed page. Only
+// QtGui: usable without widgets, in the tool and the benchmarks.
 
 #include "astro/tide.h"
+#include "plot/drawingrecord.h"
 #include "plot/plotrequest.h"
 #include "plot/plotrun.h"
 
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <QRectF>
 #include <QSize>
 #include <array>
 #include <memory>
@@ -54,12 +57,20 @@ QImage makeGraphImage(double dpr, QColor background);
 /// A blank Moon picture (inner area) at `dpr`, night blue.
 QImage makeMoonImage(double dpr);
 
-/// Draws on a graph image in the user scale 8640 x 4500. The image's size in
-/// device pixels is the inner area; the scale is mapped onto all of it.
+/// Draws the graph in the user scale 8640 x 4500, mapped onto the whole inner area.
+///
+/// On an image of the inner area the dots are set as pixels (fast, for the
+/// window); on any other painter they are filled squares, so a vector surface
+/// (SVG, PDF, a printer) receives them as vector shapes. Both give the same
+/// squares in the same places.
 class GraphPainter {
 public:
-    /// `dpr` is the image's device pixels per pixel (line widths are in pixels).
+    /// On an image holding exactly the inner area. `dpr` is the image's device
+    /// pixels per pixel (line and dot widths are in pixels).
     GraphPainter(QImage& image, double dpr);
+    /// On `painter`, whose inner area of the graph is `area` (in the painter's
+    /// coordinates, which count device pixels at `dpr` per pixel; whole numbers).
+    GraphPainter(QPainter& painter, const QRect& area, double dpr);
     ~GraphPainter();
     GraphPainter(const GraphPainter&) = delete;
     GraphPainter& operator=(const GraphPainter&) = delete;
@@ -68,6 +79,9 @@ public:
     int column(float x) const;
     /// Device y of the row that holds user y.
     int row(float y) const;
+    /// The square of device pixels a dot `width` pixels wide at (x, y) covers
+    /// within the inner area (its coordinates); empty when it falls outside.
+    QRect square(float x, float y, int width) const;
 
     /// Fills the whole graph with `background`.
     void erase(QColor background);
@@ -80,9 +94,14 @@ public:
     /// The three points of one step: Sun, Moon, then both together, which is two
     /// pixels wide in the diurnal mode.
     void plotStep(PlotMode mode, int t, const astro::TideEvaluation& e);
+    /// The same from the two heights [km].
+    void plotStep(PlotMode mode, int t, double Ssea, double Msea);
+    /// Every step of every drawing of `record`, in the order they were drawn.
+    void plotRecord(const DrawingRecord& record);
 
 private:
     QPainter& painter();
+    QRect areaRect() const { return {0, 0, static_cast<int>(m_width), static_cast<int>(m_height)}; }
     // Device coordinates of user coordinates; multiplied before dividing, so
     // that whole units on a pixel boundary land exactly on it.
     double deviceX(float x) const {
@@ -92,12 +111,19 @@ private:
         return static_cast<double>(y) * m_height / geometry::kScaleHeight;
     }
 
-    QImage& m_image;
+    QImage* m_image = nullptr;    // the image of the inner area, or
+    QPainter* m_target = nullptr; // a painter with the inner area at m_origin
+    QPoint m_origin;
     double m_dpr;
-    double m_width;  // device pixels across
-    double m_height; // and down
-    std::unique_ptr<QPainter> m_painter;
+    double m_width;                      // device pixels across
+    double m_height;                     // and down
+    std::unique_ptr<QPainter> m_painter; // on m_image, made when first needed
 };
+
+/// The graph as `record` holds it on an image of the inner area at `dpr`:
+/// background, frame, then every step in order; exactly what the window shows
+/// after drawing the same steps.
+QImage renderGraph(const DrawingRecord& record, double dpr, QColor background);
 
 /// y of a Sun point (and of the combined curve) for the value v [km].
 inline double sunY(double v) {
@@ -114,6 +140,9 @@ void lunadraw(QImage& image, double dpr, double an);
 /// The same from the sine and cosine of the angle. A cosine of exactly zero
 /// (which no double angle produces, but a caller may) gives an exact half disc.
 void lunadraw(QImage& image, double dpr, double sinAn, double cosAn);
+/// The same on any painter, whose Moon picture's inner area is `inner` (device
+/// pixels at `dpr` per pixel).
+void lunadraw(QPainter& painter, const QRectF& inner, double dpr, double sinAn, double cosAn);
 
 /// A sink that draws a run into images: the curves into a graph image and the
 /// phases into 13 Moon picture images (any of which may be null).

@@ -26,13 +26,14 @@ QImage rescaled(const QImage& image, QSize logical, double ratio) {
 GraphWidget::GraphWidget(QWidget* parent) : QWidget(parent) {
     setFixedSize(geometry::kGraphOuter);
     m_ratio = devicePixelRatioF();
-    m_image = makeGraphImage(m_ratio, palette().color(QPalette::Base));
+    m_image = makeGraphImage(m_ratio, background());
 }
 
 void GraphWidget::matchScreen() {
     const double ratio = devicePixelRatioF();
     if (ratio != m_ratio) {
-        m_image = rescaled(m_image, geometry::kGraphInner, ratio);
+        // Drawn anew from the record: sharp at the new ratio.
+        m_image = renderGraph(m_record, ratio, background());
         m_ratio = ratio;
     }
 }
@@ -45,8 +46,13 @@ void GraphWidget::redrawline() {
 
 void GraphWidget::erase() {
     matchScreen();
-    m_image.fill(palette().color(QPalette::Base));
+    m_image.fill(background());
+    m_record.clear();
     update();
+}
+
+QColor GraphWidget::background() const {
+    return palette().color(QPalette::Base);
 }
 
 QImage GraphWidget::image() const {

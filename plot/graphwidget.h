@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plot/drawingrecord.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -10,7 +12,9 @@ namespace veltaro::plot {
 ///
 /// Everything drawn goes into an off-screen image that the widget paints, so
 /// curves accumulate across drawings, survive repaints and are wiped only by
-/// erase().
+/// erase(). Beside the image the widget keeps the record of every step drawn
+/// since the last erase(), from which saved pictures and CSV are made and the
+/// image is drawn anew when the screen's pixel ratio changes.
 class GraphWidget : public QWidget {
     Q_OBJECT
 public:
@@ -19,10 +23,17 @@ public:
     /// Draws the 11 dotted column lines x = 720 .. 7920 and the dotted zero line
     /// over whatever the graph holds.
     void redrawline();
-    /// Wipes the graph to the window background colour.
+    /// Wipes the graph to the window background colour and empties the record.
     void erase();
     /// The graph as it stands, one pixel per device pixel of the inner area.
     QImage image() const;
+    /// The colour of the graph's background (the window's colour for it).
+    QColor background() const;
+
+    /// What the graph shows: every step drawn since the last erase().
+    const DrawingRecord& record() const { return m_record; }
+    /// The record, for the controller that draws into the graph.
+    DrawingRecord& record() { return m_record; }
 
     QSize sizeHint() const override;
 
@@ -42,6 +53,7 @@ private:
 
     QImage m_image;
     double m_ratio = 1;
+    DrawingRecord m_record;
 };
 
 /// One Moon picture (picmoon): the Moon's phase drawn as a disc on night blue.

@@ -27,9 +27,14 @@ QString fromUtf8(const std::string& text) {
 class ControllerSink : public PictureSink {
 public:
     ControllerSink(PlotController& owner, GraphWidget& graph, QImage& surface,
-                   const std::array<MoonWidget*, 13>& moons)
+                   const std::array<MoonWidget*, 13>& moons, const PlotRequest& request)
         : PictureSink(surface, graph.imageRatio(), {}, 1), m_owner(owner), m_graph(graph),
-          m_moons(moons) {}
+          m_moons(moons), m_record(graph.record(), request) {}
+
+    void step(PlotMode mode, const Moment& moment, const astro::TideEvaluation& e) override {
+        PictureSink::step(mode, moment, e);
+        m_record.step(mode, moment, e);
+    }
 
     void axisCaptions(const std::array<std::string, 13>& captions) override {
         QStringList list;
@@ -63,11 +68,14 @@ public:
         flush();
         m_graph.update();
     }
+    /// The run is over: the record notes whether it ran to its end.
+    void finish(bool ranToEnd) { m_record.finish(ranToEnd); }
 
 private:
     PlotController& m_owner;
     GraphWidget& m_graph;
     std::array<MoonWidget*, 13> m_moons;
+    RecordSink m_record;
 };
 
 struct PlotController::Impl {
@@ -120,7 +128,8 @@ bool PlotController::prepare(const PlotRequest& request) {
     if (d->run || !d->graph) {
         return false;
     }
-    d->sink = std::make_unique<ControllerSink>(*this, *d->graph, d->graph->surface(), d->moons);
+    d->sink =
+        std::make_unique<ControllerSink>(*this, *d->graph, d->graph->surface(), d->moons, request);
     d->run = std::make_unique<PlotRun>(d->state, request, *d->sink, d->evaluator);
     return true;
 }
@@ -156,6 +165,7 @@ void PlotController::finish() {
     // the next drawing at once.
     const std::unique_ptr<PlotRun> run = std::move(d->run);
     const std::unique_ptr<ControllerSink> sink = std::move(d->sink);
+    sink->finish(!run->cancelled() && !run->fault());
     if (run->fault()) {
         emit failed(QStringLiteral("計算中に数値の異常が起きたため、描画を中止しました。"));
         emit finished(false);

@@ -11,6 +11,7 @@
 #include "plot/plotrequest.h"
 #include "ui/decorations.h"
 #include "ui/fonts.h"
+#include "ui/graphsaver.h"
 #include "ui/updown.h"
 
 #include <veltaro_version.h>
@@ -304,8 +305,9 @@ void frmushio::buildMenus() {
     m_mnured = item(mnufile, u"mnured"_s, tr("緯度０（赤道上）に移動"), &frmushio::mnuredClicked);
     m_mnutokyo = item(mnufile, u"mnutokyo"_s, tr("旧東京天文台に移動（東京麻布）"),
                       &frmushio::mnutokyoClicked);
-    named(mnufile->addSeparator(), u"mnuline1"_s);
+    QAction* mnuline1 = named(mnufile->addSeparator(), u"mnuline1"_s);
     m_mnuend = item(mnufile, u"mnuend"_s, tr("Veltaroを終了する(&E)"), &frmushio::quit);
+    buildSaving(mnufile, mnuline1);
 
     auto* mnuvision = menu(u"mnuvision"_s, tr("表示(&V)"));
     m_mnubyouga = item(mnuvision, u"mnubyouga"_s, tr("描画開始(&S)"), &frmushio::startDrawing);
@@ -313,6 +315,45 @@ void frmushio::buildMenus() {
 
     auto* mnuhlp = menu(u"mnuhlp"_s, tr("ヘルプ(&H)"));
     m_mnuabout = item(mnuhlp, u"mnuabout"_s, tr("バージョン情報(&V)"), &frmushio::about);
+}
+
+void frmushio::buildSaving(QMenu* mnufile, QAction* before) {
+    m_saver = new GraphSaver(this, m_picture1, m_files, m_messages);
+    connect(m_saver, &GraphSaver::saved, this, [this](const QString& path) {
+        statusBar()->showMessage(tr("「%1」に保存しました。").arg(path), 5000);
+    });
+    auto item = [this](const QString& name, const QString& text, QKeySequence keys,
+                       void (GraphSaver::*handler)()) {
+        auto* a = named(new QAction(text, this), name);
+        a->setShortcut(keys);
+        connect(a, &QAction::triggered, m_saver, handler);
+        return a;
+    };
+    m_mnusaveimage =
+        item(u"mnusaveimage"_s, tr("画像として保存…"), QKeySequence::Save, &GraphSaver::saveImage);
+    m_mnuprint = item(u"mnuprint"_s, tr("印刷…"), QKeySequence::Print, &GraphSaver::print);
+    m_mnusavepdf = item(u"mnusavepdf"_s, tr("PDF として保存…"), {}, &GraphSaver::savePdf);
+    m_mnusavecsv = item(u"mnusavecsv"_s, tr("データを CSV で保存…"), QKeySequence::SaveAs,
+                        &GraphSaver::saveCsv);
+    m_copy = item(u"mnucopy"_s, tr("コピー"), QKeySequence::Copy, &GraphSaver::copy);
+
+    // In the File menu after the presets, before the separator above quitting.
+    QAction* line = named(new QAction(this), u"mnuline2"_s);
+    line->setSeparator(true);
+    mnufile->insertActions(before, {line, m_mnusaveimage, m_mnuprint, m_mnusavepdf, m_mnusavecsv});
+    // Ctrl+C anywhere in the window but a text box; right-click on the graph.
+    addAction(m_copy);
+    m_picture1->setFocusPolicy(Qt::ClickFocus);
+    m_picture1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_picture1->addActions({m_copy, m_mnusaveimage, m_mnusavecsv});
+    updateSaveActions();
+}
+
+void frmushio::updateSaveActions(bool drawing) {
+    const bool something = !m_picture1->record().empty() && !drawing;
+    for (QAction* a : {m_mnusaveimage, m_mnuprint, m_mnusavepdf, m_mnusavecsv, m_copy}) {
+        a->setEnabled(something);
+    }
 }
 
 void frmushio::buildStatus() {
@@ -619,6 +660,7 @@ void frmushio::setInputsLocked(bool locked) {
         a->setEnabled(!locked);
     }
     m_escape->setEnabled(locked);
+    updateSaveActions(locked);
 }
 
 void frmushio::redrawline() {
@@ -637,11 +679,13 @@ void frmushio::btnclearClicked() {
     for (plot::MoonWidget* moon : m_picmoon) {
         moon->setToolTip(QString());
     }
+    updateSaveActions();
 }
 
 void frmushio::mnuclearClicked() {
     m_picture1->erase();
     redrawline();
+    updateSaveActions();
 }
 
 } // namespace veltaro::ui

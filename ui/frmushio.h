@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/observation.h"
+#include "ui/filedialogs.h"
 #include "ui/messageboxes.h"
 #include "ui/notifysound.h"
 
@@ -16,6 +17,7 @@ class QAction;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -30,6 +32,7 @@ class PlotController;
 namespace veltaro::ui {
 
 class GapRadioButton;
+class GraphSaver;
 class UpDown;
 
 /// The main window: date and point boxes with their spin buttons, the choice of
@@ -58,6 +61,8 @@ public:
 
     /// The message boxes of this window (a test answers them here).
     MessageBoxes& messageBoxes() { return m_messages; }
+    /// The file and print dialogs of this window (a test answers them here).
+    FileDialogs& fileDialogs() { return m_files; }
     /// Replaces the notification sound of the version box.
     void setNotifySound(std::unique_ptr<NotifySound> sound);
 
@@ -107,10 +112,14 @@ private:
     void btnclearClicked();
     void mnuclearClicked();
     void setInputsLocked(bool locked);
+    void buildSaving(QMenu* mnufile, QAction* before);
+    /// Greys the save, print and copy items out while nothing is drawn or a drawing runs.
+    void updateSaveActions(bool drawing = false);
 
     ObservationState& m_state;
     Clock m_today;
     MessageBoxes m_messages;
+    FileDialogs m_files;
     std::unique_ptr<NotifySound> m_sound;
 
     // Date and point boxes with their spin buttons.
@@ -156,6 +165,14 @@ private:
     QAction* m_mnubyouga = nullptr;
     QAction* m_mnuclear = nullptr;
     QAction* m_mnuabout = nullptr;
+
+    // Taking the graph off the screen: greyed out while nothing is drawn.
+    GraphSaver* m_saver = nullptr;
+    QAction* m_mnusaveimage = nullptr;
+    QAction* m_mnuprint = nullptr;
+    QAction* m_mnusavepdf = nullptr;
+    QAction* m_mnusavecsv = nullptr;
+    QAction* m_copy = nullptr;
 
     // Shown while a drawing runs.
     QProgressBar* m_progress = nullptr;

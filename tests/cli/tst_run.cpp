@@ -153,3 +153,69 @@ TEST(RunCommand, DecimalAndSexagesimalPointsAgree) {
         EXPECT_EQ(a.out, b.out) << row.a;
     }
 }
+
+TEST(RunCommand, UnitTotalAndCommentsAddToTheDefaultColumns) {
+    const std::string base = "run --date 2002-08-16 " + kPoint;
+    const ToolRun km = runTool(base);
+    const auto plain = lines(km.out);
+    const struct {
+        const char* options;
+        double scale; // of Ssea and Msea against the default
+        bool total;   // a last column Ssea + Msea
+        int comments; // '#' lines before the header
+    } rows[] = {
+        {"--unit km", 1, false, 0},
+        {"--unit m", 1e3, false, 0},
+        {"--unit cm --total", 1e5, true, 0},
+        {"--total --comments", 1, true, 4},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.options);
+        const ToolRun run = runTool(base + " " + row.options);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const auto got = lines(run.out);
+        ASSERT_EQ(got.size(), plain.size() + std::size_t(row.comments));
+        for (int i = 0; i < row.comments; ++i) {
+            EXPECT_EQ(got[std::size_t(i)][0], '#');
+        }
+        EXPECT_EQ(run.out.find("# veltaro-tide 2."), row.comments ? 0 : std::string::npos);
+        EXPECT_EQ(got[std::size_t(row.comments)], kHeader + (row.total ? ",total" : ""));
+        for (std::size_t i = 1; i < plain.size(); ++i) {
+            const auto want = fields(plain[i]);
+            const auto f = fields(got[i + std::size_t(row.comments)]);
+            ASSERT_EQ(f.size(), row.total ? 8u : 7u);
+            const double sun = std::stod(want[3]), moon = std::stod(want[4]);
+            EXPECT_DOUBLE_EQ(std::stod(f[3]), sun * row.scale);
+            EXPECT_DOUBLE_EQ(std::stod(f[4]), moon * row.scale);
+            EXPECT_EQ(f[5] + f[6], want[5] + want[6]); // the angles as they were
+            if (row.total) {
+                EXPECT_DOUBLE_EQ(std::stod(f[7]), (sun + moon) * row.scale);
+            }
+        }
+    }
+    EXPECT_EQ(runTool(base + " --unit furlong").status, 2);
+}
+
+TEST(RunCommand, RefusalsNameTheFirstBadOptionThenAMissingOne) {
+    const struct {
+        const char* args;
+        const char* says;
+    } rows[] = {
+        {"run --date 2002-08-16 --lon 999", "--lon '999'"},
+        {"run --date 2002-08-16 --lon 139", "--lat is missing"},
+        {"run --lon 139 --lat 35", "--date is missing"},
+        {"run --lat 35 --mode week", "--mode wants"},
+        {"run --date 2002-08-16 --unit mm", "--unit wants"},
+    };
+    for (const auto& row : rows) {
+        const ToolRun run = runTool(row.args);
+        EXPECT_EQ(run.status, 2) << row.args;
+        EXPECT_NE(run.err.find(row.says), std::string::npos) << row.args << ": " << run.err;
+    }
+    // The help marks what is required and explains the columns.
+    const ToolRun help = runTool("run --help");
+    for (const char* word : {"(required) The start date", "(required) Latitude",
+                             "(required) Longitude", "MSGangle", "twice", "--unit"}) {
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
+    }
+}

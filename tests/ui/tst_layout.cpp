@@ -108,6 +108,11 @@ const Item kFileMenu[] = {{"mnuini", "初期設定に戻す(&I)"},
                           {"mnuakasi", "日本中央標準時子午線に移動"},
                           {"mnured", "緯度０（赤道上）に移動"},
                           {"mnutokyo", "旧東京天文台に移動（東京麻布）"},
+                          {"mnuline2", ""},
+                          {"mnusaveimage", "画像として保存…"},
+                          {"mnuprint", "印刷…"},
+                          {"mnusavepdf", "PDF として保存…"},
+                          {"mnusavecsv", "データを CSV で保存…"},
                           {"mnuline1", ""},
                           {"mnuend", "Veltaroを終了する(&E)"}};
 const Item kViewMenu[] = {{"mnubyouga", "描画開始(&S)"}, {"mnuclear", "グラフ消去(&C)"}};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "cli/common.h"
+#include "plot/plotrequest.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QString>
+#include <optional>
+
+namespace veltaro::cli {
+
+/// The options that choose a drawing, shared by run and plot: the date and
+/// point, --mode and --days.
+struct DrawingOptions {
+    DrawingOptions();
+    SharedOptions shared;
+    QCommandLineOption mode;
+    QCommandLineOption days;
+
+    /// Adds --help, --date, --lon, --lat, --mode and --days to `parser`.
+    void addTo(QCommandLineParser& parser) const;
+    /// Reads every given option into `request`, in the order date, lon, lat,
+    /// mode, days, and refuses the first bad one (status 2).
+    std::optional<int> read(const QCommandLineParser& parser, plot::PlotRequest& request) const;
+    /// Refuses the first of --date, --lon, --lat and `more` that is missing.
+    std::optional<int> refuseMissing(const QCommandLineParser& parser, const QString& command,
+                                     const QCommandLineOption* more = nullptr,
+                                     const QString& moreUsage = {}) const;
+};
+
+/// The program's version as plain digits: "2.0.38".
+QString versionText();
+
+} // namespace veltaro::cli

@@ -1,0 +1,133 @@
+// The CSV of a drawing's steps.
+#include "plot/csvformat.h"
+
+#include <charconv>
+#include <cstdio>
+
+namespace veltaro::plot {
+
+namespace {
+
+char* number17(char* p, char* end, double v) {
+    return std::to_chars(p, end, v, std::chars_format::general, 17).ptr;
+}
+
+std::string degrees10(double v) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.10g", v);
+    return buffer;
+}
+
+} // namespace
+
+double unitsPerKm(HeightUnit unit) {
+    switch (unit) {
+    case HeightUnit::M:
+        return 1e3;
+    case HeightUnit::Cm:
+        return 1e5;
+    case HeightUnit::Km:
+        break;
+    }
+    return 1;
+}
+
+std::string_view unitName(HeightUnit unit) {
+    switch (unit) {
+    case HeightUnit::M:
+        return "m";
+    case HeightUnit::Cm:
+        return "cm";
+    case HeightUnit::Km:
+        break;
+    }
+    return "km";
+}
+
+std::string csvHeader(const CsvColumns& columns) {
+    std::string header = columns.drawing ? "drawing," : "";
+    header += "t,date,time,Ssea,Msea,MSangle,MSGangle";
+    if (columns.total) {
+        header += ",total";
+    }
+    return header + "\n";
+}
+
+void appendCsvRow(std::string& out, const CsvColumns& columns, int drawing, const Moment& m,
+                  double Ssea, double Msea, double MSangle, double MSGangle) {
+    char line[320];
+    char* p = line;
+    char* const end = line + sizeof line;
+    if (columns.drawing) {
+        out += std::to_string(drawing);
+        out += ',';
+    }
+    p = std::to_chars(p, end, m.t).ptr;
+    p += std::snprintf(p, static_cast<std::size_t>(end - p), ",%04d-%02d-%02d,%02d:%02d",
+                       static_cast<int>(m.year), static_cast<int>(m.month), static_cast<int>(m.day),
+                       static_cast<int>(m.hour), static_cast<int>(m.minute));
+    // Kilometres are written as computed; other units are scaled once.
+    const double scale = unitsPerKm(columns.unit);
+    const bool scaled = columns.unit != HeightUnit::Km;
+    for (double v :
+         {scaled ? Ssea * scale : Ssea, scaled ? Msea * scale : Msea, MSangle, MSGangle}) {
+        *p++ = ',';
+        p = number17(p, end, v);
+    }
+    if (columns.total) {
+        const double total = Ssea + Msea;
+        *p++ = ',';
+        p = number17(p, end, scaled ? total * scale : total);
+    }
+    *p++ = '\n';
+    out.append(line, p);
+}
+
+std::string requestComment(const PlotRequest& request) {
+    const ObservationInput& in = request.start;
+    std::string text = "date " + isoDate(in.year, in.month, in.day) + ", mode " +
+                       modeOption(request.mode) + " (" + modeName(request.mode) + ")";
+    if (request.mode == PlotMode::Diurnal) {
+        const int days = request.continuous ? request.days : 1;
+        text += ", " + std::to_string(days) + (days == 1 ? " day" : " days");
+    }
+    return text + ", lat " + degrees10(in.lat) + " (" + dmsText(in.lat, true) + "), lon " +
+           degrees10(in.lon) + " (" + dmsText(in.lon, false) + ")";
+}
+
+std::string unitComment(HeightUnit unit) {
+    const std::string name(unitName(unit));
+    return "unit: Ssea, Msea and total in " + name + "; MSangle and MSGangle in radians";
+}
+
+bool writeRecordCsv(const DrawingRecord& record, std::string_view programLine,
+                    const std::function<bool(std::string_view)>& write) {
+    constexpr std::size_t kChunk = 1 << 20;
+    const CsvColumns columns{HeightUnit::Km, true, true};
+    std::string out = "# " + std::string(programLine) + "\n";
+    int number = 0;
+    for (const Drawing& d : record.drawings()) {
+        out += "# drawing " + std::to_string(++number) + ": " + requestComment(d.request) +
+               (d.ended ? "" : ", stopped before its end") + "\n";
+    }
+    out += "# " + unitComment(columns.unit) + "\n";
+    out += "# time: clock time on the meridian of the place (local mean time)\n";
+    out += csvHeader(columns);
+    out.reserve(kChunk + 512);
+    number = 0;
+    for (const Drawing& d : record.drawings()) {
+        ++number;
+        for (const RecordedStep& s : d.steps) {
+            appendCsvRow(out, columns, number, s.moment(), s.Ssea, s.Msea, s.MSangle, s.MSGangle);
+            if (out.size() >= kChunk) {
+                if (!write(out)) {
+                    return false;
+                }
+                out.clear();
+            }
+        }
+    }
+    return write(out);
+}
+
+} // namespace veltaro::plot

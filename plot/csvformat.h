@@ -1,0 +1,54 @@
+#pragma once
+
+// The CSV of a drawing's steps, as veltaro-tide run prints it and the window
+// saves it: one row per step, every number with 17 significant digits. Plain C++.
+
+#include "plot/drawingrecord.h"
+#include "plot/plotrequest.h"
+#include "plot/plotrun.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace veltaro::plot {
+
+/// The unit of the tide heights (Ssea, Msea, total) in the CSV.
+enum class HeightUnit { Km, M, Cm };
+
+/// Metres, centimetres ... in one kilometre: 1, 1000, 100000.
+double unitsPerKm(HeightUnit unit);
+/// "km", "m", "cm".
+std::string_view unitName(HeightUnit unit);
+
+/// Which columns a CSV has beyond t,date,time,Ssea,Msea,MSangle,MSGangle.
+struct CsvColumns {
+    HeightUnit unit = HeightUnit::Km;
+    bool drawing = false; ///< a first column numbering the drawings from 1
+    bool total = false;   ///< a last column total = Ssea + Msea, the combined curve
+};
+
+/// The header line, with its line end: "t,date,time,Ssea,Msea,MSangle,MSGangle\n"
+/// and the extra columns.
+std::string csvHeader(const CsvColumns& columns);
+
+/// Appends one row for a step (with its line end). `drawing` is written only when
+/// the columns have that column. The heights are given in km.
+void appendCsvRow(std::string& out, const CsvColumns& columns, int drawing, const Moment& m,
+                  double Ssea, double Msea, double MSangle, double MSGangle);
+
+/// A comment line naming a drawing's inputs, without "# " and line end:
+/// "date 2002-08-16, mode day (日周変化), 3 days, lat 35.65444444 (35°39′16″N),
+/// lon 139.7447222 (139°44′41″E)".
+std::string requestComment(const PlotRequest& request);
+/// The unit line: "unit: Ssea, Msea and total in km; MSangle and MSGangle in radians".
+std::string unitComment(HeightUnit unit);
+
+/// Every step of a record as CSV: comment lines (`programLine`, each drawing's
+/// inputs, the units, the time scale), the header and the rows, with the drawing
+/// column and the total column, heights in km. The text is handed to `write` in
+/// pieces of about a megabyte; a false from it stops the writing and is returned.
+bool writeRecordCsv(const DrawingRecord& record, std::string_view programLine,
+                    const std::function<bool(std::string_view)>& write);
+
+} // namespace veltaro::plot

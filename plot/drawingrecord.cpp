@@ -1,0 +1,176 @@
+// The record of what the graph shows.
+#include "plot/drawingrecord.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace veltaro::plot {
+
+Moment RecordedStep::moment() const {
+    return Moment{t, double(year), double(month), double(day), double(hour), double(minute)};
+}
+
+void DrawingRecord::beginDrawing(const PlotRequest& request, int expectedSteps) {
+    Drawing& d = m_drawings.emplace_back();
+    d.request = request;
+    // As the driver takes it: several days only for a continuous diurnal drawing.
+    if (request.mode != PlotMode::Diurnal || !request.continuous) {
+        d.request.continuous = false;
+        d.request.days = 1;
+    }
+    d.steps.reserve(static_cast<std::size_t>(std::max(expectedSteps, 0)));
+}
+
+void DrawingRecord::addStep(const Moment& m, const astro::TideEvaluation& e) {
+    if (m_drawings.empty()) {
+        return;
+    }
+    m_drawings.back().steps.push_back(
+        RecordedStep{e.Ssea, e.Msea, e.MSangle, e.MSGangle, static_cast<std::int16_t>(m.t),
+                     static_cast<std::int16_t>(m.year), static_cast<std::int8_t>(m.month),
+                     static_cast<std::int8_t>(m.day), static_cast<std::int8_t>(m.hour),
+                     static_cast<std::int8_t>(m.minute)});
+}
+
+void DrawingRecord::endDrawing(bool ranToEnd) {
+    if (m_drawings.empty()) {
+        return;
+    }
+    Drawing& d = m_drawings.back();
+    d.ended = ranToEnd;
+    if (!ranToEnd) {
+        d.steps.shrink_to_fit();
+    }
+}
+
+void DrawingRecord::clear() {
+    m_drawings.clear();
+    m_drawings.shrink_to_fit();
+}
+
+bool DrawingRecord::empty() const {
+    return stepCount() == 0;
+}
+
+std::size_t DrawingRecord::stepCount() const {
+    std::size_t n = 0;
+    for (const Drawing& d : m_drawings) {
+        n += d.steps.size();
+    }
+    return n;
+}
+
+std::optional<double> DrawingRecord::moonAngle(int k) const {
+    const int t = k * kColumn;
+    for (auto d = m_drawings.rbegin(); d != m_drawings.rend(); ++d) {
+        for (auto s = d->steps.rbegin(); s != d->steps.rend(); ++s) {
+            if (s->t == t) {
+                return s->MSangle;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::array<std::string, 13>> DrawingRecord::axisCaptions() const {
+    if (m_drawings.empty()) {
+        return std::nullopt;
+    }
+    return axisCaptionsFor(m_drawings.back().mode());
+}
+
+std::size_t DrawingRecord::bytes() const {
+    std::size_t n = sizeof *this + m_drawings.capacity() * sizeof(Drawing);
+    for (const Drawing& d : m_drawings) {
+        n += d.steps.capacity() * sizeof(RecordedStep);
+    }
+    return n;
+}
+
+RecordSink::RecordSink(DrawingRecord& record, const PlotRequest& request) : m_record(record) {
+    const bool continuous = request.mode == PlotMode::Diurnal && request.continuous;
+    m_record.beginDrawing(request, stepsPerPass(request.mode) *
+                                       (continuous ? std::max(request.days, 1) : 1));
+}
+
+void RecordSink::step(PlotMode, const Moment& moment, const astro::TideEvaluation& e) {
+    m_record.addStep(moment, e);
+}
+
+void RecordSink::finish(bool ranToEnd) {
+    m_record.endDrawing(ranToEnd);
+}
+
+// --- in words ---------------------------------------------------------------------
+
+std::string dmsText(double degrees, bool latitude) {
+    const long long seconds = std::llround(std::abs(degrees) * 3600);
+    const char hemisphere = latitude ? (degrees < 0 ? 'S' : 'N') : (degrees < 0 ? 'W' : 'E');
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%lld°%02lld′%02lld″%c", seconds / 3600, seconds / 60 % 60,
+                  seconds % 60, hemisphere);
+    return buffer;
+}
+
+std::string placeText(double lat, double lon) {
+    return dmsText(lat, true) + " " + dmsText(lon, false);
+}
+
+std::string modeName(PlotMode mode) {
+    switch (mode) {
+    case PlotMode::SixtyDay:
+        return "60日変化";
+    case PlotMode::Annual:
+        return "年周変化";
+    case PlotMode::Diurnal:
+        break;
+    }
+    return "日周変化";
+}
+
+std::string modeOption(PlotMode mode) {
+    switch (mode) {
+    case PlotMode::SixtyDay:
+        return "60";
+    case PlotMode::Annual:
+        return "year";
+    case PlotMode::Diurnal:
+        break;
+    }
+    return "day";
+}
+
+std::string isoDate(double year, double month, double day) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", static_cast<int>(year),
+                  static_cast<int>(month), static_cast<int>(day));
+    return buffer;
+}
+
+std::string drawingTitle(const Drawing& drawing) {
+    const PlotRequest& r = drawing.request;
+    const ObservationInput& in = r.start;
+    std::string title = modeName(r.mode) + "　" + std::to_string(static_cast<int>(in.year)) + "年" +
+                        std::to_string(static_cast<int>(in.month)) + "月" +
+                        std::to_string(static_cast<int>(in.day)) + "日";
+    switch (r.mode) {
+    case PlotMode::Diurnal:
+        if (r.continuous && r.days > 1) {
+            title += "から" + std::to_string(r.days) + "日間（重ね描き）";
+        }
+        break;
+    case PlotMode::SixtyDay:
+        title += "から60日間";
+        break;
+    case PlotMode::Annual:
+        title += "から360日間";
+        break;
+    }
+    if (!drawing.ended) {
+        title += "（途中で中止）";
+    }
+    return title + "　観測地点 " + placeText(in.lat, in.lon);
+}
+
+} // namespace veltaro::plot

@@ -1,0 +1,105 @@
+#pragma once
+
+// The record of what the graph shows: every step of every drawing since the last
+// clear, in the order it was drawn. The picture on screen, the saved images, the
+// printout and the CSV are all made from it. Plain C++, no Qt.
+
+#include "astro/tide.h"
+#include "plot/plotrequest.h"
+#include "plot/plotrun.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace veltaro::plot {
+
+/// One step as it was drawn: the moment and the four results the graph and the
+/// CSV use. 40 bytes; the moment is held in small whole numbers, which is exact
+/// because the driver only ever steps whole minutes and hours.
+struct RecordedStep {
+    double Ssea;     ///< tide height raised by the Sun [km]
+    double Msea;     ///< tide height raised by the Moon [km]
+    double MSangle;  ///< Sun-to-Moon angle on the equatorial sphere [radians]
+    double MSGangle; ///< Sun-to-Moon angle along the ecliptic [radians]
+    std::int16_t t;  ///< step value, the x of the points (0..8640)
+    std::int16_t year;
+    std::int8_t month, day, hour, minute; ///< clock time on the meridian of the place
+
+    /// The combined value the graph plots: Sun + Moon [km].
+    double total() const { return Ssea + Msea; }
+    /// The moment as the driver handed it to the evaluation.
+    Moment moment() const;
+};
+
+/// One drawing: what was asked for, and the steps drawn, in order.
+struct Drawing {
+    PlotRequest request;             ///< mode, start date and place, days
+    std::vector<RecordedStep> steps; ///< in the order they were drawn
+    bool ended = false;              ///< the drawing ran to its end (not stopped or failed)
+
+    PlotMode mode() const { return request.mode; }
+};
+
+/// Everything drawn on the graph since it was last cleared.
+class DrawingRecord {
+public:
+    /// Starts a new drawing; its steps follow with addStep(). Room for all the
+    /// steps the drawing will make is taken at once.
+    void beginDrawing(const PlotRequest& request, int expectedSteps);
+    /// One step of the drawing begun last.
+    void addStep(const Moment& moment, const astro::TideEvaluation& e);
+    /// The drawing begun last ran to its end; gives back room it did not use otherwise.
+    void endDrawing(bool ranToEnd);
+    /// Forgets everything (the graph was cleared).
+    void clear();
+
+    const std::vector<Drawing>& drawings() const { return m_drawings; }
+    /// True when no step is recorded: nothing on the graph to save.
+    bool empty() const;
+    std::size_t stepCount() const;
+    /// The angle [radians] the Moon picture k (0..12) shows: that of the last
+    /// step drawn at t = 720 k, if any.
+    std::optional<double> moonAngle(int k) const;
+    /// The axis captions under the graph: those of the last drawing's mode.
+    std::optional<std::array<std::string, 13>> axisCaptions() const;
+    /// Memory held by the record [bytes].
+    std::size_t bytes() const;
+
+private:
+    std::vector<Drawing> m_drawings;
+};
+
+/// A PlotSink that records a run into a DrawingRecord. Call finish() when the
+/// run is over.
+class RecordSink : public PlotSink {
+public:
+    RecordSink(DrawingRecord& record, const PlotRequest& request);
+    void step(PlotMode mode, const Moment& moment, const astro::TideEvaluation& e) override;
+    void finish(bool ranToEnd);
+
+private:
+    DrawingRecord& m_record;
+};
+
+// --- what a drawing shows, in words ----------------------------------------------
+
+/// An angle as whole degrees, minutes and seconds with its hemisphere:
+/// "35°39′16″N", "139°44′41″E", "135°30′00″W" (rounded to the second).
+std::string dmsText(double degrees, bool latitude);
+/// The place, latitude first: "35°39′16″N 139°44′41″E".
+std::string placeText(double lat, double lon);
+/// The mode's name as the window's option buttons word it: "日周変化", "60日変化", "年周変化".
+std::string modeName(PlotMode mode);
+/// The mode as the tool's --mode takes it: "day", "60", "year".
+std::string modeOption(PlotMode mode);
+/// A date as YYYY-MM-DD.
+std::string isoDate(double year, double month, double day);
+/// One line naming a drawing: mode, start date and period, place, and whether
+/// it was stopped: "日周変化　2002年8月16日から3日間　観測地点 35°39′16″N 139°44′41″E".
+std::string drawingTitle(const Drawing& drawing);
+
+} // namespace veltaro::plot

@@ -1,0 +1,264 @@
+// The graph as a picture to keep, painted from the drawing record.
+#include "plot/graphexport.h"
+
+#include "plot/graphpainter.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QIODevice>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QStringList>
+#include <QSvgGenerator>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace veltaro::plot {
+
+namespace {
+
+// The picture in window pixels (15 twips to a pixel). Below the caption block
+// the Moon pictures, the graph and their captions stand where the window has
+// them, shifted up so that the Moon pictures' top is the block's top.
+constexpr int kMargin = 16;
+constexpr int kWidth = 680;         // the window's client width and room for "360日"
+constexpr int kLineHeight = 20;     // one title line of the caption block
+constexpr int kLegendHeight = 22;   // the legend row
+constexpr int kBlockGap = 10;       // between caption block and Moon pictures
+constexpr int kMaxTitles = 6;       // drawings named one by one; the rest are counted
+constexpr int kWindowTop = 126;     // the Moon pictures' top on the window
+constexpr int kPictureHeight = 372; // Moon pictures' top to the axis captions' bottom
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont gothic(int pixels) {
+    QFont font;
+    font.setFamilies({u"IPAPGothic"_s, u"Noto Sans CJK JP"_s, u"VL PGothic"_s, u"TakaoPGothic"_s,
+                      u"ＭＳ Ｐゴシック"_s});
+    font.setPixelSize(pixels);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+QStringList titleLines(const DrawingRecord& record) {
+    QStringList lines;
+    const auto& drawings = record.drawings();
+    for (std::size_t i = 0; i < drawings.size() && lines.size() < kMaxTitles; ++i) {
+        lines << fromUtf8(drawingTitle(drawings[i]));
+    }
+    if (drawings.size() > std::size_t(kMaxTitles)) {
+        lines << u"ほか %1 件の描画"_s.arg(drawings.size() - std::size_t(kMaxTitles));
+    }
+    if (lines.isEmpty()) {
+        lines << u"（描画なし）"_s;
+    }
+    return lines;
+}
+
+int captionHeight(const DrawingRecord& record) {
+    return int(titleLines(record).size()) * kLineHeight + kLegendHeight + kBlockGap;
+}
+
+/// A caption one character per line, centred in `box`.
+void verticalText(QPainter& p, const QRectF& box, const QString& text, int pixels) {
+    p.setFont(gothic(pixels));
+    const double step = box.height() / std::max<qsizetype>(text.size(), 1);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        p.drawText(QRectF(box.left(), box.top() + step * double(i), box.width(), step),
+                   Qt::AlignCenter, text.mid(i, 1));
+    }
+}
+
+void paintCaptionBlock(QPainter& p, const DrawingRecord& record) {
+    p.setPen(Qt::black);
+    p.setFont(gothic(14));
+    double y = kMargin;
+    for (const QString& line : titleLines(record)) {
+        p.drawText(QRectF(kMargin, y, kWidth - 2 * kMargin, kLineHeight),
+                   Qt::AlignLeft | Qt::AlignVCenter, line);
+        y += kLineHeight;
+    }
+    // The legend: each curve's swatch in its colour, then its name.
+    struct Entry {
+        QRgb colour;
+        const char16_t* name;
+    };
+    const Entry entries[] = {{colours::kSun, u"太陽による起潮力"},
+                             {colours::kMoon, u"月による起潮力"},
+                             {colours::kCombined, u"太陽＋月による起潮力"}};
+    p.setFont(gothic(12));
+    const QFontMetricsF metrics(p.font());
+    double x = kMargin;
+    const double mid = y + kLegendHeight / 2.0;
+    for (const Entry& e : entries) {
+        p.fillRect(QRectF(x, mid - 1, 36, 2), QColor::fromRgb(e.colour));
+        x += 42;
+        const QString name = QString::fromUtf16(e.name);
+        p.setPen(Qt::black);
+        p.drawText(QRectF(x, y, 200, kLegendHeight), Qt::AlignLeft | Qt::AlignVCenter, name);
+        x += metrics.horizontalAdvance(name) + 24;
+    }
+}
+
+/// A sunken two-pixel panel border around `inner` (window pixels).
+void sunkenBorder(QPainter& p, const QRectF& inner) {
+    const QRectF outer = inner.adjusted(-2, -2, 2, 2);
+    p.fillRect(QRectF(outer.left(), outer.top(), outer.width(), 2), QColor(128, 128, 128));
+    p.fillRect(QRectF(outer.left(), outer.top(), 2, outer.height()), QColor(128, 128, 128));
+    p.fillRect(QRectF(outer.left(), outer.bottom() - 2, outer.width(), 2), QColor(224, 224, 224));
+    p.fillRect(QRectF(outer.right() - 2, outer.top() + 2, 2, outer.height() - 2),
+               QColor(224, 224, 224));
+}
+
+} // namespace
+
+QSize exportSize(const DrawingRecord& record) {
+    return {kWidth, kMargin + captionHeight(record) + kPictureHeight + kMargin};
+}
+
+QRect graphArea(const DrawingRecord& record, int scale) {
+    using namespace geometry;
+    const int top = kMargin + captionHeight(record) - kWindowTop;
+    return {QPoint((54 + kGraphBorder) * scale, (175 + top + kGraphBorder) * scale),
+            kGraphInner * scale};
+}
+
+void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor graphBackground) {
+    using namespace geometry;
+    scale = std::max(scale, 1);
+    const QSize size = exportSize(record);
+    const int top = kMargin + captionHeight(record) - kWindowTop; // window y to picture y
+
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.scale(scale, scale);
+    p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    paintCaptionBlock(p, record);
+
+    // Captions of the Moon pictures and of the graph, the axis captions.
+    p.setPen(Qt::black);
+    verticalText(p, QRectF(14, 126 + top, 17, 41), u"月　影"_s, 13);
+    verticalText(p, QRectF(21, 294 + top, 25, 52), u"起潮力"_s, 16);
+    const auto captions = record.axisCaptions().value_or(axisCaptionsFor(PlotMode::Diurnal));
+    p.setFont(gothic(15));
+    for (int h = 0; h < 13; ++h) {
+        p.drawText(QRectF(42 + 48 * h - 10, 483 + top, (h <= 6 ? 36 : 43) + 20, 15),
+                   Qt::AlignHCenter | Qt::AlignTop, fromUtf8(captions[std::size_t(h)]));
+    }
+
+    // Picture1's border in the window text colour.
+    const QRectF graphOuter(54, 175 + top, kGraphOuter.width(), kGraphOuter.height());
+    p.setPen(QPen(Qt::black, 1));
+    p.drawRect(graphOuter.adjusted(0.5, 0.5, -0.5, -0.5));
+    for (int k = 0; k < 13; ++k) {
+        sunkenBorder(p, QRectF(33 + 48 * k + kMoonBorder, 126 + top + kMoonBorder,
+                               kMoonInner.width(), kMoonInner.height()));
+    }
+    p.restore();
+
+    // The Moon pictures and the graph in device pixels.
+    for (int k = 0; k < 13; ++k) {
+        const QRectF inner((33 + 48 * k + kMoonBorder) * scale, (126 + top + kMoonBorder) * scale,
+                           kMoonInner.width() * scale, kMoonInner.height() * scale);
+        if (const auto an = record.moonAngle(k)) {
+            lunadraw(p, inner, scale, std::sin(*an), std::cos(*an));
+        } else {
+            p.fillRect(inner, QColor::fromRgb(colours::kNight));
+        }
+    }
+    const QRect area = graphArea(record, scale);
+    const bool raster = p.device() != nullptr && p.device()->devType() == QInternal::Image &&
+                        p.transform().type() == QTransform::TxNone;
+    if (raster) {
+        // The window's own pixels: the dots set directly into an image of the area.
+        p.drawImage(area.topLeft(), renderGraph(record, scale, graphBackground));
+    } else {
+        GraphPainter graph(p, area, scale);
+        graph.erase(graphBackground);
+        graph.redrawline();
+        graph.plotRecord(record);
+    }
+}
+
+void paintOnPage(QPainter& p, const QRectF& page, const DrawingRecord& record,
+                 QColor graphBackground) {
+    constexpr int kScale = kSvgScale;
+    const QSizeF size = QSizeF(exportSize(record)) * kScale;
+    const double fit = std::min(page.width() / size.width(), page.height() / size.height());
+    p.save();
+    p.translate(page.left() + (page.width() - size.width() * fit) / 2, page.top());
+    p.scale(fit, fit);
+    paintExport(p, record, kScale, graphBackground);
+    p.restore();
+}
+
+QImage exportImage(const DrawingRecord& record, int scale, QColor graphBackground) {
+    QImage image(exportSize(record) * scale, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    paintExport(p, record, scale, graphBackground);
+    return image;
+}
+
+std::optional<PictureFormat> pictureFormatOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"png"_s) {
+        return PictureFormat::Png;
+    }
+    if (suffix == u"svg"_s) {
+        return PictureFormat::Svg;
+    }
+    if (suffix == u"pdf"_s) {
+        return PictureFormat::Pdf;
+    }
+    return std::nullopt;
+}
+
+bool writePicture(QIODevice& device, PictureFormat format, const DrawingRecord& record,
+                  QColor graphBackground, const QString& title) {
+    switch (format) {
+    case PictureFormat::Png:
+        return exportImage(record, kPngScale, graphBackground).save(&device, "PNG");
+    case PictureFormat::Svg: {
+        const QSize size = exportSize(record);
+        QSvgGenerator svg;
+        svg.setOutputDevice(&device);
+        svg.setResolution(96); // one window pixel is one CSS pixel
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size * kSvgScale));
+        svg.setTitle(title);
+        svg.setDescription(titleLines(record).join(u'\n'));
+        QPainter p;
+        if (!p.begin(&svg)) {
+            return false;
+        }
+        paintExport(p, record, kSvgScale, graphBackground);
+        return p.end();
+    }
+    case PictureFormat::Pdf: {
+        QPdfWriter pdf(&device);
+        pdf.setTitle(title);
+        pdf.setCreator(u"Veltaro"_s);
+        pdf.setResolution(600);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                      QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+        QPainter p;
+        if (!p.begin(&pdf)) {
+            return false;
+        }
+        paintOnPage(p, QRectF(0, 0, pdf.width(), pdf.height()), record, graphBackground);
+        return p.end();
+    }
+    }
+    return false;
+}
+
+} // namespace veltaro::plot

@@ -1,0 +1,84 @@
+// veltaro-tide plot: the window's picture written as PNG, SVG or PDF, run as the
+// real tool (off screen, without a display).
+#include "toolrun.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kDrawing = "plot --date 2002-08-16 --lon 139:44:41 --lat 35:39:16";
+
+struct Folder {
+    Folder() {
+        char name[] = "/tmp/veltaro-plot-XXXXXX";
+        path = mkdtemp(name);
+    }
+    ~Folder() { fs::remove_all(path); }
+    std::string file(const std::string& name) const { return (path / name).string(); }
+    fs::path path;
+};
+
+std::string head(const std::string& path, std::size_t n) {
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(n, '\0');
+    in.read(bytes.data(), std::streamsize(n));
+    return bytes.substr(0, std::size_t(in.gcount()));
+}
+
+} // namespace
+
+TEST(PlotCommand, EachFormatIsWritten) {
+    // The tool picks the off-screen platform itself: no display is asked for.
+    unsetenv("QT_QPA_PLATFORM");
+    unsetenv("DISPLAY");
+    const struct {
+        const char* name;
+        const char* more;
+        const char* start;
+    } rows[] = {
+        {"day.png", "", "\x89PNG"},
+        {"year.svg", " --mode year", "<?xml"},
+        {"days.pdf", " --days 3", "%PDF-"},
+    };
+    Folder folder;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const ToolRun run = runTool(kDrawing + row.more + " --out " + folder.file(row.name));
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(head(folder.file(row.name), 5).substr(0, std::strlen(row.start)), row.start);
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 3);
+}
+
+TEST(PlotCommand, RefusalsLeaveNoFile) {
+    Folder folder;
+    fs::create_directory(folder.path / "taken.png");
+    const struct {
+        std::string args;
+        int status;
+        const char* says;
+    } rows[] = {
+        {kDrawing + " --out " + folder.file("g.jpg"), 2, "--out wants"},
+        {kDrawing, 2, "--out is missing"},
+        {kDrawing + " --out " + folder.file("none/g.png"), 1, "cannot write"},
+        {kDrawing + " --out " + folder.file("taken.png"), 1, "folder"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args);
+        const ToolRun run = runTool(row.args);
+        EXPECT_EQ(run.status, row.status);
+        EXPECT_NE(run.err.find(row.says), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    }
+    // Only the folder made above is there.
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 1);
+}

@@ -1,0 +1,129 @@
+// The saved picture made from the drawing record: the graph in a PNG is the very
+// image on screen, the SVG holds the curves as shapes, the PDF is a page.
+#include "calendar/kansi.h"
+#include "plot/graphexport.h"
+#include "plot/graphpainter.h"
+#include "plot/graphwidget.h"
+#include "plot/plotcontroller.h"
+
+#include <QBuffer>
+#include <QTest>
+#include <QXmlStreamReader>
+#include <array>
+#include <memory>
+
+using namespace veltaro;
+using namespace veltaro::plot;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr double kLon = 139 + 44.0 / 60 + 41.0 / 3600;
+constexpr double kLat = 35 + 39.0 / 60 + 16.0 / 3600;
+
+PlotRequest request(PlotMode mode) {
+    PlotRequest r;
+    r.mode = mode;
+    r.start = ObservationInput{2002, 8, 16, kLon, kLat};
+    return r;
+}
+
+QByteArray written(PictureFormat format, const DrawingRecord& record, QColor background) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!writePicture(buffer, format, record, background, u"test"_s)) {
+        qFatal("the picture was not written");
+    }
+    return buffer.data();
+}
+
+} // namespace
+
+class TestExport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void pngHoldsTheGraphOnScreen();
+    void svgHoldsTheCurvesAsShapes();
+    void pdfIsAPage();
+
+private:
+    // A drawing as the window makes it: a day, then 60 days over it.
+    ObservationState m_state;
+    std::unique_ptr<GraphWidget> m_graph;
+    std::array<std::unique_ptr<MoonWidget>, 13> m_moons;
+    std::unique_ptr<PlotController> m_controller;
+};
+
+void TestExport::init() {
+    m_state = {};
+    kansiinit(m_state.kansiname);
+    m_graph = std::make_unique<GraphWidget>();
+    std::array<MoonWidget*, 13> moons{};
+    for (std::size_t k = 0; k < 13; ++k) {
+        m_moons[k] = std::make_unique<MoonWidget>();
+        moons[k] = m_moons[k].get();
+    }
+    m_graph->redrawline();
+    m_controller = std::make_unique<PlotController>(m_state, m_graph.get(), moons);
+    m_controller->runToEnd(request(PlotMode::Diurnal));
+    m_controller->runToEnd(request(PlotMode::SixtyDay));
+    QCOMPARE(m_graph->record().stepCount(), std::size_t(289 + 8641));
+}
+
+void TestExport::pngHoldsTheGraphOnScreen() {
+    const DrawingRecord& record = m_graph->record();
+    const QColor background = m_graph->background();
+    QCOMPARE(m_graph->imageRatio(), 1.0);
+    // At the window's own scale the picture's graph is the screen's, pixel for pixel.
+    const QImage same = exportImage(record, 1, background);
+    QCOMPARE(same.copy(graphArea(record, 1)), m_graph->image());
+    // The saved PNG, larger, draws the same steps at its scale.
+    QImage png;
+    QVERIFY(png.loadFromData(written(PictureFormat::Png, record, background), "PNG"));
+    QCOMPARE(png.size(), exportSize(record) * kPngScale);
+    QCOMPARE(png.convertToFormat(QImage::Format_RGB32).copy(graphArea(record, kPngScale)),
+             renderGraph(record, kPngScale, background));
+}
+
+void TestExport::svgHoldsTheCurvesAsShapes() {
+    const QByteArray svg = written(PictureFormat::Svg, m_graph->record(), Qt::white);
+    QXmlStreamReader xml(svg);
+    QMap<QString, int> rectsOfFill; // rectangles under each fill colour
+    QString fill;
+    int images = 0;
+    QString texts;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == u"g"_s) {
+            fill = xml.attributes().value(u"fill"_s).toString();
+        } else if (xml.name() == u"rect"_s) {
+            ++rectsOfFill[fill];
+        } else if (xml.name() == u"image"_s) {
+            ++images;
+        } else if (xml.name() == u"text"_s) {
+            texts += xml.readElementText();
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(images, 0);
+    for (QRgb curve : {colours::kSun, colours::kMoon, colours::kCombined}) {
+        const QString name = QColor::fromRgb(curve).name();
+        QVERIFY2(rectsOfFill.value(name) > 200, qPrintable(name));
+    }
+    QVERIFY(texts.contains(u"60日変化"_s));
+    QVERIFY(texts.contains(u"35°39′16″N"_s));
+}
+
+void TestExport::pdfIsAPage() {
+    const QByteArray pdf = written(PictureFormat::Pdf, m_graph->record(), Qt::white);
+    QVERIFY(pdf.startsWith("%PDF-"));
+    QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "),
+             1);
+}
+
+QTEST_MAIN(TestExport)
+#include "tst_export.moc"

@@ -1,0 +1,206 @@
+// The drawing record and the CSV made from it: what a run reports is what the
+// record holds, and what the CSV says, to the last digit.
+#include "astro/fault.h"
+#include "astro/tide.h"
+#include "calendar/kansi.h"
+#include "plot/csvformat.h"
+#include "plot/drawingrecord.h"
+#include "plot/plotrun.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace veltaro;
+using namespace veltaro::plot;
+
+namespace {
+
+constexpr double kLon = 139 + 44.0 / 60 + 41.0 / 3600;
+constexpr double kLat = 35 + 39.0 / 60 + 16.0 / 3600;
+
+PlotRequest request(PlotMode mode, int days = 1) {
+    PlotRequest r;
+    r.mode = mode;
+    r.start = ObservationInput{2002, 8, 16, kLon, kLat};
+    r.continuous = days > 1;
+    r.days = days;
+    return r;
+}
+
+/// What the driver reports, step by step.
+struct Reported {
+    Moment moment;
+    astro::TideEvaluation e;
+};
+
+/// Records a run and keeps what the driver reported beside it.
+struct Tee : RecordSink {
+    Tee(DrawingRecord& record, const PlotRequest& r) : RecordSink(record, r) {}
+    void step(PlotMode mode, const Moment& m, const astro::TideEvaluation& e) override {
+        RecordSink::step(mode, m, e);
+        reported.push_back({m, e});
+    }
+    std::vector<Reported> reported;
+};
+
+std::vector<Reported> draw(DrawingRecord& record, const PlotRequest& r, int cancelAfter = -1,
+                           Evaluator evaluator = astro::calc) {
+    ObservationState state;
+    kansiinit(state.kansiname);
+    Tee sink(record, r);
+    PlotRun run(state, r, sink, std::move(evaluator));
+    if (cancelAfter >= 0) {
+        run.advance(cancelAfter);
+        run.cancel();
+    } else {
+        run.runToEnd();
+    }
+    sink.finish(!run.cancelled() && !run.fault());
+    return sink.reported;
+}
+
+std::vector<std::string> split(const std::string& text, char by) {
+    std::vector<std::string> parts;
+    std::stringstream stream(text);
+    std::string part;
+    while (std::getline(stream, part, by)) {
+        parts.push_back(part);
+    }
+    return parts;
+}
+
+} // namespace
+
+TEST(Record, HoldsEveryStepTheDriverReported) {
+    const PlotRequest requests[] = {request(PlotMode::Diurnal, 3), request(PlotMode::SixtyDay),
+                                    request(PlotMode::Annual)};
+    for (const PlotRequest& r : requests) {
+        SCOPED_TRACE(modeName(r.mode));
+        DrawingRecord record;
+        const auto reported = draw(record, r);
+        ASSERT_EQ(record.drawings().size(), 1u);
+        const Drawing& d = record.drawings()[0];
+        EXPECT_TRUE(d.ended);
+        ASSERT_EQ(d.steps.size(), reported.size());
+        for (std::size_t i = 0; i < reported.size(); ++i) {
+            const RecordedStep& s = d.steps[i];
+            const Moment m = s.moment();
+            const Moment& want = reported[i].moment;
+            ASSERT_EQ(m.t, want.t) << i;
+            ASSERT_EQ(m.year, want.year) << i;
+            ASSERT_EQ(m.month, want.month) << i;
+            ASSERT_EQ(m.day, want.day) << i;
+            ASSERT_EQ(m.hour, want.hour) << i;
+            ASSERT_EQ(m.minute, want.minute) << i;
+            ASSERT_EQ(s.Ssea, reported[i].e.Ssea) << i;
+            ASSERT_EQ(s.Msea, reported[i].e.Msea) << i;
+            ASSERT_EQ(s.MSangle, reported[i].e.MSangle) << i;
+            ASSERT_EQ(s.MSGangle, reported[i].e.MSGangle) << i;
+        }
+        EXPECT_EQ(record.axisCaptions(), axisCaptionsFor(r.mode));
+    }
+}
+
+TEST(Record, DrawingsAccumulateUntilCleared) {
+    DrawingRecord record;
+    EXPECT_TRUE(record.empty());
+    EXPECT_EQ(record.moonAngle(0), std::nullopt);
+    const auto first = draw(record, request(PlotMode::SixtyDay));
+    // A stopped drawing: its steps so far, marked as stopped, the Moon pictures
+    // it did not reach still those of the first drawing.
+    const auto second = draw(record, request(PlotMode::Diurnal), 100);
+    ASSERT_EQ(record.drawings().size(), 2u);
+    EXPECT_FALSE(record.drawings()[1].ended);
+    EXPECT_EQ(record.stepCount(), first.size() + second.size());
+    EXPECT_EQ(record.moonAngle(0), second[0].e.MSangle);                  // t = 0 of the day
+    EXPECT_EQ(record.moonAngle(12), first[8640].e.MSangle);               // t = 8640 of 60 days
+    EXPECT_EQ(record.axisCaptions(), axisCaptionsFor(PlotMode::Diurnal)); // the last mode's
+    EXPECT_NE(drawingTitle(record.drawings()[1]).find("中止"), std::string::npos);
+    record.clear();
+    EXPECT_TRUE(record.empty());
+    EXPECT_EQ(record.moonAngle(12), std::nullopt);
+    EXPECT_EQ(record.bytes(), sizeof record);
+}
+
+TEST(Record, TheLongestWindowDrawingCostsFortyBytesAStep) {
+    // 999 days from the window, 288 711 steps; the evaluation is not what is measured.
+    DrawingRecord record;
+    draw(record, request(PlotMode::Diurnal, 999), -1,
+         [](const astro::TideInput&) { return astro::TideEvaluation{}; });
+    EXPECT_EQ(record.stepCount(), 999u * 289u);
+    EXPECT_LE(record.bytes(), record.stepCount() * 40 + 4096);
+}
+
+TEST(Csv, RowsCarryTheRecordedValuesToTheLastDigit) {
+    DrawingRecord record;
+    draw(record, request(PlotMode::Diurnal));
+    draw(record, request(PlotMode::Diurnal, 2));
+    std::string text;
+    ASSERT_TRUE(writeRecordCsv(record, "test", [&](std::string_view piece) {
+        text += piece;
+        return true;
+    }));
+    const auto lines = split(text, '\n');
+    std::size_t at = 0;
+    while (at < lines.size() && lines[at].starts_with("#")) {
+        ++at;
+    }
+    EXPECT_EQ(at, 5u); // program, two drawings, unit, time
+    ASSERT_EQ(lines[at], "drawing,t,date,time,Ssea,Msea,MSangle,MSGangle,total");
+    ASSERT_EQ(lines.size(), at + 1 + 289 + 578);
+    std::size_t row = at + 1;
+    for (std::size_t d = 0; d < 2; ++d) {
+        for (const RecordedStep& s : record.drawings()[d].steps) {
+            const auto f = split(lines[row++], ',');
+            ASSERT_EQ(f.size(), 9u);
+            EXPECT_EQ(std::stoi(f[0]), int(d) + 1);
+            EXPECT_EQ(std::stoi(f[1]), s.t);
+            EXPECT_EQ(f[2], isoDate(s.year, s.month, s.day));
+            EXPECT_EQ(std::strtod(f[4].c_str(), nullptr), s.Ssea);
+            EXPECT_EQ(std::strtod(f[5].c_str(), nullptr), s.Msea);
+            EXPECT_EQ(std::strtod(f[6].c_str(), nullptr), s.MSangle);
+            EXPECT_EQ(std::strtod(f[7].c_str(), nullptr), s.MSGangle);
+            EXPECT_EQ(std::strtod(f[8].c_str(), nullptr), s.Ssea + s.Msea);
+        }
+    }
+    // A writer that refuses stops the writing.
+    EXPECT_FALSE(writeRecordCsv(record, "test", [](std::string_view) { return false; }));
+}
+
+TEST(Csv, UnitsScaleTheHeightsOnly) {
+    const Moment m{30, 2002, 8, 16, 0, 5};
+    const struct {
+        HeightUnit unit;
+        bool total;
+        const char* row;
+    } rows[] = {
+        {HeightUnit::Km, false, "30,2002-08-16,00:05,0.125,-0.25,1.5,3\n"},
+        {HeightUnit::Km, true, "30,2002-08-16,00:05,0.125,-0.25,1.5,3,-0.125\n"},
+        {HeightUnit::M, true, "30,2002-08-16,00:05,125,-250,1.5,3,-125\n"},
+        {HeightUnit::Cm, true, "30,2002-08-16,00:05,12500,-25000,1.5,3,-12500\n"},
+    };
+    for (const auto& r : rows) {
+        std::string out;
+        appendCsvRow(out, CsvColumns{r.unit, false, r.total}, 0, m, 0.125, -0.25, 1.5, 3);
+        EXPECT_EQ(out, r.row) << unitName(r.unit);
+    }
+}
+
+TEST(Words, PlacesInDegreesMinutesSecondsWithTheirHemispheres) {
+    const struct {
+        double lat, lon;
+        const char* text;
+    } rows[] = {
+        {kLat, kLon, "35°39′16″N 139°44′41″E"},
+        {-33.8688, -135.5, "33°52′08″S 135°30′00″W"},
+        {-0.5, 0, "0°30′00″S 0°00′00″E"},
+        {35.9999999, 179.99999, "36°00′00″N 180°00′00″E"}, // seconds carried
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(placeText(r.lat, r.lon), r.text);
+    }
+}

@@ -1,0 +1,192 @@
+// Saving, printing and copying what the graph shows.
+#include "ui/graphsaver.h"
+
+#include "plot/csvformat.h"
+#include "plot/graphexport.h"
+#include "plot/graphwidget.h"
+#include "ui/filedialogs.h"
+#include "ui/messageboxes.h"
+
+#include <veltaro_version.h>
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPrinter>
+#include <QSaveFile>
+
+using namespace Qt::StringLiterals;
+
+namespace veltaro::ui {
+
+namespace {
+
+QString versionText() {
+    return u"%1.%2.%3"_s.arg(version::major).arg(version::minor).arg(version::revision);
+}
+
+QString documentTitle() {
+    return u"Veltaro %1"_s.arg(versionText());
+}
+
+} // namespace
+
+GraphSaver::GraphSaver(QWidget* window, plot::GraphWidget* graph, FileDialogs& dialogs,
+                       MessageBoxes& messages)
+    : QObject(window), m_window(window), m_graph(graph), m_dialogs(dialogs), m_messages(messages),
+      m_folder(QDir::homePath()) {}
+
+QString GraphSaver::suggestedName(const QString& suffix) const {
+    QString name = u"veltaro"_s;
+    const auto& drawings = m_graph->record().drawings();
+    if (!drawings.empty()) {
+        const plot::PlotRequest& r = drawings.back().request;
+        name += u'-' +
+                QString::fromStdString(plot::isoDate(r.start.year, r.start.month, r.start.day)) +
+                u'-' + QString::fromStdString(plot::modeOption(r.mode));
+    }
+    return QDir(m_folder).filePath(name + u'.' + suffix);
+}
+
+QString GraphSaver::askName(const QString& title, const QStringList& filters,
+                            const QStringList& suffixes, QString* filter) {
+    FileDialogs::SaveRequest request{title, suggestedName(suffixes.value(0)), filters};
+    const FileDialogs::Chosen chosen = m_dialogs.askSave(m_window, request);
+    if (chosen.path.isEmpty()) {
+        return {};
+    }
+    QString path = chosen.path;
+    const qsizetype index = std::max<qsizetype>(filters.indexOf(chosen.filter), 0);
+    if (!suffixes.contains(QFileInfo(path).suffix().toLower())) {
+        path += u'.' + suffixes.value(index);
+    }
+    if (filter) {
+        *filter = suffixes.value(index);
+    }
+    m_folder = QFileInfo(path).absolutePath();
+    return path;
+}
+
+void GraphSaver::refuse(const QString& path, const QString& reason) {
+    m_messages.inform(
+        m_window, tr("保存できません"),
+        tr("「%1」に保存できませんでした。\n%2").arg(QDir::toNativeSeparators(path), reason));
+}
+
+bool GraphSaver::writeFile(const QString& path, const std::function<bool(QIODevice&)>& write) {
+    if (QFileInfo(path).isDir()) {
+        refuse(path, tr("その名前はフォルダーです。別の名前を選んでください。"));
+        return false;
+    }
+    QSaveFile file(path);
+    // A write that stops short sets no error of its own: it is a full disk
+    // (or a file size limit) as far as the user is concerned.
+    auto reason = [&file](bool writing) {
+        QString why;
+        switch (file.error()) {
+        case QFileDevice::PermissionsError:
+            why = tr("書き込みが許可されていません。");
+            break;
+        case QFileDevice::OpenError:
+            why = tr("ファイルを作れません。フォルダーがないか、書き込めない場所です。");
+            break;
+        case QFileDevice::NoError:
+        case QFileDevice::WriteError:
+        case QFileDevice::ResourceError:
+            why = writing ? tr("書き込めませんでした。ディスクの空きが足りない可能性があります。")
+                          : tr("書き込めませんでした。");
+            break;
+        default:
+            why = tr("書き込めませんでした。");
+            break;
+        }
+        if (file.error() != QFileDevice::NoError) {
+            why += u"\n（"_s + file.errorString() + u"）"_s;
+        }
+        return why;
+    };
+    if (!file.open(QIODevice::WriteOnly)) {
+        refuse(path, reason(false));
+        return false;
+    }
+    // Flushed first, so that a write that fails (a full disk) is still known
+    // when the reason is told.
+    if (!write(file) || !file.flush() || !file.commit()) {
+        const QString why = reason(true);
+        file.cancelWriting();
+        refuse(path, why);
+        return false;
+    }
+    emit saved(path);
+    return true;
+}
+
+void GraphSaver::saveImage() {
+    QString suffix;
+    const QString path =
+        askName(tr("画像として保存"), {tr("PNG 画像 (*.png)"), tr("SVG 画像 (*.svg)")},
+                {u"png"_s, u"svg"_s}, &suffix);
+    if (path.isEmpty()) {
+        return;
+    }
+    const auto format = plot::pictureFormatOf(path).value_or(
+        suffix == u"svg"_s ? plot::PictureFormat::Svg : plot::PictureFormat::Png);
+    writeFile(path, [&](QIODevice& device) {
+        return plot::writePicture(device, format, m_graph->record(), m_graph->background(),
+                                  documentTitle());
+    });
+}
+
+void GraphSaver::savePdf() {
+    const QString path = askName(tr("PDF として保存"), {tr("PDF (*.pdf)")}, {u"pdf"_s}, nullptr);
+    if (path.isEmpty()) {
+        return;
+    }
+    writeFile(path, [&](QIODevice& device) {
+        return plot::writePicture(device, plot::PictureFormat::Pdf, m_graph->record(),
+                                  m_graph->background(), documentTitle());
+    });
+}
+
+void GraphSaver::saveCsv() {
+    const QString path =
+        askName(tr("データを CSV で保存"), {tr("CSV (*.csv)")}, {u"csv"_s}, nullptr);
+    if (path.isEmpty()) {
+        return;
+    }
+    const std::string program =
+        "Veltaro " + versionText().toStdString() + ": every step on the graph, drawing by drawing";
+    writeFile(path, [&](QIODevice& device) {
+        return plot::writeRecordCsv(m_graph->record(), program, [&device](std::string_view text) {
+            const auto size = static_cast<qint64>(text.size());
+            return device.write(text.data(), size) == size;
+        });
+    });
+}
+
+void GraphSaver::print() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(documentTitle());
+    if (!m_dialogs.askPrint(m_window, printer)) {
+        return;
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        m_messages.inform(m_window, tr("印刷できません"),
+                          tr("印刷を始められませんでした。プリンターの設定を確かめてください。"));
+        return;
+    }
+    const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
+    plot::paintOnPage(painter, page, m_graph->record(), m_graph->background());
+    painter.end();
+}
+
+void GraphSaver::copy() {
+    QGuiApplication::clipboard()->setImage(
+        plot::exportImage(m_graph->record(), plot::kClipboardScale, m_graph->background()));
+}
+
+} // namespace veltaro::ui

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QIODevice;
+class QWidget;
+
+namespace veltaro::plot {
+class GraphWidget;
+}
+
+namespace veltaro::ui {
+
+class FileDialogs;
+class MessageBoxes;
+
+/// Takes what the graph shows off the screen: saved as PNG or SVG, printed,
+/// saved as PDF or CSV, copied to the clipboard. Everything is made from the
+/// graph's drawing record.
+///
+/// A cancelled dialog does nothing. A file is written under a temporary name
+/// beside the chosen one and renamed only when complete; a file that cannot be
+/// written gets a message naming it and the reason, and nothing is left under
+/// its name.
+class GraphSaver : public QObject {
+    Q_OBJECT
+public:
+    GraphSaver(QWidget* window, plot::GraphWidget* graph, FileDialogs& dialogs,
+               MessageBoxes& messages);
+
+    void saveImage(); ///< PNG or SVG, as the dialog's filter or the name's suffix says
+    void print();
+    void savePdf();
+    void saveCsv();
+    void copy(); ///< the picture onto the clipboard
+
+signals:
+    /// A file was written (for the status bar).
+    void saved(const QString& path);
+
+private:
+    /// Asks for a name; adds the chosen filter's suffix when the name has none
+    /// of `suffixes`. Empty when the dialog was cancelled.
+    QString askName(const QString& title, const QStringList& filters, const QStringList& suffixes,
+                    QString* filter);
+    /// Writes the file through a temporary one; reports a failure.
+    bool writeFile(const QString& path, const std::function<bool(QIODevice&)>& write);
+    void refuse(const QString& path, const QString& reason);
+    QString suggestedName(const QString& suffix) const;
+
+    QWidget* m_window;
+    plot::GraphWidget* m_graph;
+    FileDialogs& m_dialogs;
+    MessageBoxes& m_messages;
+    QString m_folder; // where the last file went
+};
+
+} // namespace veltaro::ui
