@@ -10,5 +10,6 @@ namespace veltaro::cli {
 int momentCommand(const QStringList& args);
 int dayCommand(const QStringList& args);
 int runCommand(const QStringList& args);
+int phasesCommand(const QStringList& args);
 
 } // namespace veltaro::cli

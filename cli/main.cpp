@@ -19,6 +19,7 @@ constexpr const char* kUsage =
     "  moment   evaluate one moment: positions, angles and tide heights\n"
     "  day      the Julian day and the sexagenary name of a date\n"
     "  run      every step of a drawing (one day, several days, 60 days, a year)\n"
+    "  phases   new Moon, first quarter, full Moon and last quarter between two dates\n"
     "\n"
     "'veltaro-tide <command> --help' describes a command's options.\n";
 
@@ -42,6 +43,9 @@ int main(int argc, char* argv[]) {
     }
     if (command == u"run") {
         return veltaro::cli::runCommand(args);
+    }
+    if (command == u"phases") {
+        return veltaro::cli::phasesCommand(args);
     }
     std::fprintf(stderr, "veltaro-tide: unknown command '%s'\n%s", command.toUtf8().constData(),
                  kUsage);
