@@ -279,6 +279,11 @@ void frmushio::buildControls() {
     connect(m_opt60, &QRadioButton::clicked, this, &frmushio::otherPeriodClicked);
     connect(m_optyear, &QRadioButton::clicked, this, &frmushio::otherPeriodClicked);
     connect(m_btnhyouji, &QPushButton::clicked, this, &frmushio::startDrawing);
+    // Enter in any box draws, as the draw button does.
+    for (QLineEdit* b : {m_txtnen, m_txtgetu, m_txtniti, m_txtkei, m_txtkeim, m_txtkeis, m_txtido,
+                         m_txtidom, m_txtidos, m_txtcont}) {
+        connect(b, &QLineEdit::returnPressed, this, &frmushio::startDrawing);
+    }
     connect(m_btnclear, &QPushButton::clicked, this, &frmushio::btnclearClicked);
     connect(m_btnend, &QPushButton::clicked, this, &frmushio::quit);
 }
@@ -551,12 +556,21 @@ void frmushio::startDrawing() {
     texts.latMin = m_txtidom->text().toStdString();
     texts.latSec = m_txtidos->text().toStdString();
 
-    auto refuse = [this](InputProblem problem) {
+    // After the message the box at fault has the focus, its text selected for
+    // typing over.
+    auto refuse = [this](InputProblem problem, InputBox where) {
         m_messages.inform(this, fromUtf8(inputErrorTitle()), fromUtf8(inputMessage(problem)));
+        const std::array<QLineEdit*, 11> boxes{nullptr,   m_txtnen,  m_txtgetu, m_txtniti,
+                                               m_txtkei,  m_txtkeim, m_txtkeis, m_txtido,
+                                               m_txtidom, m_txtidos, m_txtcont};
+        if (QLineEdit* box = boxes.at(static_cast<std::size_t>(where))) {
+            box->setFocus(Qt::OtherFocusReason);
+            box->selectAll();
+        }
     };
     const auto observation = readObservation(texts);
     if (!observation.ok()) {
-        refuse(observation.problem);
+        refuse(observation.problem, observation.box);
         return;
     }
 
@@ -574,7 +588,7 @@ void frmushio::startDrawing() {
     if (request.mode == plot::PlotMode::Diurnal && m_optyes->isChecked()) {
         const auto days = readContinuousDays(m_txtcont->text().toStdString());
         if (!days.ok()) {
-            refuse(days.problem);
+            refuse(days.problem, days.box);
             return;
         }
         request.continuous = true;

@@ -317,6 +317,45 @@ TEST(ReadObservation, FirstProblemWins) {
     }
 }
 
+TEST(ReadObservation, TheBoxOfTheProblem) {
+    const InputTexts good{"2002", "8", "16", "139", "44", "41", "35", "39", "16"};
+    struct Row {
+        const char* name;
+        InputTexts texts;
+        InputBox box;
+    };
+    const auto with = [&](auto change) {
+        InputTexts t = good;
+        change(t);
+        return t;
+    };
+    using B = InputBox;
+    const Row rows[] = {
+        {"all good", good, B::None},
+        {"year empty, month 13: the year", with([](InputTexts& t) { t.year = "", t.month = "13"; }),
+         B::Year},
+        {"month 13, day 0: the month", with([](InputTexts& t) { t.month = "13", t.day = "0"; }),
+         B::Month},
+        {"day 0", with([](InputTexts& t) { t.day = "0"; }), B::Day},
+        {"31 April: the day", with([](InputTexts& t) { t.month = "4", t.day = "31"; }), B::Day},
+        {"year outside the accepted ones", with([](InputTexts& t) { t.year = "2401"; }), B::Year},
+        {"longitude minutes and seconds",
+         with([](InputTexts& t) { t.lonMin = "x", t.lonSec = ""; }), B::LonMin},
+        {"longitude seconds", with([](InputTexts& t) { t.lonSec = "x"; }), B::LonSec},
+        {"longitude beyond 180 by its minutes",
+         with([](InputTexts& t) { t.lonDeg = "179", t.lonMin = "90"; }), B::LonDeg},
+        {"latitude degrees", with([](InputTexts& t) { t.latDeg = "-"; }), B::LatDeg},
+        {"latitude minutes", with([](InputTexts& t) { t.latMin = "1,5"; }), B::LatMin},
+        {"latitude seconds", with([](InputTexts& t) { t.latSec = "nan"; }), B::LatSec},
+        {"latitude beyond 90", with([](InputTexts& t) { t.latDeg = "91"; }), B::LatDeg},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(readObservation(row.texts).box, row.box);
+    }
+    EXPECT_EQ(readContinuousDays("0").box, InputBox::ContDays);
+}
+
 TEST(ReadObservation, AllFieldsCarried) {
     const auto read = readObservation({"２００２", "8", "16", "-135", "30", "0", "-0", "30", "0"});
     ASSERT_TRUE(read.ok());

@@ -80,6 +80,9 @@ private slots:
     void refusedInput_data();
     void refusedInput();
     void badTextsInEveryBoxDoNotCrash();
+    void enterInAnyBoxDraws();
+    void refusedInputFocusesItsBox_data();
+    void refusedInputFocusesItsBox();
     void drawingChangesTheGraph();
     void continuousDrawingWritesTheDateBack();
     void drawingLocksTheInputsAndCanBeCancelled();
@@ -577,6 +580,48 @@ void TestFrmushio::badTextsInEveryBoxDoNotCrash() {
         QCOMPARE(shown.title, u"入力エラー"_s);
     }
     QVERIFY(button(u"btnhyouji"_s)->isEnabled());
+}
+
+void TestFrmushio::enterInAnyBoxDraws() {
+    click(u"optyes"_s);
+    box(u"txtcont"_s)->setText(u"1"_s);
+    for (const QString& name : kAllBoxes) {
+        const QImage before = graph();
+        // Return on the main keys, Enter on the keypad.
+        QTest::keyClick(box(name), name == u"txtcont"_s ? Qt::Key_Enter : Qt::Key_Return);
+        QVERIFY2(m_window->drawing(), qPrintable(name));
+        waitForDrawing();
+        QVERIFY2(graph() != before, qPrintable(name));
+        click(u"btnclear"_s);
+    }
+    QVERIFY(m_boxes.isEmpty());
+}
+
+void TestFrmushio::refusedInputFocusesItsBox_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("day 31 of April") << u"txtniti"_s << u"31"_s;
+    QTest::newRow("longitude minutes") << u"txtkeim"_s << u"4x"_s;
+    QTest::newRow("latitude beyond 90") << u"txtido"_s << u"91"_s;
+    QTest::newRow("continuous days") << u"txtcont"_s << u"0"_s;
+}
+
+void TestFrmushio::refusedInputFocusesItsBox() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    box(u"txtgetu"_s)->setText(u"4"_s);
+    box(u"txtniti"_s)->setText(u"30"_s);
+    click(u"optyes"_s);
+    box(name)->setText(text);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+
+    click(u"btnhyouji"_s);
+
+    QCOMPARE(m_boxes.size(), 1);
+    QVERIFY(!m_window->drawing());
+    QCOMPARE(QApplication::focusWidget(), box(name));
+    QCOMPARE(box(name)->selectedText(), text);
 }
 
 void TestFrmushio::drawingChangesTheGraph() {
