@@ -212,6 +212,8 @@ void frmushio::buildControls() {
     auto* updown1 = spin(m_frame2, u"UpDown1"_s, m_txtcont, 2, 60, twips(1240, 630, 240, 270));
     // The closing "日" of the caption stands just right of the spin button.
     m_optyes->setTailAt(updown1->geometry().right() + 3 - m_optyes->x());
+    // "連続" ends clear of the days box.
+    m_optyes->setHeadEndAt(m_txtcont->x() - 3 - m_optyes->x());
 
     // Moon's age and the day's name.
     label(client, u"Label12"_s, tr("月相："), twips(3675, 735, 630, 255), kBoxPt);

@@ -158,6 +158,7 @@ private slots:
     void framesHoldTheirOptions();
     void verticalCaptionsOneCharacterPerLine();
     void daysCaptionEndsRightOfItsSpin();
+    void daysBoxClearsTheCaption();
     void gothicIsProportional();
     void menus_data();
     void menus();
@@ -323,6 +324,18 @@ void TestLayout::daysCaptionEndsRightOfItsSpin() {
     const QRect ink = inkBounds(image.copy(tail));
     QVERIFY2(ink.width() >= QFontInfo(option->font()).pixelSize() / 2,
              qPrintable(u"ink %1 px wide"_s.arg(ink.width())));
+}
+
+void TestLayout::daysBoxClearsTheCaption() {
+    // "連続" ends at least two pixels left of the days box that sits over the gap.
+    auto* option = m_window->findChild<QWidget*>(u"optyes"_s);
+    auto* box = m_window->findChild<QWidget*>(u"txtcont"_s);
+    const int boxLeft = box->x() - option->x();
+    const QImage image = option->grab().toImage();
+    const QRect head = inkBounds(image.copy(0, 0, boxLeft + box->width(), image.height()));
+    QVERIFY(!head.isEmpty());
+    QVERIFY2(head.right() < boxLeft - 2,
+             qPrintable(u"caption ink to x = %1, box from %2"_s.arg(head.right()).arg(boxLeft)));
 }
 
 void TestLayout::gothicIsProportional() {
