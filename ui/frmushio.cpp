@@ -11,6 +11,7 @@
 #include "plot/plotrequest.h"
 #include "ui/decorations.h"
 #include "ui/fonts.h"
+#include "ui/helpwindow.h"
 #include "ui/updown.h"
 
 #include <veltaro_version.h>
@@ -319,6 +320,9 @@ void frmushio::buildMenus() {
     m_mnuclear = item(mnuvision, u"mnuclear"_s, tr("グラフ消去(&C)"), &frmushio::mnuclearClicked);
 
     auto* mnuhlp = menu(u"mnuhlp"_s, tr("ヘルプ(&H)"));
+    m_mnutukaikata = item(mnuhlp, u"mnutukaikata"_s, tr("使い方(&H)…"), &frmushio::showHelp);
+    m_mnutukaikata->setShortcut(QKeySequence(Qt::Key_F1));
+    named(mnuhlp->addSeparator(), u"mnuline2"_s);
     m_mnuabout = item(mnuhlp, u"mnuabout"_s, tr("バージョン情報(&V)"), &frmushio::about);
 }
 
@@ -538,6 +542,22 @@ void frmushio::about() {
     if (!m_state.soundfile.empty() && m_sound) {
         m_sound->play(m_state.soundfile);
     }
+}
+
+void frmushio::showHelp() {
+    if (m_help == nullptr) {
+        m_help = new HelpWindow(this);
+        // Beside the main window where the screen has room for it.
+        const QRect frame = frameGeometry();
+        const QScreen* screen = this->screen();
+        if (screen != nullptr &&
+            frame.right() + m_help->width() < screen->availableGeometry().right()) {
+            m_help->move(frame.right() + 1, frame.top());
+        }
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
 
 // ---------------------------------------------------------------------------

@@ -30,6 +30,7 @@ class PlotController;
 namespace veltaro::ui {
 
 class GapRadioButton;
+class HelpWindow;
 class UpDown;
 
 /// The main window: date and point boxes with their spin buttons, the choice of
@@ -97,6 +98,7 @@ private:
     void otherPeriodClicked();
     void quit();
     void about();
+    void showHelp();
     void mnuiniClicked();
     void mnutokyoClicked();
     void mnuakasiClicked();
@@ -155,7 +157,9 @@ private:
     QAction* m_mnuend = nullptr;
     QAction* m_mnubyouga = nullptr;
     QAction* m_mnuclear = nullptr;
+    QAction* m_mnutukaikata = nullptr;
     QAction* m_mnuabout = nullptr;
+    HelpWindow* m_help = nullptr; // made when first asked for
 
     // Shown while a drawing runs.
     QProgressBar* m_progress = nullptr;

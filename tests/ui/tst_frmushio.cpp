@@ -2,9 +2,11 @@
 // fixed day, the presets, the date spin buttons with their calendar carries, the
 // option buttons, the version box and its sound, quitting, refused input and a
 // drawing.
+#include "calendar/daterange.h"
 #include "calendar/observation.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
+#include "ui/helpwindow.h"
 #include "ui/updown.h"
 
 #include <veltaro_version.h>
@@ -16,8 +18,12 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 using veltaro::ui::frmushio;
@@ -74,6 +80,8 @@ private slots:
     void periodOptionsShowAndHideTheDayChoice();
     void dayChoiceOptionsChangeNothingElse();
     void versionBoxThenSound();
+    void helpOpens_data();
+    void helpOpens();
     void quitting_data();
     void quitting();
     void quittingWhileDrawingStopsTheRun();
@@ -462,6 +470,64 @@ void TestFrmushio::versionBoxThenSound() {
     QCOMPARE(m_sound->boxesShownWhenPlayed.front(), 1);
     QCOMPARE(m_sound->played.front(), std::string("c:\\windows\\media\\notify.wav"));
     QCOMPARE(m_state.soundfile, std::string("c:\\windows\\media\\notify.wav"));
+}
+
+void TestFrmushio::helpOpens_data() {
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("ヘルプ → 使い方") << false;
+    QTest::newRow("F1") << true;
+}
+
+void TestFrmushio::helpOpens() {
+    QFETCH(bool, byKey);
+    if (byKey) {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::keyClick(m_window.get(), Qt::Key_F1);
+    } else {
+        action(u"mnutukaikata"_s)->trigger();
+    }
+    auto* help = m_window->findChild<veltaro::ui::HelpWindow*>(u"frmhelp"_s);
+    QVERIFY(help != nullptr);
+    QVERIFY(help->isVisible());
+    QTextDocument* page = help->browser()->document();
+    QVERIFY(page->toPlainText().contains(u"大潮と小潮"_s));
+    QVERIFY(page->toPlainText().contains(
+        u"%1年1月1日から %2年12月31日"_s.arg(veltaro::kFirstYear).arg(veltaro::kLastYear)));
+
+    // Every diagram is there and decodes.
+    int images = 0;
+    for (QTextBlock block = page->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.isImageFormat()) {
+                continue;
+            }
+            const QString name = format.toImageFormat().name();
+            const QVariant data = page->resource(QTextDocument::ImageResource, QUrl(name));
+            const QImage image = data.typeId() == QMetaType::QByteArray
+                                     ? QImage::fromData(data.toByteArray())
+                                     : data.value<QImage>();
+            QVERIFY2(!image.isNull(), qPrintable(name));
+            ++images;
+        }
+    }
+    QCOMPARE(images, 3);
+
+    // Every link of the contents leads to a heading of the page.
+    const QString html = page->toHtml();
+    QRegularExpressionMatchIterator links =
+        QRegularExpression(u"href=\"#(\\w+)\""_s).globalMatch(html);
+    int linked = 0;
+    while (links.hasNext()) {
+        const QString anchor = links.next().captured(1);
+        QVERIFY2(html.contains(u"name=\"%1\""_s.arg(anchor)), qPrintable(anchor));
+        ++linked;
+    }
+    QCOMPARE(linked, 10);
+
+    help->close();
+    QVERIFY(!help->isVisible());
 }
 
 void TestFrmushio::quitting_data() {

@@ -111,7 +111,9 @@ const Item kFileMenu[] = {{"mnuini", "初期設定に戻す(&I)"},
                           {"mnuline1", ""},
                           {"mnuend", "Veltaroを終了する(&E)"}};
 const Item kViewMenu[] = {{"mnubyouga", "描画開始(&S)"}, {"mnuclear", "グラフ消去(&C)"}};
-const Item kHelpMenu[] = {{"mnuabout", "バージョン情報(&V)"}};
+const Item kHelpMenu[] = {{"mnutukaikata", "使い方(&H)…"},
+                          {"mnuline2", ""},
+                          {"mnuabout", "バージョン情報(&V)"}};
 // clang-format on
 
 QString textOf(QWidget* w) {
