@@ -177,8 +177,8 @@ std::optional<Leading> leadingNumber(const std::u32string& text) {
     return Leading{negative ? -value : value, pos};
 }
 
-template <typename T> Read<T> refuse(InputProblem problem) {
-    return Read<T>{std::nullopt, problem};
+template <typename T> Read<T> refuse(InputProblem problem, InputBox box) {
+    return Read<T>{std::nullopt, problem, box};
 }
 
 } // namespace
@@ -253,16 +253,22 @@ Read<ObservationInput> readDate(std::string_view year, std::string_view month,
     const auto y = parseWholeNumber(year);
     const auto m = parseWholeNumber(month);
     const auto d = parseWholeNumber(day);
-    if (!y || !m || !d || *m < 1 || *m > 12 || *d < 1) {
-        return refuse<ObservationInput>(InputProblem::Date);
+    if (!y) {
+        return refuse<ObservationInput>(InputProblem::Date, InputBox::Year);
+    }
+    if (!m || *m < 1 || *m > 12) {
+        return refuse<ObservationInput>(InputProblem::Date, InputBox::Month);
+    }
+    if (!d || *d < 1) {
+        return refuse<ObservationInput>(InputProblem::Date, InputBox::Day);
     }
     MonthDays monthdays{};
     leapcheck(monthdays, *y);
     if (*d > monthdays[static_cast<std::size_t>(*m)]) {
-        return refuse<ObservationInput>(InputProblem::Date);
+        return refuse<ObservationInput>(InputProblem::Date, InputBox::Day);
     }
     if (*y < kFirstYear || *y > kLastYear) {
-        return refuse<ObservationInput>(InputProblem::DateRange);
+        return refuse<ObservationInput>(InputProblem::DateRange, InputBox::Year);
     }
     ObservationInput input{};
     input.year = *y;
@@ -275,11 +281,15 @@ Read<double> readAngle(std::string_view deg, std::string_view min, std::string_v
                        bool latitude) {
     const InputProblem notNumber =
         latitude ? InputProblem::LatNotNumber : InputProblem::LonNotNumber;
+    const InputBox degBox = latitude ? InputBox::LatDeg : InputBox::LonDeg;
     const auto d = parseNumber(deg);
     const auto m = parseNumber(min);
     const auto s = parseNumber(sec);
     if (!d || !m || !s) {
-        return refuse<double>(notNumber);
+        const InputBox first = !d   ? degBox
+                               : !m ? (latitude ? InputBox::LatMin : InputBox::LonMin)
+                                    : (latitude ? InputBox::LatSec : InputBox::LonSec);
+        return refuse<double>(notNumber, first);
     }
     // The sign of the degrees applies to the whole value; a typed minus zero is
     // not below zero and so counts as zero ("-0" 30' is +0.5 degrees).
@@ -287,11 +297,11 @@ Read<double> readAngle(std::string_view deg, std::string_view min, std::string_v
     const double magnitude = std::fabs(*d) + *m / 60 + *s / 3600;
     const double angle = *d < 0 ? -magnitude : magnitude;
     if (!std::isfinite(angle)) {
-        return refuse<double>(notNumber);
+        return refuse<double>(notNumber, degBox);
     }
     const double limit = latitude ? 90 : 180;
     if (std::fabs(angle) > limit) {
-        return refuse<double>(latitude ? InputProblem::LatRange : InputProblem::LonRange);
+        return refuse<double>(latitude ? InputProblem::LatRange : InputProblem::LonRange, degBox);
     }
     return Read<double>{angle, InputProblem::None};
 }
@@ -303,11 +313,11 @@ Read<ObservationInput> readObservation(const InputTexts& texts) {
     }
     const auto lon = readAngle(texts.lonDeg, texts.lonMin, texts.lonSec, false);
     if (!lon.ok()) {
-        return refuse<ObservationInput>(lon.problem);
+        return refuse<ObservationInput>(lon.problem, lon.box);
     }
     const auto lat = readAngle(texts.latDeg, texts.latMin, texts.latSec, true);
     if (!lat.ok()) {
-        return refuse<ObservationInput>(lat.problem);
+        return refuse<ObservationInput>(lat.problem, lat.box);
     }
     date.value->lon = *lon.value;
     date.value->lat = *lat.value;
@@ -317,23 +327,23 @@ Read<ObservationInput> readObservation(const InputTexts& texts) {
 Read<int> readContinuousDays(std::string_view text) {
     const auto folded = foldedText(text);
     if (!folded) {
-        return refuse<int>(InputProblem::ContDays);
+        return refuse<int>(InputProblem::ContDays, InputBox::ContDays);
     }
     const auto number = leadingNumber(*folded);
     if (!number) {
-        return refuse<int>(InputProblem::ContDays);
+        return refuse<int>(InputProblem::ContDays, InputBox::ContDays);
     }
     // A number run straight into letters, a comma or another point is a
     // different number mistyped, not a number followed by a word.
     if (number->end < folded->size()) {
         const char32_t next = (*folded)[number->end];
         if (isAsciiLetter(next) || next == U',' || next == U'.') {
-            return refuse<int>(InputProblem::ContDays);
+            return refuse<int>(InputProblem::ContDays, InputBox::ContDays);
         }
     }
     const double days = number->value;
     if (days != std::floor(days) || days < 1 || days > kLongestDay) {
-        return refuse<int>(InputProblem::ContDays);
+        return refuse<int>(InputProblem::ContDays, InputBox::ContDays);
     }
     return Read<int>{static_cast<int>(days), InputProblem::None};
 }

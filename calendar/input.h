@@ -41,9 +41,29 @@ struct ObservationInput {
     double lat;   ///< decimal degrees, north positive, |lat| <= 90
 };
 
+/// The box a refused text stands in, so that the window can take the user there.
+enum class InputBox {
+    None,
+    Year,     ///< txtnen
+    Month,    ///< txtgetu
+    Day,      ///< txtniti
+    LonDeg,   ///< txtkei
+    LonMin,   ///< txtkeim
+    LonSec,   ///< txtkeis
+    LatDeg,   ///< txtido
+    LatMin,   ///< txtidom
+    LatSec,   ///< txtidos
+    ContDays, ///< txtcont
+};
+
 template <typename T> struct Read {
     std::optional<T> value;
     InputProblem problem = InputProblem::None;
+    /// Where the problem is: the first box in reading order whose text is not a
+    /// number or out of its range; the day for a day the month lacks, the year
+    /// for a date outside the accepted years, the degrees for an angle beyond
+    /// its range.
+    InputBox box = InputBox::None;
     bool ok() const { return value.has_value(); }
 };
 

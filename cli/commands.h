@@ -12,5 +12,6 @@ int dayCommand(const QStringList& args);
 int runCommand(const QStringList& args);
 /// Needs a QGuiApplication (on any platform, offscreen included).
 int plotCommand(const QStringList& args);
+int phasesCommand(const QStringList& args);
 
 } // namespace veltaro::cli

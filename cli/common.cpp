@@ -91,18 +91,19 @@ bool readDateAndPoint(const QCommandLineParser& parser, const SharedOptions& opt
     return true;
 }
 
-std::optional<ObservationInput> parseDate(const QString& text, QString& error) {
+std::optional<ObservationInput> parseDate(const QString& text, QString& error,
+                                          const QString& option) {
     // An optional sign on the year, then three fields separated by '-'.
     static const QRegularExpression form(QStringLiteral("^\\s*([+-]?[^-]+)-([^-]+)-([^-]+)\\s*$"));
     const auto match = form.match(text);
     if (!match.hasMatch()) {
-        error = QStringLiteral("--date wants YYYY-MM-DD, got '%1'").arg(text);
+        error = QStringLiteral("%1 wants YYYY-MM-DD, got '%2'").arg(option, text);
         return std::nullopt;
     }
     const auto read = readDate(match.captured(1).toStdString(), match.captured(2).toStdString(),
                                match.captured(3).toStdString());
     if (!read.ok()) {
-        error = QStringLiteral("--date '%1': %2").arg(text, reasonText(read.problem));
+        error = QStringLiteral("%1 '%2': %3").arg(option, text, reasonText(read.problem));
         return std::nullopt;
     }
     return read.value;

@@ -18,8 +18,9 @@ inline constexpr int kBadInput = 2;
 int fail(const QString& message);
 
 /// A date option YYYY-MM-DD (the year may carry a sign), read with the same rules
-/// as the window's date boxes. On refusal `error` holds the reason.
-std::optional<ObservationInput> parseDate(const QString& text, QString& error);
+/// as the window's date boxes. On refusal `error` holds the reason, naming `option`.
+std::optional<ObservationInput> parseDate(const QString& text, QString& error,
+                                          const QString& option = QStringLiteral("--date"));
 
 /// A position option: decimal degrees ("139.7447") or degrees:minutes:seconds
 /// ("139:44:41", "-135:30:0"), read with the same rules as the window's boxes.

@@ -22,6 +22,7 @@ constexpr const char* kUsage =
     "  day      the Julian day and the sexagenary name of a date\n"
     "  run      every step of a drawing (one day, several days, 60 days, a year)\n"
     "  plot     the picture of a drawing as PNG, SVG or PDF\n"
+    "  phases   new Moon, first quarter, full Moon and last quarter between two dates\n"
     "\n"
     "'veltaro-tide <command> --help' describes a command's options.\n";
 
@@ -73,6 +74,9 @@ int main(int argc, char* argv[]) {
     }
     if (command == u"plot") {
         return veltaro::cli::plotCommand(args);
+    }
+    if (command == u"phases") {
+        return veltaro::cli::phasesCommand(args);
     }
     std::fprintf(stderr, "veltaro-tide: unknown command '%s'\n%s", command.toUtf8().constData(),
                  kUsage);

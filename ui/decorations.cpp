@@ -4,6 +4,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include <algorithm>
+
 namespace veltaro::ui {
 
 VerticalLabel::VerticalLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
@@ -49,6 +51,11 @@ void GapRadioButton::setTailAt(int x) {
     update();
 }
 
+void GapRadioButton::setHeadEndAt(int x) {
+    m_headEndAt = x;
+    update();
+}
+
 void GapRadioButton::paintEvent(QPaintEvent* event) {
     constexpr QChar kIdeographicSpace(0x3000);
     const QString caption = text();
@@ -66,7 +73,31 @@ void GapRadioButton::paintEvent(QPaintEvent* event) {
     QStyleOptionButton option;
     initStyleOption(&option);
     option.text = caption.left(gap);
-    painter.drawControl(QStyle::CE_RadioButton, option);
+    // The head is moved left just as far as it must to end by m_headEndAt.
+    const QRect indicator = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+    const QRect contents = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
+    const int headRight = contents.left() + fontMetrics().horizontalAdvance(option.text);
+    const int shift = m_headEndAt < 0
+                          ? 0
+                          : std::clamp(headRight - m_headEndAt, 0,
+                                       std::max(0, contents.left() - indicator.right() - 3));
+    if (shift == 0) {
+        painter.drawControl(QStyle::CE_RadioButton, option);
+    } else {
+        QStyleOptionButton part = option;
+        part.rect = indicator;
+        painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, part);
+        part.rect = contents.translated(-shift, 0);
+        painter.drawControl(QStyle::CE_RadioButtonLabel, part);
+        if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = style()
+                             ->subElementRect(QStyle::SE_RadioButtonFocusRect, &option, this)
+                             .translated(-shift, 0);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
     const QRect tail(m_tailAt, 0, std::max(0, width() - m_tailAt), height());
     painter.drawItemText(tail, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(),
                          caption.mid(tailStart), QPalette::WindowText);

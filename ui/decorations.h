@@ -43,8 +43,10 @@ private:
 /// control covers ("連続　　　　　　日" with the days box in the gap). The Gothic
 /// faces on Linux draw that space a full em wide, wider than the design counted
 /// on, so the text after the gap would slide under the covering control. With
-/// setTailAt() the text before the gap is drawn where it always is and the text
-/// after it from the given x on; text() stays the caption as written.
+/// setTailAt() the text after the gap is drawn from the given x on, and with
+/// setHeadEndAt() the text before it ends by the given x, moved left towards the
+/// indicator as far as needed (the faces are wider there too, and "連続" would
+/// run into the days box). text() stays the caption as written.
 class GapRadioButton : public QRadioButton {
     Q_OBJECT
 public:
@@ -53,12 +55,17 @@ public:
     /// the caption as it is.
     void setTailAt(int x);
     int tailAt() const { return m_tailAt; }
+    /// Ends the text before the gap by `x` [pixels, this widget], keeping at
+    /// least two pixels from the indicator; -1 draws it where the style puts it.
+    void setHeadEndAt(int x);
+    int headEndAt() const { return m_headEndAt; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     int m_tailAt = -1;
+    int m_headEndAt = -1;
 };
 
 } // namespace veltaro::ui

@@ -12,6 +12,7 @@
 #include "ui/decorations.h"
 #include "ui/fonts.h"
 #include "ui/graphsaver.h"
+#include "ui/helpwindow.h"
 #include "ui/updown.h"
 
 #include <veltaro_version.h>
@@ -213,6 +214,8 @@ void frmushio::buildControls() {
     auto* updown1 = spin(m_frame2, u"UpDown1"_s, m_txtcont, 2, 60, twips(1240, 630, 240, 270));
     // The closing "日" of the caption stands just right of the spin button.
     m_optyes->setTailAt(updown1->geometry().right() + 3 - m_optyes->x());
+    // "連続" ends clear of the days box.
+    m_optyes->setHeadEndAt(m_txtcont->x() - 3 - m_optyes->x());
 
     // Moon's age and the day's name.
     label(client, u"Label12"_s, tr("月相："), twips(3675, 735, 630, 255), kBoxPt);
@@ -280,6 +283,11 @@ void frmushio::buildControls() {
     connect(m_opt60, &QRadioButton::clicked, this, &frmushio::otherPeriodClicked);
     connect(m_optyear, &QRadioButton::clicked, this, &frmushio::otherPeriodClicked);
     connect(m_btnhyouji, &QPushButton::clicked, this, &frmushio::startDrawing);
+    // Enter in any box draws, as the draw button does.
+    for (QLineEdit* b : {m_txtnen, m_txtgetu, m_txtniti, m_txtkei, m_txtkeim, m_txtkeis, m_txtido,
+                         m_txtidom, m_txtidos, m_txtcont}) {
+        connect(b, &QLineEdit::returnPressed, this, &frmushio::startDrawing);
+    }
     connect(m_btnclear, &QPushButton::clicked, this, &frmushio::btnclearClicked);
     connect(m_btnend, &QPushButton::clicked, this, &frmushio::quit);
 }
@@ -314,6 +322,9 @@ void frmushio::buildMenus() {
     m_mnuclear = item(mnuvision, u"mnuclear"_s, tr("グラフ消去(&C)"), &frmushio::mnuclearClicked);
 
     auto* mnuhlp = menu(u"mnuhlp"_s, tr("ヘルプ(&H)"));
+    m_mnutukaikata = item(mnuhlp, u"mnutukaikata"_s, tr("使い方(&H)…"), &frmushio::showHelp);
+    m_mnutukaikata->setShortcut(QKeySequence(Qt::Key_F1));
+    named(mnuhlp->addSeparator(), u"mnuline3"_s);
     m_mnuabout = item(mnuhlp, u"mnuabout"_s, tr("バージョン情報(&V)"), &frmushio::about);
 }
 
@@ -574,6 +585,22 @@ void frmushio::about() {
     }
 }
 
+void frmushio::showHelp() {
+    if (m_help == nullptr) {
+        m_help = new HelpWindow(this);
+        // Beside the main window where the screen has room for it.
+        const QRect frame = frameGeometry();
+        const QScreen* screen = this->screen();
+        if (screen != nullptr &&
+            frame.right() + m_help->width() < screen->availableGeometry().right()) {
+            m_help->move(frame.right() + 1, frame.top());
+        }
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
 // ---------------------------------------------------------------------------
 // Drawing and clearing
 
@@ -592,12 +619,21 @@ void frmushio::startDrawing() {
     texts.latMin = m_txtidom->text().toStdString();
     texts.latSec = m_txtidos->text().toStdString();
 
-    auto refuse = [this](InputProblem problem) {
+    // After the message the box at fault has the focus, its text selected for
+    // typing over.
+    auto refuse = [this](InputProblem problem, InputBox where) {
         m_messages.inform(this, fromUtf8(inputErrorTitle()), fromUtf8(inputMessage(problem)));
+        const std::array<QLineEdit*, 11> boxes{nullptr,   m_txtnen,  m_txtgetu, m_txtniti,
+                                               m_txtkei,  m_txtkeim, m_txtkeis, m_txtido,
+                                               m_txtidom, m_txtidos, m_txtcont};
+        if (QLineEdit* box = boxes.at(static_cast<std::size_t>(where))) {
+            box->setFocus(Qt::OtherFocusReason);
+            box->selectAll();
+        }
     };
     const auto observation = readObservation(texts);
     if (!observation.ok()) {
-        refuse(observation.problem);
+        refuse(observation.problem, observation.box);
         return;
     }
 
@@ -615,7 +651,7 @@ void frmushio::startDrawing() {
     if (request.mode == plot::PlotMode::Diurnal && m_optyes->isChecked()) {
         const auto days = readContinuousDays(m_txtcont->text().toStdString());
         if (!days.ok()) {
-            refuse(days.problem);
+            refuse(days.problem, days.box);
             return;
         }
         request.continuous = true;

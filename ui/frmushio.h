@@ -33,6 +33,7 @@ namespace veltaro::ui {
 
 class GapRadioButton;
 class GraphSaver;
+class HelpWindow;
 class UpDown;
 
 /// The main window: date and point boxes with their spin buttons, the choice of
@@ -102,6 +103,7 @@ private:
     void otherPeriodClicked();
     void quit();
     void about();
+    void showHelp();
     void mnuiniClicked();
     void mnutokyoClicked();
     void mnuakasiClicked();
@@ -164,7 +166,9 @@ private:
     QAction* m_mnuend = nullptr;
     QAction* m_mnubyouga = nullptr;
     QAction* m_mnuclear = nullptr;
+    QAction* m_mnutukaikata = nullptr;
     QAction* m_mnuabout = nullptr;
+    HelpWindow* m_help = nullptr; // made when first asked for
 
     // Taking the graph off the screen: greyed out while nothing is drawn.
     GraphSaver* m_saver = nullptr;

@@ -3,6 +3,7 @@
 #include "calendar/observation.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
+#include "ui/notifysound.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,6 +11,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // No line on standard error about a missing sound server.
+    veltaro::ui::quietSoundBackEnd();
     veltaro::ui::installGothicSubstitutes();
     // Dialogs such as the version box take the application's font.
     QApplication::setFont(veltaro::ui::gothicFont(9));

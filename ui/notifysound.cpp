@@ -1,5 +1,6 @@
 #include "ui/notifysound.h"
 
+#include <QLatin1StringView>
 #include <QtGlobal>
 
 #ifdef Q_OS_WIN
@@ -130,7 +131,32 @@ public:
 
 #endif
 
+QtMessageHandler g_beforeQuiet = nullptr;
+
+bool fromSoundBackEnd(const QMessageLogContext& context, const QString& message) {
+    const QLatin1StringView category(context.category != nullptr ? context.category : "");
+    return category.startsWith(QLatin1StringView("qt.multimedia")) ||
+           message.startsWith(QLatin1StringView("PulseAudioService:"));
+}
+
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg && fromSoundBackEnd(context, message)) {
+        return;
+    }
+    g_beforeQuiet(type, context, message);
+}
+
 } // namespace
+
+bool quietSoundBackEnd() {
+    if (qEnvironmentVariableIsSet("QT_LOGGING_RULES")) {
+        return false;
+    }
+    if (g_beforeQuiet == nullptr) {
+        g_beforeQuiet = qInstallMessageHandler(quietHandler);
+    }
+    return true;
+}
 
 QByteArray synthesiseChime(const QAudioFormat& format) {
     const int bytes = format.bytesPerSample();

@@ -24,6 +24,18 @@ public:
 /// output at all they return at once, silently.
 std::unique_ptr<NotifySound> makeSystemNotifySound();
 
+/// Keeps the sound back end's complaints off standard error.
+///
+/// Where no sound server runs, the first look for an audio output makes Qt's
+/// PulseAudio back end print "PulseAudioService: pa_context_connect() failed",
+/// and other back ends write warnings of the qt.multimedia categories; none of
+/// them tells the user anything (the program simply stays silent). From this
+/// call on such messages are dropped and every other message passes on to the
+/// handler installed before. A user who sets QT_LOGGING_RULES has asked to see
+/// what Qt logs: then nothing is installed and false is returned. Calling it
+/// again changes nothing.
+bool quietSoundBackEnd();
+
 /// Length of the chime [milliseconds].
 inline constexpr int kChimeMs = 350;
 

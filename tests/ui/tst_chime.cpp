@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLoggingCategory>
 #include <QTest>
 
 #include <cmath>
@@ -68,6 +69,7 @@ private slots:
     void samples();
     void invalidFormatGivesNothing();
     void playerReturnsWithinTwoSeconds();
+    void soundBackEndIsQuietUnlessAskedFor();
 };
 
 void TestChime::samples_data() {
@@ -123,6 +125,37 @@ void TestChime::playerReturnsWithinTwoSeconds() {
     clock.start();
     player->play("c:\\windows\\media\\notify.wav");
     QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
+}
+
+namespace {
+QStringList g_seen;
+void collect(QtMsgType, const QMessageLogContext&, const QString& message) {
+    g_seen << message;
+}
+} // namespace
+
+void TestChime::soundBackEndIsQuietUnlessAskedFor() {
+    const QtMessageHandler before = qInstallMessageHandler(collect);
+    // A category of the back end's that writes warnings, whatever rules the test runs with.
+    QLoggingCategory backEnd("qt.multimedia.test");
+    backEnd.setEnabled(QtWarningMsg, true);
+    const auto emitAll = [&backEnd] {
+        g_seen.clear();
+        qWarning("PulseAudioService: pa_context_connect() failed");
+        QMessageLogger(__FILE__, __LINE__, nullptr).warning(backEnd, "no output");
+        qWarning("something else");
+        return g_seen.size();
+    };
+    // Rules set by the user (this test runs with some): every message is shown.
+    QVERIFY(qEnvironmentVariableIsSet("QT_LOGGING_RULES"));
+    QVERIFY(!veltaro::ui::quietSoundBackEnd());
+    QCOMPARE(emitAll(), 3);
+    // No rules: only the other message is shown.
+    qunsetenv("QT_LOGGING_RULES");
+    QVERIFY(veltaro::ui::quietSoundBackEnd());
+    QCOMPARE(emitAll(), 1);
+    QCOMPARE(g_seen.front(), QStringLiteral("something else"));
+    qInstallMessageHandler(before);
 }
 
 QTEST_MAIN(TestChime)

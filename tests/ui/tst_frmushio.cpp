@@ -2,9 +2,11 @@
 // fixed day, the presets, the date spin buttons with their calendar carries, the
 // option buttons, the version box and its sound, quitting, refused input and a
 // drawing.
+#include "calendar/daterange.h"
 #include "calendar/observation.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
+#include "ui/helpwindow.h"
 #include "ui/updown.h"
 
 #include <veltaro_version.h>
@@ -16,8 +18,11 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 using veltaro::ui::frmushio;
@@ -74,12 +79,17 @@ private slots:
     void periodOptionsShowAndHideTheDayChoice();
     void dayChoiceOptionsChangeNothingElse();
     void versionBoxThenSound();
+    void helpOpens_data();
+    void helpOpens();
     void quitting_data();
     void quitting();
     void quittingWhileDrawingStopsTheRun();
     void refusedInput_data();
     void refusedInput();
     void badTextsInEveryBoxDoNotCrash();
+    void enterInAnyBoxDraws();
+    void refusedInputFocusesItsBox_data();
+    void refusedInputFocusesItsBox();
     void drawingChangesTheGraph();
     void continuousDrawingWritesTheDateBack();
     void drawingLocksTheInputsAndCanBeCancelled();
@@ -461,6 +471,46 @@ void TestFrmushio::versionBoxThenSound() {
     QCOMPARE(m_state.soundfile, std::string("c:\\windows\\media\\notify.wav"));
 }
 
+void TestFrmushio::helpOpens_data() {
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("ヘルプ → 使い方") << false;
+    QTest::newRow("F1") << true;
+}
+
+void TestFrmushio::helpOpens() {
+    QFETCH(bool, byKey);
+    if (byKey) {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::keyClick(m_window.get(), Qt::Key_F1);
+    } else {
+        action(u"mnutukaikata"_s)->trigger();
+    }
+    auto* help = m_window->findChild<veltaro::ui::HelpWindow*>(u"frmhelp"_s);
+    QVERIFY(help != nullptr);
+    QVERIFY(help->isVisible());
+    QTextDocument* page = help->browser()->document();
+    QVERIFY(page->toPlainText().contains(u"大潮と小潮"_s));
+    QVERIFY(page->toPlainText().contains(
+        u"%1年1月1日から %2年12月31日"_s.arg(veltaro::kFirstYear).arg(veltaro::kLastYear)));
+
+    // Every diagram decodes.
+    const QString html = page->toHtml();
+    int images = 0;
+    for (const auto& img : QRegularExpression(u"<img src=\"([^\"]+)\""_s).globalMatch(html)) {
+        const QVariant data = page->resource(QTextDocument::ImageResource, QUrl(img.captured(1)));
+        const QImage image = data.typeId() == QMetaType::QByteArray
+                                 ? QImage::fromData(data.toByteArray())
+                                 : data.value<QImage>();
+        QVERIFY2(!image.isNull(), qPrintable(img.captured(1)));
+        ++images;
+    }
+    QCOMPARE(images, 3);
+
+    help->close();
+    QVERIFY(!help->isVisible());
+}
+
 void TestFrmushio::quitting_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("btnend") << u"btnend"_s;
@@ -577,6 +627,47 @@ void TestFrmushio::badTextsInEveryBoxDoNotCrash() {
         QCOMPARE(shown.title, u"入力エラー"_s);
     }
     QVERIFY(button(u"btnhyouji"_s)->isEnabled());
+}
+
+void TestFrmushio::enterInAnyBoxDraws() {
+    click(u"optyes"_s);
+    box(u"txtcont"_s)->setText(u"1"_s);
+    for (const QString& name : kAllBoxes) {
+        const QImage before = graph();
+        // Return on the main keys, Enter on the keypad.
+        QTest::keyClick(box(name), name == u"txtcont"_s ? Qt::Key_Enter : Qt::Key_Return);
+        QVERIFY2(m_window->drawing(), qPrintable(name));
+        waitForDrawing();
+        QVERIFY2(graph() != before, qPrintable(name));
+        click(u"btnclear"_s);
+    }
+    QVERIFY(m_boxes.isEmpty());
+}
+
+void TestFrmushio::refusedInputFocusesItsBox_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("day 31 of April") << u"txtniti"_s << u"31"_s;
+    QTest::newRow("latitude beyond 90") << u"txtido"_s << u"91"_s;
+    QTest::newRow("continuous days") << u"txtcont"_s << u"0"_s;
+}
+
+void TestFrmushio::refusedInputFocusesItsBox() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    box(u"txtgetu"_s)->setText(u"4"_s);
+    box(u"txtniti"_s)->setText(u"30"_s);
+    click(u"optyes"_s);
+    box(name)->setText(text);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+
+    click(u"btnhyouji"_s);
+
+    QCOMPARE(m_boxes.size(), 1);
+    QVERIFY(!m_window->drawing());
+    QCOMPARE(QApplication::focusWidget(), box(name));
+    QCOMPARE(box(name)->selectedText(), text);
 }
 
 void TestFrmushio::drawingChangesTheGraph() {

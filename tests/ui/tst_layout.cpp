@@ -116,7 +116,9 @@ const Item kFileMenu[] = {{"mnuini", "初期設定に戻す(&I)"},
                           {"mnuline1", ""},
                           {"mnuend", "Veltaroを終了する(&E)"}};
 const Item kViewMenu[] = {{"mnubyouga", "描画開始(&S)"}, {"mnuclear", "グラフ消去(&C)"}};
-const Item kHelpMenu[] = {{"mnuabout", "バージョン情報(&V)"}};
+const Item kHelpMenu[] = {{"mnutukaikata", "使い方(&H)…"},
+                          {"mnuline3", ""},
+                          {"mnuabout", "バージョン情報(&V)"}};
 // clang-format on
 
 QString textOf(QWidget* w) {
@@ -163,6 +165,7 @@ private slots:
     void framesHoldTheirOptions();
     void verticalCaptionsOneCharacterPerLine();
     void daysCaptionEndsRightOfItsSpin();
+    void daysBoxClearsTheCaption();
     void gothicIsProportional();
     void menus_data();
     void menus();
@@ -328,6 +331,18 @@ void TestLayout::daysCaptionEndsRightOfItsSpin() {
     const QRect ink = inkBounds(image.copy(tail));
     QVERIFY2(ink.width() >= QFontInfo(option->font()).pixelSize() / 2,
              qPrintable(u"ink %1 px wide"_s.arg(ink.width())));
+}
+
+void TestLayout::daysBoxClearsTheCaption() {
+    // "連続" ends at least two pixels left of the days box that sits over the gap.
+    auto* option = m_window->findChild<QWidget*>(u"optyes"_s);
+    auto* box = m_window->findChild<QWidget*>(u"txtcont"_s);
+    const int boxLeft = box->x() - option->x();
+    const QImage image = option->grab().toImage();
+    const QRect head = inkBounds(image.copy(0, 0, boxLeft + box->width(), image.height()));
+    QVERIFY(!head.isEmpty());
+    QVERIFY2(head.right() < boxLeft - 2,
+             qPrintable(u"caption ink to x = %1, box from %2"_s.arg(head.right()).arg(boxLeft)));
 }
 
 void TestLayout::gothicIsProportional() {

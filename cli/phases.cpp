@@ -1,0 +1,105 @@
+// veltaro-tide phases: new Moon, the quarters and full Moon between two dates.
+#include "cli/commands.h"
+#include "cli/common.h"
+
+#include "astro/moonphase.h"
+#include "astro/timeargs.h"
+
+#include <QCommandLineParser>
+#include <QDate>
+#include <cmath>
+#include <cstdio>
+
+namespace veltaro::cli {
+
+namespace {
+
+constexpr const char* kKindNames[] = {"new", "first", "full", "last"};
+
+/// A moment rounded to the minute: the Julian day number of its date and the
+/// minute of that day, so that 23:59:40 becomes 00:00 of the next date.
+struct Minute {
+    qint64 dayNumber;
+    int minuteOfDay;
+};
+
+Minute roundedToTheMinute(double jdUT) {
+    // 0 h of the date with day number N is the Julian day N - 0.5; every
+    // accepted date has a positive day number.
+    const auto minutes = static_cast<qint64>(std::llround((jdUT + 0.5) * 1440));
+    return {minutes / 1440, static_cast<int>(minutes % 1440)};
+}
+
+qint64 dayNumberOf(const ObservationInput& date) {
+    return static_cast<qint64>(astro::julianday(date.year, date.month, date.day, 0, 0) + 0.5);
+}
+
+} // namespace
+
+int phasesCommand(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "The Moon's principal phases between two dates, found from the Sun and Moon\n"
+        "series the window draws with: the moments when the Moon's ecliptic longitude\n"
+        "exceeds the Sun's by 0 (new Moon), 90 (first quarter), 180 (full Moon) and\n"
+        "270 degrees (last quarter). Prints CSV: kind,date,time, one row a phase from\n"
+        "00:00 of --from to the end of --to, kind new, first, full or last, date and\n"
+        "time in universal time rounded to the minute (add 9 hours for Japan Standard\n"
+        "Time). From 1900 to 2100 the times agree with published ones to about a\n"
+        "minute; towards 1600 and 2400 they drift by up to 7 and 9 minutes."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help."));
+    const QCommandLineOption from(
+        QStringLiteral("from"),
+        QStringLiteral("The first day, YYYY-MM-DD, between 1600-01-01 and 2400-12-31."),
+        QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption to(QStringLiteral("to"),
+                                QStringLiteral("The last day, YYYY-MM-DD, not before --from."),
+                                QStringLiteral("YYYY-MM-DD"));
+    for (const auto* option : {&help, &from, &to}) {
+        parser.addOption(*option);
+    }
+    if (const auto status = parseCommandLine(parser, args, QStringLiteral("phases"), {&from, &to},
+                                             QStringLiteral("--from YYYY-MM-DD --to YYYY-MM-DD"))) {
+        return *status;
+    }
+
+    QString error;
+    const QString fromText = parser.value(from).trimmed();
+    const QString toText = parser.value(to).trimmed();
+    const auto first = parseDate(fromText, error, QStringLiteral("--from"));
+    if (!first) {
+        return fail(error);
+    }
+    const auto last = parseDate(toText, error, QStringLiteral("--to"));
+    if (!last) {
+        return fail(error);
+    }
+    const qint64 firstDay = dayNumberOf(*first);
+    const qint64 lastDay = dayNumberOf(*last);
+    if (lastDay < firstDay) {
+        return fail(QStringLiteral("--to %1 is before --from %2").arg(toText, fromText));
+    }
+
+    // A minute either side, then the rows whose rounded date lies in the span.
+    constexpr double kMinute = 1.0 / 1440;
+    const auto events =
+        astro::moonPhaseEvents(double(firstDay) - 0.5 - kMinute, double(lastDay) + 0.5 + kMinute);
+    QByteArray out = "kind,date,time\n";
+    for (const astro::MoonPhaseEvent& event : events) {
+        const Minute at = roundedToTheMinute(event.jdUT);
+        if (at.dayNumber < firstDay || at.dayNumber > lastDay) {
+            continue;
+        }
+        const QDate date = QDate::fromJulianDay(at.dayNumber);
+        char row[64];
+        std::snprintf(row, sizeof row, "%s,%04d-%02d-%02d,%02d:%02d\n",
+                      kKindNames[static_cast<int>(event.kind)], date.year(), date.month(),
+                      date.day(), at.minuteOfDay / 60, at.minuteOfDay % 60);
+        out += row;
+    }
+    std::fwrite(out.constData(), 1, static_cast<std::size_t>(out.size()), stdout);
+    return 0;
+}
+
+} // namespace veltaro::cli

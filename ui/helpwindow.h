@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace veltaro::ui {
+
+/// The help: how to use the program and the science behind its curves, in
+/// Japanese, from the HTML page and diagrams shipped as resources under
+/// :/help/. A window of its own beside the main window; Esc closes it.
+///
+/// The page names the accepted years as %FIRST_YEAR% and %LAST_YEAR%; they are
+/// filled in from the same constants every date check uses.
+class HelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+
+    /// The browser showing the page ("txthelp").
+    QTextBrowser* browser() const { return m_browser; }
+
+private:
+    QTextBrowser* m_browser;
+};
+
+} // namespace veltaro::ui
