@@ -51,29 +51,36 @@ int phasesCommand(const QStringList& args) {
                                   QStringLiteral("Show this help."));
     const QCommandLineOption from(
         QStringLiteral("from"),
-        QStringLiteral("The first day, YYYY-MM-DD, between 1600-01-01 and 2400-12-31."),
+        requiredHelp(
+            QStringLiteral("The first day, YYYY-MM-DD, between 1600-01-01 and 2400-12-31.")),
         QStringLiteral("YYYY-MM-DD"));
-    const QCommandLineOption to(QStringLiteral("to"),
-                                QStringLiteral("The last day, YYYY-MM-DD, not before --from."),
-                                QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption to(
+        QStringLiteral("to"),
+        requiredHelp(QStringLiteral("The last day, YYYY-MM-DD, not before --from.")),
+        QStringLiteral("YYYY-MM-DD"));
     for (const auto* option : {&help, &from, &to}) {
         parser.addOption(*option);
     }
-    if (const auto status = parseCommandLine(parser, args, QStringLiteral("phases"), {&from, &to},
-                                             QStringLiteral("--from YYYY-MM-DD --to YYYY-MM-DD"))) {
+    if (const auto status = parseCommandLine(parser, args, QStringLiteral("phases"))) {
         return *status;
     }
 
+    // The given dates are read first, so that a bad one is reported even when
+    // the other is missing.
     QString error;
     const QString fromText = parser.value(from).trimmed();
     const QString toText = parser.value(to).trimmed();
-    const auto first = parseDate(fromText, error, QStringLiteral("--from"));
-    if (!first) {
+    std::optional<ObservationInput> first;
+    std::optional<ObservationInput> last;
+    if (parser.isSet(from) && !(first = parseDate(fromText, error, QStringLiteral("--from")))) {
         return fail(error);
     }
-    const auto last = parseDate(toText, error, QStringLiteral("--to"));
-    if (!last) {
+    if (parser.isSet(to) && !(last = parseDate(toText, error, QStringLiteral("--to")))) {
         return fail(error);
+    }
+    if (const auto status = refuseMissing(parser, QStringLiteral("phases"), {&from, &to},
+                                          QStringLiteral("--from YYYY-MM-DD --to YYYY-MM-DD"))) {
+        return *status;
     }
     const qint64 firstDay = dayNumberOf(*first);
     const qint64 lastDay = dayNumberOf(*last);
