@@ -124,9 +124,6 @@ bool isBlank(char32_t c) {
 bool isDigit(char32_t c) {
     return c >= U'0' && c <= U'9';
 }
-bool isAsciiLetter(char32_t c) {
-    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z');
-}
 
 /// A number at the start of `text` (after leading blanks) and where it ends.
 struct Leading {
@@ -323,11 +320,12 @@ Read<int> readContinuousDays(std::string_view text) {
     if (!number) {
         return refuse<int>(InputProblem::ContDays);
     }
-    // A number run straight into letters, a comma or another point is a
-    // different number mistyped, not a number followed by a word.
+    // Only a blank or a Japanese word may follow the number. Anything else of
+    // ASCII run straight into it ("3'000", "3/4", "1e3", "12abc") is a different
+    // number mistyped, not a number followed by a word.
     if (number->end < folded->size()) {
         const char32_t next = (*folded)[number->end];
-        if (isAsciiLetter(next) || next == U',' || next == U'.') {
+        if (!isBlank(next) && next < 0x80) {
             return refuse<int>(InputProblem::ContDays);
         }
     }

@@ -90,9 +90,10 @@ Read<ObservationInput> readObservation(const InputTexts& texts);
 ///
 /// The leading number is read as parseNumber reads a number, after leading
 /// blanks; what follows it is ignored when it starts with a blank or a
-/// non-ASCII character ("3日", "3 日間"). A number run into an ASCII letter,
-/// digit-group comma or a second point ("3e2", "12abc", "3,000") is refused, as
-/// are a fraction ("2.5"), 0, negative numbers and an empty box.
+/// non-ASCII character ("3日", "3 日間"). A number run into any other ASCII
+/// character, full-width forms counted as their ASCII forms ("3e2", "12abc",
+/// "3,000", "3'000", "3/4", "3:00", "2%") is refused, as are a fraction
+/// ("2.5"), 0, negative numbers and an empty box.
 Read<int> readContinuousDays(std::string_view text);
 
 } // namespace veltaro
