@@ -25,8 +25,6 @@ constexpr std::string_view kLonRangeText =
     "経度は西経180度から東経180度までの範囲で入力してください。";
 constexpr std::string_view kLatRangeText =
     "緯度は南緯90度から北緯90度までの範囲で入力してください。";
-constexpr std::string_view kContDaysText =
-    "連続描画の日数は1から32767までの整数で入力してください。";
 
 /// Names the accepted span of dates, taken from daterange.h.
 const std::string& dateRangeText() {
@@ -36,10 +34,14 @@ const std::string& dateRangeText() {
     return text;
 }
 
+const std::string& contDaysText() {
+    static const std::string text = "連続描画の日数は1から" + std::to_string(kMostContinuousDays) +
+                                    "までの整数で入力してください。";
+    return text;
+}
+
 // ---------------------------------------------------------------------------
 // Characters of typed text.
-
-constexpr std::int32_t kLongestDay = 32767; // the day count of a run is 16-bit
 
 /// Decodes the UTF-8 character at `pos`; false for a malformed sequence.
 bool decode(std::string_view text, std::size_t pos, char32_t& code, std::size_t& length) {
@@ -201,9 +203,15 @@ std::string_view inputMessage(InputProblem problem) {
     case InputProblem::LatRange:
         return kLatRangeText;
     case InputProblem::ContDays:
-        return kContDaysText;
+        return contDaysText();
     }
     return {};
+}
+
+std::string continuousReachMessage(int longestDays) {
+    return "連続描画で描けるのは" + std::to_string(kLastYear) +
+           "年12月31日までです。この開始日からは最大" + std::to_string(longestDays) +
+           "日分まで描画できます。";
 }
 
 double roundHalfEven(double value) {
@@ -330,7 +338,7 @@ Read<int> readContinuousDays(std::string_view text) {
         }
     }
     const double days = number->value;
-    if (days != std::floor(days) || days < 1 || days > kLongestDay) {
+    if (days != std::floor(days) || days < 1 || days > kMostContinuousDays) {
         return refuse<int>(InputProblem::ContDays);
     }
     return Read<int>{static_cast<int>(days), InputProblem::None};

@@ -16,7 +16,7 @@ enum class InputProblem {
     LatNotNumber, ///< a latitude box empty or not a finite number
     LonRange,     ///< longitude beyond +-180 degrees
     LatRange,     ///< latitude beyond +-90 degrees
-    ContDays,     ///< continuous-days text not a whole number 1..32767
+    ContDays,     ///< continuous-days text not a whole number 1..kMostContinuousDays
 };
 
 /// Title of every input-error message box.
@@ -86,7 +86,16 @@ Read<double> readAngle(std::string_view deg, std::string_view min, std::string_v
 /// Reads all nine boxes; the first problem found, date first, is reported.
 Read<ObservationInput> readObservation(const InputTexts& texts);
 
-/// Reads the continuous-days box: its leading number, a whole number 1..32767.
+/// Most days one continuous drawing may draw: its day count is a 16-bit number.
+inline constexpr int kMostContinuousDays = 32767;
+
+/// The message that refuses a continuous drawing running past the last
+/// accepted date (UTF-8, Japanese): it names that date and `longestDays`, the
+/// most days a drawing from the chosen start can take.
+std::string continuousReachMessage(int longestDays);
+
+/// Reads the continuous-days box: its leading number, a whole number
+/// 1..kMostContinuousDays.
 ///
 /// The leading number is read as parseNumber reads a number, after leading
 /// blanks; what follows it is ignored when it starts with a blank or a

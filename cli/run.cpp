@@ -4,6 +4,7 @@
 
 #include "astro/fault.h"
 #include "astro/tide.h"
+#include "calendar/daterange.h"
 #include "calendar/input.h"
 #include "calendar/kansi.h"
 #include "plot/plotrun.h"
@@ -72,7 +73,10 @@ int runCommand(const QStringList& args) {
         QStringLiteral("MODE"));
     const QCommandLineOption days(
         QStringLiteral("days"),
-        QStringLiteral("Continuous drawing of N consecutive days (1..32767); day mode only."),
+        QStringLiteral("Continuous drawing of N consecutive days (1..%1), the last of them\n"
+                       "%2-12-31 at the latest; day mode only.")
+            .arg(kMostContinuousDays)
+            .arg(kLastYear),
         QStringLiteral("N"));
     for (const auto* option :
          {&options.help, &options.date, &options.lon, &options.lat, &mode, &days}) {
@@ -114,6 +118,10 @@ int runCommand(const QStringList& args) {
         }
         request.continuous = true;
         request.days = *read.value;
+        if (const auto refusal = plot::requestRefusal(request)) {
+            return fail(QStringLiteral("--days '%1': %2")
+                            .arg(parser.value(days), QString::fromStdString(*refusal)));
+        }
     }
 
     ObservationState state;

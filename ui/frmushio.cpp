@@ -580,6 +580,10 @@ void frmushio::startDrawing() {
         request.continuous = true;
         request.days = *days.value;
     }
+    if (const auto refusal = plot::requestRefusal(request)) {
+        m_messages.inform(this, fromUtf8(inputErrorTitle()), fromUtf8(*refusal));
+        return;
+    }
 
     setInputsLocked(true);
     m_progress->setRange(0, 1);

@@ -409,6 +409,11 @@ TEST(InputMessages, Texts) {
         EXPECT_TRUE(text.ends_with("。"));
         EXPECT_TRUE(seen.insert(text).second) << "two problems share one text";
     }
+    // The continuous drawing's reach names the last accepted day and the days left.
+    const std::string reach = continuousReachMessage(31);
+    EXPECT_NE(reach.find(std::to_string(kLastYear) + "年12月31日"), std::string::npos);
+    EXPECT_NE(reach.find("31日分"), std::string::npos);
+    EXPECT_TRUE(seen.insert(reach).second);
     // The range message names the years the checks use.
     const std::string_view range = inputMessage(InputProblem::DateRange);
     EXPECT_NE(range.find(std::to_string(kFirstYear) + "年1月1日"), std::string_view::npos);

@@ -46,6 +46,9 @@ TEST(RunCommand, RowsAndMomentsOfEachKindOfDrawing) {
          "8640,2002-10-15,00:00", 1},
         {"--date 2002-08-16 --mode year", 8641, "0,2002-08-16,00:00", "1,2002-08-16,01:00",
          "8640,2003-08-11,00:00", 1},
+        // A continuous drawing may end on the last accepted day.
+        {"--date 2400-12-30 --days 2", 578, "0,2400-12-30,00:00", "30,2400-12-30,00:05",
+         "8640,2401-01-01,00:00", 30},
         // A leap day as start.
         {"--date 2000-02-29 --mode 60", 8641, "0,2000-02-29,00:00", "1,2000-02-29,00:10",
          "8640,2000-04-29,00:00", 1},
@@ -122,6 +125,7 @@ TEST(RunCommand, BadInputGivesOneLineAndStatus2) {
         "run --date 2002-08-16 --lon 139 --lat 35 --days 32768",
         "run --date 2002-08-16 --lon 139 --lat 35 --days -3",
         "run --date 2002-08-16 --lon 139 --lat 35 --days abc",
+        "run --date 2400-12-31 --lon 139 --lat 35 --days 2",
         "run --date 2002-08-16 --lon 139 --lat 35 --mode 60 --days 3",
         "run --date 2002-08-16 --lon 139 --lat 35 --mode year --days 1",
         "run --date 2002-08-16 --lon 139 --lat 35 extra",

@@ -2,6 +2,7 @@
 // fixed day, the presets, the date spin buttons with their calendar carries, the
 // option buttons, the version box and its sound, quitting, refused input and a
 // drawing.
+#include "calendar/input.h"
 #include "calendar/observation.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
@@ -512,6 +513,9 @@ void TestFrmushio::refusedInput_data() {
         << QStringList{u"2002"_s, u"8"_s, u"16"_s} << true << u"0"_s << QString();
     QTest::newRow("continuous with letters")
         << QStringList{u"2002"_s, u"8"_s, u"16"_s} << true << u"abc"_s << QString();
+    QTest::newRow("continuous past the last accepted day")
+        << QStringList{u"2400"_s, u"12"_s, u"1"_s} << true << u"999"_s
+        << QString::fromStdString(veltaro::continuousReachMessage(31));
 }
 
 void TestFrmushio::refusedInput() {
