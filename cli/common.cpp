@@ -109,13 +109,13 @@ std::optional<double> parseAngle(const QString& text, bool latitude, QString& er
 }
 
 std::optional<std::pair<int, int>> parseTime(const QString& text, QString& error) {
-    static const QRegularExpression form(QStringLiteral("^\\s*(\\d{1,2}):(\\d{2})\\s*$"));
-    const auto match = form.match(text);
-    if (match.hasMatch()) {
-        const int hour = match.captured(1).toInt();
-        const int minute = match.captured(2).toInt();
-        if (hour <= 23 && minute <= 59) {
-            return std::pair{hour, minute};
+    // Hours and minutes are whole numbers read as the date's are.
+    const QStringList parts = text.split(u':');
+    if (parts.size() == 2) {
+        const auto hour = parseWholeNumber(parts[0].toStdString());
+        const auto minute = parseWholeNumber(parts[1].toStdString());
+        if (hour && minute && *hour >= 0 && *hour <= 23 && *minute >= 0 && *minute <= 59) {
+            return std::pair{*hour, *minute};
         }
     }
     error = QStringLiteral("--time wants HH:MM between 00:00 and 23:59, got '%1'").arg(text);

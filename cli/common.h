@@ -25,7 +25,8 @@ std::optional<ObservationInput> parseDate(const QString& text, QString& error);
 /// ("139:44:41", "-135:30:0"), read with the same rules as the window's boxes.
 std::optional<double> parseAngle(const QString& text, bool latitude, QString& error);
 
-/// A clock time HH:MM with 0 <= HH <= 23 and 0 <= MM <= 59.
+/// A clock time HH:MM with 0 <= HH <= 23 and 0 <= MM <= 59, each read as the
+/// date's numbers are (full-width digits, blanks around, a fraction rounded).
 std::optional<std::pair<int, int>> parseTime(const QString& text, QString& error);
 
 /// The reason a typed value was refused, as the window words it.

@@ -100,6 +100,7 @@ TEST(MomentCommand, OptionFormsGiveTheSameRow) {
         "moment --date=2002-08-16 --time=09:00 --lon=-135.5 --lat=-33.25",
         "moment --date 2002-08-16 --time 09:00 --lon -135:30:00 --lat -33:15:00",
         "moment --date ' 2002-08-16 ' --time ' 09:00' --lon ' -135.5' --lat '-33.25 '",
+        "moment --date ２００２-０８-１６ --time ０９:００ --lon －１３５．５ --lat －３３．２５",
     };
     for (const char* form : forms) {
         SCOPED_TRACE(form);
