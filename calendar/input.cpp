@@ -214,6 +214,18 @@ std::string continuousReachMessage(int longestDays) {
            "日分まで描画できます。";
 }
 
+bool isValidUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        char32_t code = 0;
+        std::size_t length = 0;
+        if (!decode(text, pos, code, length)) {
+            return false;
+        }
+        pos += length;
+    }
+    return true;
+}
+
 double roundHalfEven(double value) {
     if (!std::isfinite(value)) {
         return value;

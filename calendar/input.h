@@ -64,6 +64,10 @@ inline constexpr std::size_t kMaxTypedLength = 64;
 /// 3. Texts longer than kMaxTypedLength and invalid UTF-8 give no value.
 std::optional<double> parseNumber(std::string_view text);
 
+/// True when `text` is well-formed UTF-8 (no overlong forms, no surrogates);
+/// every reader below gives no value for text that is not.
+bool isValidUtf8(std::string_view text);
+
 /// `value` rounded to the nearest whole number, halves to the even neighbour
 /// (2.5 -> 2, 3.5 -> 4, -2.5 -> -2). Infinities and NaN are returned as given.
 double roundHalfEven(double value);

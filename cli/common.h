@@ -14,7 +14,10 @@ namespace veltaro::cli {
 /// Exit status for input the tool refuses.
 inline constexpr int kBadInput = 2;
 
-/// Prints "veltaro-tide: <message>" as one line on standard error and returns kBadInput.
+/// Prints "veltaro-tide: <message>" as one line on standard error and returns
+/// kBadInput. The message echoes at most one typed argument, between its first
+/// and last single quote; a long one is cut short, and control characters
+/// anywhere are written as escapes (\n, \x1b), so the line is always one line.
 int fail(const QString& message);
 
 /// A date option YYYY-MM-DD (the year may carry a sign), read with the same rules

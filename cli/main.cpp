@@ -1,6 +1,7 @@
 // veltaro-tide: the tide-generating force of the Sun and the Moon on the command
 // line, computed by the same code as the window.
 #include "cli/commands.h"
+#include "cli/common.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -22,15 +23,30 @@ constexpr const char* kUsage =
     "\n"
     "'veltaro-tide <command> --help' describes a command's options.\n";
 
+// The one line that answers a missing or unknown command.
+constexpr const char* kCommands =
+    "the commands are moment, day and run; veltaro-tide --help describes them";
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    using veltaro::cli::fail;
+    // Qt would turn bytes that are not UTF-8 into U+FFFD before any option is read.
+    for (int i = 1; i < argc; ++i) {
+        if (!veltaro::isValidUtf8(argv[i])) {
+            return fail(
+                QStringLiteral("argument '%1' is not valid UTF-8").arg(QString::fromUtf8(argv[i])));
+        }
+    }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("veltaro-tide"));
     QStringList args = QCoreApplication::arguments();
-    if (args.size() < 2 || args[1] == u"--help" || args[1] == u"-h" || args[1] == u"help") {
-        std::fputs(kUsage, args.size() < 2 ? stderr : stdout);
-        return args.size() < 2 ? 2 : 0;
+    if (args.size() < 2) {
+        return fail(QStringLiteral("no command given: %1").arg(QLatin1String(kCommands)));
+    }
+    if (args[1] == u"--help" || args[1] == u"-h" || args[1] == u"help") {
+        std::fputs(kUsage, stdout);
+        return 0;
     }
     const QString command = args.takeAt(1);
     args[0] = QStringLiteral("veltaro-tide ") + command;
@@ -43,7 +59,5 @@ int main(int argc, char* argv[]) {
     if (command == u"run") {
         return veltaro::cli::runCommand(args);
     }
-    std::fprintf(stderr, "veltaro-tide: unknown command '%s'\n%s", command.toUtf8().constData(),
-                 kUsage);
-    return 2;
+    return fail(QStringLiteral("unknown command '%1': %2").arg(command, QLatin1String(kCommands)));
 }

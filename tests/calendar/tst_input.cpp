@@ -100,6 +100,29 @@ TEST(ParseNumber, MinusZeroKeepsItsSign) {
     }
 }
 
+TEST(IsValidUtf8, Sequences) {
+    const struct {
+        const char* name;
+        std::string text;
+        bool valid;
+    } rows[] = {
+        {"empty", "", true},
+        {"ASCII", "35:39:16", true},
+        {"full-width digits", "２００２", true},
+        {"four bytes", "\xf0\x9f\x8c\x99", true},
+        {"a stray byte", "3\xff", false},
+        {"a lone continuation byte", "\x80", false},
+        {"cut off", "1\xe3\x80", false},
+        {"overlong slash", "\xc0\xaf", false},
+        {"surrogate", "\xed\xa0\x80", false},
+        {"past U+10FFFF", "\xf4\x90\x80\x80", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(isValidUtf8(row.text), row.valid);
+    }
+}
+
 TEST(ParseNumber, LengthLimit) {
     const std::string longest = std::string(kMaxTypedLength - 1, '0') + "7";
     EXPECT_EQ(parseNumber(longest), 7);
