@@ -2,8 +2,11 @@
 // fixed day, the presets, the date spin buttons with their calendar carries, the
 // option buttons, the version box and its sound, quitting, refused input and a
 // drawing.
+#include "astro/fault.h"
+#include "astro/tide.h"
 #include "calendar/input.h"
 #include "calendar/observation.h"
+#include "plot/plotcontroller.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
 #include "ui/updown.h"
@@ -86,6 +89,8 @@ private slots:
     void drawingLocksTheInputsAndCanBeCancelled();
     void clearingAfterADrawing_data();
     void clearingAfterADrawing();
+    void focusAfterADrawing_data();
+    void focusAfterADrawing();
 
 private:
     QLineEdit* box(const QString& name) const {
@@ -694,6 +699,49 @@ void TestFrmushio::clearingAfterADrawing() {
         // The hour labels of the last drawing stay.
         QCOMPARE(label(u"lblnum12"_s)->text(), u"60日"_s);
     }
+}
+
+void TestFrmushio::focusAfterADrawing_data() {
+    QTest::addColumn<QString>("startedFrom"); // a box (the run started from the menu) or the button
+    QTest::addColumn<QString>("end");
+    QTest::newRow("finished") << u"txtniti"_s << u"finished"_s;
+    QTest::newRow("stopped") << u"btnhyouji"_s << u"stopped"_s;
+    QTest::newRow("faulted") << u"txtkei"_s << u"faulted"_s;
+}
+
+void TestFrmushio::focusAfterADrawing() {
+    QFETCH(QString, startedFrom);
+    QFETCH(QString, end);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    auto* plot = m_window->findChild<veltaro::plot::PlotController*>(u"plotcontroller"_s);
+    QVERIFY(plot);
+    if (end == u"faulted"_s) {
+        plot->setEvaluator([](const veltaro::astro::TideInput&) -> veltaro::astro::TideEvaluation {
+            throw veltaro::ArithmeticFault("overflow");
+        });
+    } else if (end == u"stopped"_s) {
+        click(u"optyear"_s);
+    }
+    QWidget* before = widget(startedFrom);
+    before->setFocus();
+    if (startedFrom == u"btnhyouji"_s) {
+        click(startedFrom);
+    } else {
+        action(u"mnubyouga"_s)->trigger();
+    }
+    if (end == u"stopped"_s) {
+        QVERIFY(m_window->drawing());
+        QCOMPARE(QApplication::focusWidget(), widget(u"btnstop"_s));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    }
+    waitForDrawing();
+    QTRY_COMPARE(QApplication::focusWidget(), before);
+    // Space and Enter there do not quit.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    waitForDrawing();
+    QVERIFY(m_window->isVisible());
 }
 
 QTEST_MAIN(TestFrmushio)
