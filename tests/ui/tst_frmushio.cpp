@@ -7,6 +7,7 @@
 #include "calendar/input.h"
 #include "calendar/observation.h"
 #include "plot/plotcontroller.h"
+#include "tests/support/findchild.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
 #include "ui/updown.h"
@@ -24,6 +25,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using veltaro::support::findNamed;
 using veltaro::ui::frmushio;
 using veltaro::ui::MessageBoxes;
 using veltaro::ui::UpDown;
@@ -93,36 +95,14 @@ private slots:
     void focusAfterADrawing();
 
 private:
-    QLineEdit* box(const QString& name) const {
-        auto* b = m_window->findChild<QLineEdit*>(name);
-        Q_ASSERT(b);
-        return b;
-    }
-    QLabel* label(const QString& name) const {
-        auto* l = m_window->findChild<QLabel*>(name);
-        Q_ASSERT(l);
-        return l;
-    }
+    QLineEdit* box(const QString& name) const { return findNamed<QLineEdit>(m_window.get(), name); }
+    QLabel* label(const QString& name) const { return findNamed<QLabel>(m_window.get(), name); }
     QAbstractButton* button(const QString& name) const {
-        auto* b = m_window->findChild<QAbstractButton*>(name);
-        Q_ASSERT(b);
-        return b;
+        return findNamed<QAbstractButton>(m_window.get(), name);
     }
-    UpDown* spin(const QString& name) const {
-        auto* s = m_window->findChild<UpDown*>(name);
-        Q_ASSERT(s);
-        return s;
-    }
-    QAction* action(const QString& name) const {
-        auto* a = m_window->findChild<QAction*>(name);
-        Q_ASSERT(a);
-        return a;
-    }
-    QWidget* widget(const QString& name) const {
-        auto* w = m_window->findChild<QWidget*>(name);
-        Q_ASSERT(w);
-        return w;
-    }
+    UpDown* spin(const QString& name) const { return findNamed<UpDown>(m_window.get(), name); }
+    QAction* action(const QString& name) const { return findNamed<QAction>(m_window.get(), name); }
+    QWidget* widget(const QString& name) const { return findNamed<QWidget>(m_window.get(), name); }
     QStringList texts(const QStringList& names) const {
         QStringList out;
         for (const QString& n : names) {
@@ -142,7 +122,7 @@ private:
         const QPoint at(s->width() / 2, direction > 0 ? 2 : s->height() - 3);
         QTest::mouseClick(s, Qt::LeftButton, {}, at);
     }
-    QImage graph() const { return m_window->findChild<QWidget*>(u"Picture1"_s)->grab().toImage(); }
+    QImage graph() const { return widget(u"Picture1"_s)->grab().toImage(); }
     void waitForDrawing() { QTRY_VERIFY_WITH_TIMEOUT(!m_window->drawing(), 30000); }
 
     veltaro::ObservationState m_state;
@@ -714,8 +694,7 @@ void TestFrmushio::focusAfterADrawing() {
     QFETCH(QString, end);
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    auto* plot = m_window->findChild<veltaro::plot::PlotController*>(u"plotcontroller"_s);
-    QVERIFY(plot);
+    auto* plot = findNamed<veltaro::plot::PlotController>(m_window.get(), u"plotcontroller"_s);
     if (end == u"faulted"_s) {
         plot->setEvaluator([](const veltaro::astro::TideInput&) -> veltaro::astro::TideEvaluation {
             throw veltaro::ArithmeticFault("overflow");
