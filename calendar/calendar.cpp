@@ -4,6 +4,7 @@
 
 #include "calendar/input.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -12,7 +13,9 @@ namespace veltaro {
 
 namespace {
 
-constexpr MonthDays kCommonYear{0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+// Sized from its rows: a missing or extra month does not convert to MonthDays.
+constexpr MonthDays kCommonYear =
+    std::to_array<std::int16_t>({0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31});
 
 /// Length of `month` in the table, or 0 for a month the table does not hold.
 int lengthOf(const MonthDays& monthdays, double month) {

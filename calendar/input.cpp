@@ -25,8 +25,6 @@ constexpr std::string_view kLonRangeText =
     "経度は西経180度から東経180度までの範囲で入力してください。";
 constexpr std::string_view kLatRangeText =
     "緯度は南緯90度から北緯90度までの範囲で入力してください。";
-constexpr std::string_view kContDaysText =
-    "連続描画の日数は1から32767までの整数で入力してください。";
 
 /// Names the accepted span of dates, taken from daterange.h.
 const std::string& dateRangeText() {
@@ -36,10 +34,14 @@ const std::string& dateRangeText() {
     return text;
 }
 
+const std::string& contDaysText() {
+    static const std::string text = "連続描画の日数は1から" + std::to_string(kMostContinuousDays) +
+                                    "までの整数で入力してください。";
+    return text;
+}
+
 // ---------------------------------------------------------------------------
 // Characters of typed text.
-
-constexpr std::int32_t kLongestDay = 32767; // the day count of a run is 16-bit
 
 /// Decodes the UTF-8 character at `pos`; false for a malformed sequence.
 bool decode(std::string_view text, std::size_t pos, char32_t& code, std::size_t& length) {
@@ -124,9 +126,6 @@ bool isBlank(char32_t c) {
 bool isDigit(char32_t c) {
     return c >= U'0' && c <= U'9';
 }
-bool isAsciiLetter(char32_t c) {
-    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z');
-}
 
 /// A number at the start of `text` (after leading blanks) and where it ends.
 struct Leading {
@@ -204,9 +203,27 @@ std::string_view inputMessage(InputProblem problem) {
     case InputProblem::LatRange:
         return kLatRangeText;
     case InputProblem::ContDays:
-        return kContDaysText;
+        return contDaysText();
     }
     return {};
+}
+
+std::string continuousReachMessage(int longestDays) {
+    return "連続描画で描けるのは" + std::to_string(kLastYear) +
+           "年12月31日までです。この開始日からは最大" + std::to_string(longestDays) +
+           "日分まで描画できます。";
+}
+
+bool isValidUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        char32_t code = 0;
+        std::size_t length = 0;
+        if (!decode(text, pos, code, length)) {
+            return false;
+        }
+        pos += length;
+    }
+    return true;
 }
 
 double roundHalfEven(double value) {
@@ -333,16 +350,17 @@ Read<int> readContinuousDays(std::string_view text) {
     if (!number) {
         return refuse<int>(InputProblem::ContDays, InputBox::ContDays);
     }
-    // A number run straight into letters, a comma or another point is a
-    // different number mistyped, not a number followed by a word.
+    // Only a blank or a Japanese word may follow the number. Anything else of
+    // ASCII run straight into it ("3'000", "3/4", "1e3", "12abc") is a different
+    // number mistyped, not a number followed by a word.
     if (number->end < folded->size()) {
         const char32_t next = (*folded)[number->end];
-        if (isAsciiLetter(next) || next == U',' || next == U'.') {
+        if (!isBlank(next) && next < 0x80) {
             return refuse<int>(InputProblem::ContDays, InputBox::ContDays);
         }
     }
     const double days = number->value;
-    if (days != std::floor(days) || days < 1 || days > kLongestDay) {
+    if (days != std::floor(days) || days < 1 || days > kMostContinuousDays) {
         return refuse<int>(InputProblem::ContDays, InputBox::ContDays);
     }
     return Read<int>{static_cast<int>(days), InputProblem::None};

@@ -16,7 +16,7 @@ enum class InputProblem {
     LatNotNumber, ///< a latitude box empty or not a finite number
     LonRange,     ///< longitude beyond +-180 degrees
     LatRange,     ///< latitude beyond +-90 degrees
-    ContDays,     ///< continuous-days text not a whole number 1..32767
+    ContDays,     ///< continuous-days text not a whole number 1..kMostContinuousDays
 };
 
 /// Title of every input-error message box.
@@ -84,6 +84,10 @@ inline constexpr std::size_t kMaxTypedLength = 64;
 /// 3. Texts longer than kMaxTypedLength and invalid UTF-8 give no value.
 std::optional<double> parseNumber(std::string_view text);
 
+/// True when `text` is well-formed UTF-8 (no overlong forms, no surrogates);
+/// every reader below gives no value for text that is not.
+bool isValidUtf8(std::string_view text);
+
 /// `value` rounded to the nearest whole number, halves to the even neighbour
 /// (2.5 -> 2, 3.5 -> 4, -2.5 -> -2). Infinities and NaN are returned as given.
 double roundHalfEven(double value);
@@ -106,13 +110,23 @@ Read<double> readAngle(std::string_view deg, std::string_view min, std::string_v
 /// Reads all nine boxes; the first problem found, date first, is reported.
 Read<ObservationInput> readObservation(const InputTexts& texts);
 
-/// Reads the continuous-days box: its leading number, a whole number 1..32767.
+/// Most days one continuous drawing may draw: its day count is a 16-bit number.
+inline constexpr int kMostContinuousDays = 32767;
+
+/// The message that refuses a continuous drawing running past the last
+/// accepted date (UTF-8, Japanese): it names that date and `longestDays`, the
+/// most days a drawing from the chosen start can take.
+std::string continuousReachMessage(int longestDays);
+
+/// Reads the continuous-days box: its leading number, a whole number
+/// 1..kMostContinuousDays.
 ///
 /// The leading number is read as parseNumber reads a number, after leading
 /// blanks; what follows it is ignored when it starts with a blank or a
-/// non-ASCII character ("3日", "3 日間"). A number run into an ASCII letter,
-/// digit-group comma or a second point ("3e2", "12abc", "3,000") is refused, as
-/// are a fraction ("2.5"), 0, negative numbers and an empty box.
+/// non-ASCII character ("3日", "3 日間"). A number run into any other ASCII
+/// character, full-width forms counted as their ASCII forms ("3e2", "12abc",
+/// "3,000", "3'000", "3/4", "3:00", "2%") is refused, as are a fraction
+/// ("2.5"), 0, negative numbers and an empty box.
 Read<int> readContinuousDays(std::string_view text);
 
 } // namespace veltaro

@@ -18,14 +18,14 @@ using KansiNames = std::array<std::string, 61>;
 /// boxes are the user's copy and are loaded into it only when a drawing starts.
 /// Every value is zero or empty until start-up fills it.
 struct ObservationState {
-    double jd = 0;        ///< Julian day of 0 h of the observation date [days], N + 0.5
-    double obsyear = 0;   ///< Gregorian year, a whole number
-    double obsmonth = 0;  ///< month 1..12, a whole number
-    double obsday = 0;    ///< day of the month 1..31, a whole number
-    double obshour = 0;   ///< hour of the clock time 0..23, a whole number
-    double obsminute = 0; ///< minute of the clock time [0, 60)
-    double obslat = 0;    ///< latitude [degrees], north positive
-    double obslon = 0;    ///< longitude [degrees], east positive; the clock runs on this meridian
+    double jd = 0;          ///< Julian day of 0 h of the observation date [days], N + 0.5
+    double obsyear = 0;     ///< Gregorian year, a whole number
+    double obsmonth = 0;    ///< month 1..12, a whole number
+    double obsday = 0;      ///< day of the month 1..31, a whole number
+    double obshour = 0;     ///< hour of the clock time 0..23, a whole number
+    double obsminute = 0;   ///< minute of the clock time [0, 60)
+    double obslat = 0;      ///< latitude [degrees], north positive
+    double obslon = 0;      ///< longitude [degrees], east positive; the clock runs on this meridian
     MonthDays monthdays{};  ///< month lengths of the year last given to leapcheck
     KansiNames kansiname{}; ///< filled once at start-up by kansiinit
     std::string soundfile;  ///< sound played after the version box

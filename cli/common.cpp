@@ -5,8 +5,61 @@
 
 namespace veltaro::cli {
 
+namespace {
+
+// Longest echo of a typed argument, and longest line, in a refusal [characters].
+constexpr qsizetype kLongestEcho = 40;
+constexpr qsizetype kLongestLine = 240;
+
+/// `text` cut to `length` characters with "…" after it, never inside a
+/// surrogate pair; as it is when it is not longer.
+QString shortened(const QString& text, qsizetype length) {
+    if (text.size() <= length) {
+        return text;
+    }
+    if (text[length - 1].isHighSurrogate()) {
+        --length;
+    }
+    return text.left(length) + QChar(0x2026);
+}
+
+/// Control characters (and the Unicode line breaks) written as escapes, so
+/// whatever was typed stays on one line: \n, \r, \t, \x1b, \u2028.
+QString escaped(const QString& text) {
+    QString out;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\n') {
+            out += u"\\n";
+        } else if (u == u'\r') {
+            out += u"\\r";
+        } else if (u == u'\t') {
+            out += u"\\t";
+        } else if (u < 0x20 || (u >= 0x7F && u < 0xA0)) {
+            out += QStringLiteral("\\x%1").arg(int(u), 2, 16, QChar(u'0'));
+        } else if (u == 0x2028 || u == 0x2029) {
+            out += QStringLiteral("\\u%1").arg(int(u), 4, 16, QChar(u'0'));
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
 int fail(const QString& message) {
-    std::fprintf(stderr, "veltaro-tide: %s\n", message.toUtf8().constData());
+    // A refusal echoes at most one argument, between the first and the last
+    // single quote of the message: a long one is cut short.
+    QString line = message;
+    const qsizetype open = line.indexOf(u'\'');
+    const qsizetype close = line.lastIndexOf(u'\'');
+    if (open >= 0 && close > open + 1) {
+        const QString echo = line.mid(open + 1, close - open - 1);
+        line = line.left(open + 1) + shortened(echo, kLongestEcho) + line.mid(close);
+    }
+    line = shortened(escaped(line), kLongestLine);
+    std::fprintf(stderr, "veltaro-tide: %s\n", line.toUtf8().constData());
     return kBadInput;
 }
 
@@ -128,13 +181,13 @@ std::optional<double> parseAngle(const QString& text, bool latitude, QString& er
 }
 
 std::optional<std::pair<int, int>> parseTime(const QString& text, QString& error) {
-    static const QRegularExpression form(QStringLiteral("^\\s*(\\d{1,2}):(\\d{2})\\s*$"));
-    const auto match = form.match(text);
-    if (match.hasMatch()) {
-        const int hour = match.captured(1).toInt();
-        const int minute = match.captured(2).toInt();
-        if (hour <= 23 && minute <= 59) {
-            return std::pair{hour, minute};
+    // Hours and minutes are whole numbers read as the date's are.
+    const QStringList parts = text.split(u':');
+    if (parts.size() == 2) {
+        const auto hour = parseWholeNumber(parts[0].toStdString());
+        const auto minute = parseWholeNumber(parts[1].toStdString());
+        if (hour && minute && *hour >= 0 && *hour <= 23 && *minute >= 0 && *minute <= 59) {
+            return std::pair{*hour, *minute};
         }
     }
     error = QStringLiteral("--time wants HH:MM between 00:00 and 23:59, got '%1'").arg(text);

@@ -14,7 +14,10 @@ namespace veltaro::cli {
 /// Exit status for input the tool refuses.
 inline constexpr int kBadInput = 2;
 
-/// Prints "veltaro-tide: <message>" as one line on standard error and returns kBadInput.
+/// Prints "veltaro-tide: <message>" as one line on standard error and returns
+/// kBadInput. The message echoes at most one typed argument, between its first
+/// and last single quote; a long one is cut short, and control characters
+/// anywhere are written as escapes (\n, \x1b), so the line is always one line.
 int fail(const QString& message);
 
 /// A date option YYYY-MM-DD (the year may carry a sign), read with the same rules
@@ -26,7 +29,8 @@ std::optional<ObservationInput> parseDate(const QString& text, QString& error,
 /// ("139:44:41", "-135:30:0"), read with the same rules as the window's boxes.
 std::optional<double> parseAngle(const QString& text, bool latitude, QString& error);
 
-/// A clock time HH:MM with 0 <= HH <= 23 and 0 <= MM <= 59.
+/// A clock time HH:MM with 0 <= HH <= 23 and 0 <= MM <= 59, each read as the
+/// date's numbers are (full-width digits, blanks around, a fraction rounded).
 std::optional<std::pair<int, int>> parseTime(const QString& text, QString& error);
 
 /// The reason a typed value was refused, as the window words it.

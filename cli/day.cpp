@@ -15,7 +15,8 @@ int dayCommand(const QStringList& args) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "The Julian day of 0 h of a date and the sexagenary (干支) name of that day,\n"
-        "as the window shows it beside 日干支. Prints CSV: date,jd,kansi_index,kansi."));
+        "as the window shows it beside 日干支. Prints CSV: date,jd,kansi_index,kansi,\n"
+        "the date written YYYY-MM-DD however it was typed."));
     const SharedOptions options(
         QStringLiteral("The date, YYYY-MM-DD, between 1600-01-01 and 2400-12-31."));
     parser.addOption(options.help);
@@ -28,9 +29,8 @@ int dayCommand(const QStringList& args) {
         return *status;
     }
 
-    const QString given = parser.value(options.date).trimmed();
     QString error;
-    const auto read = parseDate(given, error);
+    const auto read = parseDate(parser.value(options.date).trimmed(), error);
     if (!read) {
         return fail(error);
     }
@@ -41,8 +41,12 @@ int dayCommand(const QStringList& args) {
     const int index = kansiindex(std::floor(jd));
     const std::string name = kansiOfDay(names, jd);
 
+    // The date as the run command writes it, whatever form it was typed in.
+    char date[32];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", static_cast<int>(read->year),
+                  static_cast<int>(read->month), static_cast<int>(read->day));
     QByteArray out = "date,jd,kansi_index,kansi\n";
-    out += given.toUtf8() + ',' + number17(jd) + ',' + QByteArray::number(index) + ',' +
+    out += QByteArray(date) + ',' + number17(jd) + ',' + QByteArray::number(index) + ',' +
            QByteArray::fromStdString(name) + '\n';
     std::fwrite(out.constData(), 1, static_cast<std::size_t>(out.size()), stdout);
     return 0;

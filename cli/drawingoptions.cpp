@@ -1,6 +1,7 @@
 // The options that choose a drawing, shared by run and plot.
 #include "cli/drawingoptions.h"
 
+#include "calendar/daterange.h"
 #include "calendar/input.h"
 
 #include <veltaro_version.h>
@@ -13,7 +14,10 @@ DrawingOptions::DrawingOptions()
            QStringLiteral("day (the default: 24 hours), 60 (60 days) or year (360 days)."),
            QStringLiteral("MODE")),
       days(QStringLiteral("days"),
-           QStringLiteral("Continuous drawing of N consecutive days (1..32767); day mode only."),
+           QStringLiteral("Continuous drawing of N consecutive days (1..%1), the last of them\n"
+                          "%2-12-31 at the latest; day mode only.")
+               .arg(kMostContinuousDays)
+               .arg(kLastYear),
            QStringLiteral("N")) {}
 
 void DrawingOptions::addTo(QCommandLineParser& parser) const {
@@ -51,6 +55,12 @@ std::optional<int> DrawingOptions::read(const QCommandLineParser& parser,
         }
         request.continuous = true;
         request.days = *read.value;
+        // How far a run may go depends on its start, so only with a start date.
+        if (const auto refusal = plot::requestRefusal(request);
+            refusal && parser.isSet(shared.date)) {
+            return fail(QStringLiteral("--days '%1': %2")
+                            .arg(parser.value(days), QString::fromStdString(*refusal)));
+        }
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 // veltaro-tide: the tide-generating force of the Sun and the Moon on the command
 // line, computed by the same code as the window.
 #include "cli/commands.h"
+#include "cli/common.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -41,9 +42,21 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
     }
 }
 
+// The one line that answers a missing or unknown command.
+constexpr const char* kCommands = "the commands are moment, day, run, plot and phases; "
+                                  "veltaro-tide --help describes them";
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    using veltaro::cli::fail;
+    // Qt would turn bytes that are not UTF-8 into U+FFFD before any option is read.
+    for (int i = 1; i < argc; ++i) {
+        if (!veltaro::isValidUtf8(argv[i])) {
+            return fail(
+                QStringLiteral("argument '%1' is not valid UTF-8").arg(QString::fromUtf8(argv[i])));
+        }
+    }
     // Only plot paints. It draws off screen: no display is needed or asked for.
     const bool painting = argc >= 2 && std::strcmp(argv[1], "plot") == 0;
     if (painting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -57,9 +70,12 @@ int main(int argc, char* argv[]) {
                  : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("veltaro-tide"));
     QStringList args = QCoreApplication::arguments();
-    if (args.size() < 2 || args[1] == u"--help" || args[1] == u"-h" || args[1] == u"help") {
-        std::fputs(kUsage, args.size() < 2 ? stderr : stdout);
-        return args.size() < 2 ? 2 : 0;
+    if (args.size() < 2) {
+        return fail(QStringLiteral("no command given: %1").arg(QLatin1String(kCommands)));
+    }
+    if (args[1] == u"--help" || args[1] == u"-h" || args[1] == u"help") {
+        std::fputs(kUsage, stdout);
+        return 0;
     }
     const QString command = args.takeAt(1);
     args[0] = QStringLiteral("veltaro-tide ") + command;
@@ -78,7 +94,5 @@ int main(int argc, char* argv[]) {
     if (command == u"phases") {
         return veltaro::cli::phasesCommand(args);
     }
-    std::fprintf(stderr, "veltaro-tide: unknown command '%s'\n%s", command.toUtf8().constData(),
-                 kUsage);
-    return 2;
+    return fail(QStringLiteral("unknown command '%1': %2").arg(command, QLatin1String(kCommands)));
 }

@@ -5,6 +5,7 @@
 
 #include "astro/fault.h"
 #include "astro/tide.h"
+#include "calendar/daterange.h"
 #include "calendar/input.h"
 #include "calendar/kansi.h"
 #include "plot/csvformat.h"

@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace veltaro::plot {
 
 namespace {
@@ -86,6 +88,7 @@ struct PlotController::Impl {
     GraphWidget* graph;
     std::array<MoonWidget*, 13> moons;
     Evaluator evaluator = astro::calc;
+    int sliceSteps = 0; // steps a slice, or 0 for a slice of kSliceMs
     QTimer timer;
     std::unique_ptr<ControllerSink> sink;
     std::unique_ptr<PlotRun> run;
@@ -100,10 +103,14 @@ PlotController::PlotController(ObservationState& state, GraphWidget* graph,
             d->timer.stop();
             return;
         }
-        QElapsedTimer clock;
-        clock.start();
-        while (!d->run->done() && clock.elapsed() < kSliceMs) {
-            d->run->advance(kStepsPerLook);
+        if (d->sliceSteps > 0) {
+            d->run->advance(d->sliceSteps);
+        } else {
+            QElapsedTimer clock;
+            clock.start();
+            while (!d->run->done() && clock.elapsed() < kSliceMs) {
+                d->run->advance(kStepsPerLook);
+            }
         }
         d->sink->show();
         emit progress(d->run->stepsDone(), d->run->totalSteps());
@@ -118,6 +125,10 @@ PlotController::~PlotController() = default;
 
 void PlotController::setEvaluator(Evaluator evaluator) {
     d->evaluator = std::move(evaluator);
+}
+
+void PlotController::setSliceSteps(int steps) {
+    d->sliceSteps = std::max(steps, 0);
 }
 
 bool PlotController::running() const {

@@ -40,6 +40,10 @@ public:
     /// Replaces the evaluation of a moment (astro::calc); for tests that need a
     /// fault or known values.
     void setEvaluator(Evaluator evaluator);
+    /// Makes each slice of the event-loop run carry out exactly `steps` steps
+    /// instead of as many as fit in its time; 0 goes back to time. For tests
+    /// that need a run to take a known number of slices.
+    void setSliceSteps(int steps);
 
 signals:
     void axisCaptions(const QStringList& captions);   ///< the 13 captions of lblnum

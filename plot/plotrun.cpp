@@ -74,8 +74,9 @@ PlotRun::PlotRun(ObservationState& state, const PlotRequest& request, PlotSink& 
         m_request.continuous = false;
         m_request.days = 1;
     }
-    // The day count is a 16-bit number: at most 32767 days in one drawing.
-    m_request.days = std::clamp(m_request.days, 1, 32767);
+    // At most the days that end by the last accepted date (callers refuse more
+    // with requestRefusal before they start a run).
+    m_request.days = std::clamp(m_request.days, 1, longestContinuousRun(m_request.start));
     m_totalSteps = stepsPerPass(m_request.mode) * m_request.days;
 }
 

@@ -657,12 +657,20 @@ void frmushio::startDrawing() {
         request.continuous = true;
         request.days = *days.value;
     }
+    if (const auto refusal = plot::requestRefusal(request)) {
+        m_messages.inform(this, fromUtf8(inputErrorTitle()), fromUtf8(*refusal));
+        return;
+    }
 
-    setInputsLocked(true);
+    // While the boxes are locked the focus waits on 中止, so that neither it nor
+    // a key pressed meanwhile falls to 終了.
+    m_focusBeforeRun = focusWidget();
     m_progress->setRange(0, 1);
     m_progress->setValue(0);
     m_progress->show();
     m_btnstop->show();
+    m_btnstop->setFocus(Qt::OtherFocusReason);
+    setInputsLocked(true);
     statusBar()->clearMessage();
     m_plot->start(request);
 }
@@ -677,6 +685,16 @@ void frmushio::drawingFinished(bool cancelled) {
     m_progress->hide();
     m_btnstop->hide();
     setInputsLocked(false);
+    // The focus goes back where it was before the run, or to the draw button
+    // when that control is gone (an annual drawing hides the day choice): never
+    // to 終了, where a Space would quit.
+    QWidget* back = m_focusBeforeRun;
+    if (back == nullptr || back == m_btnend || back == m_btnstop || !back->isEnabled() ||
+        !back->isVisibleTo(this)) {
+        back = m_btnhyouji;
+    }
+    back->setFocus(Qt::OtherFocusReason);
+    m_focusBeforeRun = nullptr;
     if (cancelled) {
         statusBar()->showMessage(tr("描画を中止しました。"), 5000);
     }

@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -182,6 +183,8 @@ private:
     QProgressBar* m_progress = nullptr;
     QPushButton* m_btnstop = nullptr;
     QShortcut* m_escape = nullptr;
+    // Where the keyboard focus was when the drawing started; it goes back there.
+    QPointer<QWidget> m_focusBeforeRun;
 };
 
 } // namespace veltaro::ui

@@ -2,6 +2,8 @@
 // the five date spin-button fix-ups.
 #include "calendar/calendar.h"
 
+#include "tests/support/testsupport.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -71,13 +73,7 @@ struct Moment {
 };
 
 ObservationState stateAt(const Moment& m) {
-    ObservationState state;
-    state.obsyear = m.year;
-    state.obsmonth = m.month;
-    state.obsday = m.day;
-    state.obshour = m.hour;
-    state.obsminute = m.minute;
-    return state;
+    return support::stateAt(m.year, m.month, m.day, m.hour, m.minute);
 }
 
 void expectMoment(const ObservationState& state, const Moment& want) {

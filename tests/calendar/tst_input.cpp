@@ -100,6 +100,29 @@ TEST(ParseNumber, MinusZeroKeepsItsSign) {
     }
 }
 
+TEST(IsValidUtf8, Sequences) {
+    const struct {
+        const char* name;
+        std::string text;
+        bool valid;
+    } rows[] = {
+        {"empty", "", true},
+        {"ASCII", "35:39:16", true},
+        {"full-width digits", "２００２", true},
+        {"four bytes", "\xf0\x9f\x8c\x99", true},
+        {"a stray byte", "3\xff", false},
+        {"a lone continuation byte", "\x80", false},
+        {"cut off", "1\xe3\x80", false},
+        {"overlong slash", "\xc0\xaf", false},
+        {"surrogate", "\xed\xa0\x80", false},
+        {"past U+10FFFF", "\xf4\x90\x80\x80", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(isValidUtf8(row.text), row.valid);
+    }
+}
+
 TEST(ParseNumber, LengthLimit) {
     const std::string longest = std::string(kMaxTypedLength - 1, '0') + "7";
     EXPECT_EQ(parseNumber(longest), 7);
@@ -375,6 +398,20 @@ TEST(ReadContinuousDays, Texts) {
         {"number run into letters", "12abc", std::nullopt},
         {"digit grouping", "3,000", std::nullopt},
         {"two points", "3..", std::nullopt},
+        // Only a blank or a non-ASCII word may follow the number.
+        {"apostrophe group", "3'000", std::nullopt},
+        {"underscore group", "3_000", std::nullopt},
+        {"slash", "3/4", std::nullopt},
+        {"hyphen", "3-5", std::nullopt},
+        {"colon", "3:00", std::nullopt},
+        {"plus", "1+1", std::nullopt},
+        {"percent", "2%", std::nullopt},
+        {"bracket", "5[", std::nullopt},
+        {"control character", "3\n", std::nullopt},
+        {"full-width slash", "３／４", std::nullopt},
+        {"full-width letter", "3ａ", std::nullopt},
+        {"word after a blank", "3 days", 3},
+        {"word after a tab", "3\t/4", 3},
         {"huge", "99999999999", std::nullopt},
         {"nan", "nan", std::nullopt},
     };
@@ -410,6 +447,11 @@ TEST(InputMessages, Texts) {
         EXPECT_TRUE(text.ends_with("。"));
         EXPECT_TRUE(seen.insert(text).second) << "two problems share one text";
     }
+    // The continuous drawing's reach names the last accepted day and the days left.
+    const std::string reach = continuousReachMessage(31);
+    EXPECT_NE(reach.find(std::to_string(kLastYear) + "年12月31日"), std::string::npos);
+    EXPECT_NE(reach.find("31日分"), std::string::npos);
+    EXPECT_TRUE(seen.insert(reach).second);
     // The range message names the years the checks use.
     const std::string_view range = inputMessage(InputProblem::DateRange);
     EXPECT_NE(range.find(std::to_string(kFirstYear) + "年1月1日"), std::string_view::npos);

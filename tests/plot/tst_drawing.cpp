@@ -6,6 +6,7 @@
 #include "calendar/kansi.h"
 #include "plot/graphpainter.h"
 #include "plot/plotrun.h"
+#include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +18,11 @@
 using namespace veltaro;
 using namespace veltaro::plot;
 
+using support::kDefaultLat;
+using support::kDefaultLon;
+
 namespace {
 
-constexpr double kLon = 139 + 44.0 / 60 + 41.0 / 3600;
-constexpr double kLat = 35 + 39.0 / 60 + 16.0 / 3600;
 const QColor kWhite(255, 255, 255);
 
 void keep(const QImage& image, const std::string& name) {
@@ -197,10 +199,9 @@ TEST(Points, OutsideTheGraphLeaveAGap) {
 
 TEST(Drawing, DiurnalCurvesLieWhereTheirValuesPutThem) {
     // 2002-08-16 at the default point, one day, drawn by the driver.
-    ObservationState state;
-    kansiinit(state.kansiname);
+    ObservationState state = support::freshState();
     PlotRequest request;
-    request.start = ObservationInput{2002, 8, 16, kLon, kLat};
+    request.start = ObservationInput{2002, 8, 16, kDefaultLon, kDefaultLat};
     QImage img = frame(1);
     {
         PictureSink sink(img, 1, {}, 1);
@@ -211,14 +212,8 @@ TEST(Drawing, DiurnalCurvesLieWhereTheirValuesPutThem) {
 
     int sunSeen = 0, moonSeen = 0;
     for (int i = 0; i <= 288; ++i) {
-        ObservationState s;
-        s.obsyear = 2002;
-        s.obsmonth = 8;
-        s.obsday = i == 288 ? 17 : 16;
-        s.obshour = i * 5 % 1440 / 60;
-        s.obsminute = i * 5 % 60;
-        s.obslat = kLat;
-        s.obslon = kLon;
+        const ObservationState s =
+            support::stateAt(2002, 8, i == 288 ? 17 : 16, i * 5 % 1440 / 60, i * 5 % 60);
         const astro::TideEvaluation e = astro::calc(tideInputOf(s));
         const int t = 30 * i;
         const double ySun = 2250 - 0.35 * e.Ssea * 1e7;
@@ -261,11 +256,10 @@ TEST(Drawing, DiurnalCurvesLieWhereTheirValuesPutThem) {
 
 TEST(Drawing, SixtyDayAndAnnualRunsFillTheWidth) {
     for (PlotMode mode : {PlotMode::SixtyDay, PlotMode::Annual}) {
-        ObservationState state;
-        kansiinit(state.kansiname);
+        ObservationState state = support::freshState();
         PlotRequest request;
         request.mode = mode;
-        request.start = ObservationInput{2002, 8, 16, kLon, kLat};
+        request.start = ObservationInput{2002, 8, 16, kDefaultLon, kDefaultLat};
         QImage img = frame(1);
         std::array<QImage, 13> moons;
         std::array<QImage*, 13> moonPtrs{};

@@ -4,6 +4,7 @@
 #include "astro/tide.h"
 #include "calendar/kansi.h"
 #include "plot/plotrun.h"
+#include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
 
@@ -14,12 +15,11 @@
 
 using namespace veltaro;
 using namespace veltaro::plot;
+using support::freshState;
+using support::kDefaultLat;
+using support::kDefaultLon;
 
 namespace {
-
-// The default observation point: 139 deg 44' 41" E, 35 deg 39' 16" N.
-constexpr double kLon = 139 + 44.0 / 60 + 41.0 / 3600;
-constexpr double kLat = 35 + 39.0 / 60 + 16.0 / 3600;
 
 struct Date {
     int year, month, day;
@@ -85,17 +85,11 @@ struct Recorder : PlotSink {
     }
 };
 
-ObservationState freshState() {
-    ObservationState s;
-    kansiinit(s.kansiname);
-    return s;
-}
-
 PlotRequest request(PlotMode mode, Date start, bool continuous = false, int days = 1) {
     PlotRequest r;
     r.mode = mode;
-    r.start =
-        ObservationInput{double(start.year), double(start.month), double(start.day), kLon, kLat};
+    r.start = ObservationInput{double(start.year), double(start.month), double(start.day),
+                               kDefaultLon, kDefaultLat};
     r.continuous = continuous;
     r.days = days;
     return r;
@@ -108,7 +102,7 @@ Evaluator realCalc() {
 /// The evaluation of one moment at the default point, made here without the driver.
 astro::TideEvaluation calcAt(Clock c) {
     return astro::calc({double(c.date.year), double(c.date.month), double(c.date.day),
-                        double(c.hour), double(c.minute), kLat, kLon});
+                        double(c.hour), double(c.minute), kDefaultLat, kDefaultLon});
 }
 
 // Sexagenary names of the days of the reference run (Part of the program's own
@@ -168,8 +162,8 @@ TEST_P(WholeRun, StepsCaptionsMomentsAndWriteBack) {
     EXPECT_EQ(rec.dates, c.written);
     EXPECT_EQ(rec.dayNames, c.names);
     EXPECT_EQ(int(rec.ages.size()), c.ages);
-    EXPECT_DOUBLE_EQ(state.obslon, kLon);
-    EXPECT_DOUBLE_EQ(state.obslat, kLat);
+    EXPECT_DOUBLE_EQ(state.obslon, kDefaultLon);
+    EXPECT_DOUBLE_EQ(state.obslat, kDefaultLat);
 
     // 13 Moon pictures a pass, k = 0..12 in order, each at t = 720 k.
     ASSERT_EQ(int(rec.phases.size()), 13 * (c.steps / stepsPerPass(c.mode)));

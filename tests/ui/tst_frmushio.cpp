@@ -2,8 +2,13 @@
 // fixed day, the presets, the date spin buttons with their calendar carries, the
 // option buttons, the version box and its sound, quitting, refused input and a
 // drawing.
+#include "astro/fault.h"
+#include "astro/tide.h"
 #include "calendar/daterange.h"
+#include "calendar/input.h"
 #include "calendar/observation.h"
+#include "plot/plotcontroller.h"
+#include "tests/support/findchild.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
 #include "ui/helpwindow.h"
@@ -25,6 +30,7 @@
 #include <QTextDocument>
 
 using namespace Qt::StringLiterals;
+using veltaro::support::findNamed;
 using veltaro::ui::frmushio;
 using veltaro::ui::MessageBoxes;
 using veltaro::ui::UpDown;
@@ -95,38 +101,18 @@ private slots:
     void drawingLocksTheInputsAndCanBeCancelled();
     void clearingAfterADrawing_data();
     void clearingAfterADrawing();
+    void focusAfterADrawing_data();
+    void focusAfterADrawing();
 
 private:
-    QLineEdit* box(const QString& name) const {
-        auto* b = m_window->findChild<QLineEdit*>(name);
-        Q_ASSERT(b);
-        return b;
-    }
-    QLabel* label(const QString& name) const {
-        auto* l = m_window->findChild<QLabel*>(name);
-        Q_ASSERT(l);
-        return l;
-    }
+    QLineEdit* box(const QString& name) const { return findNamed<QLineEdit>(m_window.get(), name); }
+    QLabel* label(const QString& name) const { return findNamed<QLabel>(m_window.get(), name); }
     QAbstractButton* button(const QString& name) const {
-        auto* b = m_window->findChild<QAbstractButton*>(name);
-        Q_ASSERT(b);
-        return b;
+        return findNamed<QAbstractButton>(m_window.get(), name);
     }
-    UpDown* spin(const QString& name) const {
-        auto* s = m_window->findChild<UpDown*>(name);
-        Q_ASSERT(s);
-        return s;
-    }
-    QAction* action(const QString& name) const {
-        auto* a = m_window->findChild<QAction*>(name);
-        Q_ASSERT(a);
-        return a;
-    }
-    QWidget* widget(const QString& name) const {
-        auto* w = m_window->findChild<QWidget*>(name);
-        Q_ASSERT(w);
-        return w;
-    }
+    UpDown* spin(const QString& name) const { return findNamed<UpDown>(m_window.get(), name); }
+    QAction* action(const QString& name) const { return findNamed<QAction>(m_window.get(), name); }
+    QWidget* widget(const QString& name) const { return findNamed<QWidget>(m_window.get(), name); }
     QStringList texts(const QStringList& names) const {
         QStringList out;
         for (const QString& n : names) {
@@ -146,7 +132,7 @@ private:
         const QPoint at(s->width() / 2, direction > 0 ? 2 : s->height() - 3);
         QTest::mouseClick(s, Qt::LeftButton, {}, at);
     }
-    QImage graph() const { return m_window->findChild<QWidget*>(u"Picture1"_s)->grab().toImage(); }
+    QImage graph() const { return widget(u"Picture1"_s)->grab().toImage(); }
     void waitForDrawing() { QTRY_VERIFY_WITH_TIMEOUT(!m_window->drawing(), 30000); }
 
     veltaro::ObservationState m_state;
@@ -562,6 +548,9 @@ void TestFrmushio::refusedInput_data() {
         << QStringList{u"2002"_s, u"8"_s, u"16"_s} << true << u"0"_s << QString();
     QTest::newRow("continuous with letters")
         << QStringList{u"2002"_s, u"8"_s, u"16"_s} << true << u"abc"_s << QString();
+    QTest::newRow("continuous past the last accepted day")
+        << QStringList{u"2400"_s, u"12"_s, u"1"_s} << true << u"999"_s
+        << QString::fromStdString(veltaro::continuousReachMessage(31));
 }
 
 void TestFrmushio::refusedInput() {
@@ -781,6 +770,48 @@ void TestFrmushio::clearingAfterADrawing() {
         // The hour labels of the last drawing stay.
         QCOMPARE(label(u"lblnum12"_s)->text(), u"60日"_s);
     }
+}
+
+void TestFrmushio::focusAfterADrawing_data() {
+    QTest::addColumn<QString>("startedFrom"); // a box (the run started from the menu) or the button
+    QTest::addColumn<QString>("end");
+    QTest::newRow("finished") << u"txtniti"_s << u"finished"_s;
+    QTest::newRow("stopped") << u"btnhyouji"_s << u"stopped"_s;
+    QTest::newRow("faulted") << u"txtkei"_s << u"faulted"_s;
+}
+
+void TestFrmushio::focusAfterADrawing() {
+    QFETCH(QString, startedFrom);
+    QFETCH(QString, end);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    auto* plot = findNamed<veltaro::plot::PlotController>(m_window.get(), u"plotcontroller"_s);
+    if (end == u"faulted"_s) {
+        plot->setEvaluator([](const veltaro::astro::TideInput&) -> veltaro::astro::TideEvaluation {
+            throw veltaro::ArithmeticFault("overflow");
+        });
+    } else if (end == u"stopped"_s) {
+        click(u"optyear"_s);
+    }
+    QWidget* before = widget(startedFrom);
+    before->setFocus();
+    if (startedFrom == u"btnhyouji"_s) {
+        click(startedFrom);
+    } else {
+        action(u"mnubyouga"_s)->trigger();
+    }
+    if (end == u"stopped"_s) {
+        QVERIFY(m_window->drawing());
+        QCOMPARE(QApplication::focusWidget(), widget(u"btnstop"_s));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    }
+    waitForDrawing();
+    QTRY_COMPARE(QApplication::focusWidget(), before);
+    // Space and Enter there do not quit.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    waitForDrawing();
+    QVERIFY(m_window->isVisible());
 }
 
 QTEST_MAIN(TestFrmushio)

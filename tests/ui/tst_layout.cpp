@@ -3,6 +3,7 @@
 //
 // Places and sizes are the design's twips; the window shows 15 twips to a pixel.
 #include "calendar/observation.h"
+#include "tests/support/findchild.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
 #include "ui/updown.h"
@@ -17,6 +18,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using veltaro::support::findNamed;
 using veltaro::ui::frmushio;
 
 namespace {
@@ -295,20 +297,22 @@ void TestLayout::framesHoldTheirOptions() {
     QCOMPARE(frame1->geometry(), fromTwips(135, 630, 1395, 1050));
     QCOMPARE(frame2->geometry(), fromTwips(1575, 630, 1870, 1050));
     for (const char* name : {"optday", "opt60", "optyear"}) {
-        QCOMPARE(m_window->findChild<QWidget*>(QString::fromLatin1(name))->parentWidget(), frame1);
+        QCOMPARE(findNamed<QWidget>(m_window.get(), QString::fromLatin1(name))->parentWidget(),
+                 frame1);
     }
     for (const char* name : {"Option4", "optyes", "txtcont", "UpDown1"}) {
-        QCOMPARE(m_window->findChild<QWidget*>(QString::fromLatin1(name))->parentWidget(), frame2);
+        QCOMPARE(findNamed<QWidget>(m_window.get(), QString::fromLatin1(name))->parentWidget(),
+                 frame2);
     }
     // Selected at start: the diurnal graph, one day.
-    QVERIFY(m_window->findChild<QAbstractButton*>(u"optday"_s)->isChecked());
-    QVERIFY(m_window->findChild<QAbstractButton*>(u"Option4"_s)->isChecked());
+    QVERIFY(findNamed<QAbstractButton>(m_window.get(), u"optday"_s)->isChecked());
+    QVERIFY(findNamed<QAbstractButton>(m_window.get(), u"Option4"_s)->isChecked());
     QVERIFY(frame2->isVisible() && frame2->isEnabled());
 }
 
 void TestLayout::verticalCaptionsOneCharacterPerLine() {
     for (const char* name : {"Label3", "Label4"}) {
-        auto* label = m_window->findChild<QLabel*>(QString::fromLatin1(name));
+        auto* label = findNamed<QLabel>(m_window.get(), QString::fromLatin1(name));
         const QRect ink = inkBounds(label->grab().toImage());
         const int em = QFontInfo(label->font()).pixelSize();
         QVERIFY2(!ink.isEmpty(), name);
@@ -322,9 +326,9 @@ void TestLayout::verticalCaptionsOneCharacterPerLine() {
 void TestLayout::daysCaptionEndsRightOfItsSpin() {
     // "連続　　　　　　日": the days box and its spin button sit in the gap; the
     // closing "日" must be seen right of them, inside the frame.
-    auto* frame2 = m_window->findChild<QWidget*>(u"Frame2"_s);
-    auto* option = m_window->findChild<QWidget*>(u"optyes"_s);
-    auto* spin = m_window->findChild<QWidget*>(u"UpDown1"_s);
+    auto* frame2 = findNamed<QWidget>(m_window.get(), u"Frame2"_s);
+    auto* option = findNamed<QWidget>(m_window.get(), u"optyes"_s);
+    auto* spin = findNamed<QWidget>(m_window.get(), u"UpDown1"_s);
     const QImage image = frame2->grab().toImage();
     const QRect tail(spin->geometry().right() + 1, option->y(),
                      frame2->width() - 2 - (spin->geometry().right() + 1), option->height());

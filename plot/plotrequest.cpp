@@ -1,0 +1,29 @@
+// What a drawing may be asked for: the rule on a continuous drawing's end.
+#include "plot/plotrequest.h"
+
+#include "astro/timeargs.h"
+#include "calendar/daterange.h"
+
+#include <algorithm>
+
+namespace veltaro::plot {
+
+int longestContinuousRun(const ObservationInput& start) {
+    const double last = astro::julianday(kLastYear, 12, 31, 0, 0);
+    const double first = astro::julianday(start.year, start.month, start.day, 0, 0);
+    const double days = last - first + 1;
+    return static_cast<int>(std::clamp(days, 1.0, double(kMostContinuousDays)));
+}
+
+std::optional<std::string> requestRefusal(const PlotRequest& request) {
+    if (request.mode != PlotMode::Diurnal || !request.continuous) {
+        return std::nullopt;
+    }
+    const int longest = longestContinuousRun(request.start);
+    if (request.days <= longest) {
+        return std::nullopt;
+    }
+    return continuousReachMessage(longest);
+}
+
+} // namespace veltaro::plot

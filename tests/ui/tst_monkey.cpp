@@ -1,0 +1,298 @@
+// The main window under a few thousand random actions, each seed a fixed
+// sequence that replays: typing (ASCII, full-width, empty, very long) into every
+// box, spinning, options, presets, mnuini, clearing, the version box, drawings
+// of the short modes and short continuous runs (the long modes are stopped soon
+// after they start), and Space, Enter or Esc on whatever has the focus.
+//
+// After every action the window is still open and answers, no modal box is
+// left open, and a date that was valid before a spin is still a real date.
+#include "calendar/input.h"
+#include "calendar/observation.h"
+#include "tests/support/findchild.h"
+#include "ui/fonts.h"
+#include "ui/frmushio.h"
+#include "ui/updown.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QInputMethodEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <memory>
+#include <random>
+
+using namespace Qt::StringLiterals;
+using veltaro::support::findNamed;
+using veltaro::ui::frmushio;
+
+namespace {
+
+constexpr int kActionsPerSeed = 2000;
+
+const QStringList kBoxes{u"txtnen"_s,  u"txtgetu"_s, u"txtniti"_s, u"txtkei"_s,  u"txtkeim"_s,
+                         u"txtkeis"_s, u"txtido"_s,  u"txtidom"_s, u"txtidos"_s, u"txtcont"_s};
+const QStringList kSpins{u"upd1"_s,    u"upd2"_s,    u"upd3"_s,    u"UpDown5"_s,  u"UpDown6"_s,
+                         u"UpDown7"_s, u"UpDown8"_s, u"UpDown9"_s, u"UpDown10"_s, u"UpDown1"_s};
+const QStringList kOptions{u"optday"_s, u"opt60"_s, u"optyear"_s, u"Option4"_s, u"optyes"_s};
+const QStringList kMenus{u"mnuini"_s,   u"mnuakasi"_s, u"mnured"_s,
+                         u"mnutokyo"_s, u"mnuclear"_s, u"mnuabout"_s};
+
+class SilentSound : public veltaro::ui::NotifySound {
+public:
+    void play(const std::string&) override {}
+};
+
+/// The full-width form of the ASCII characters of `text`.
+QString fullWidth(const QString& text) {
+    QString out;
+    for (const QChar c : text) {
+        out += c.unicode() > 0x20 && c.unicode() < 0x7F ? QChar(c.unicode() + 0xFEE0) : c;
+    }
+    return out;
+}
+
+} // namespace
+
+class TestMonkey : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void randomActions_data();
+    void randomActions();
+
+private:
+    template <typename T> T* find(const QString& name) {
+        return findNamed<T>(m_window.get(), name);
+    }
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
+    bool chance(double p) { return std::bernoulli_distribution(p)(m_rng); }
+    QString randomText(const QString& box);
+    bool dateIsValid();
+
+    void typeInto(QLineEdit* box);
+    void spin();
+    void act();
+
+    std::unique_ptr<frmushio> m_window;
+    veltaro::ObservationState m_state;
+    std::mt19937 m_rng;
+    QStringList m_done;           // the actions so far, for the failure message
+    int m_unexpectedModals = 0;   // modal boxes that appeared although answered in advance
+    int m_boxesAnswered = 0;      // message boxes answered, by the seam or on screen
+    bool m_dateSpinBroke = false; // a valid date was spun into no real date
+};
+
+void TestMonkey::initTestCase() {
+    veltaro::ui::installGothicSubstitutes();
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+QString TestMonkey::randomText(const QString& box) {
+    static const QString ascii = u"0123456789+-.,:;/'_%[ eExX日"_s;
+    switch (pick(8)) {
+    case 0: // empty
+        return {};
+    case 1: // very long
+        return QString(100 + pick(100), ascii[pick(int(ascii.size()))]);
+    case 2: { // a few characters of anything a number is made of, and some that it is not
+        QString text;
+        for (int n = 1 + pick(6); n > 0; --n) {
+            text += ascii[pick(int(ascii.size()))];
+        }
+        return text;
+    }
+    default: { // a number the box may take, or just miss
+        const int index = int(kBoxes.indexOf(box));
+        static const int low[] = {1590, 0, 0, -190, -5, -5, -95, -5, -5, -1};
+        static const int high[] = {2410, 13, 32, 190, 70, 70, 95, 70, 70, 5};
+        return QString::number(low[index] + pick(high[index] - low[index] + 1));
+    }
+    }
+}
+
+bool TestMonkey::dateIsValid() {
+    const auto read = veltaro::readDate(find<QLineEdit>(u"txtnen"_s)->text().toStdString(),
+                                        find<QLineEdit>(u"txtgetu"_s)->text().toStdString(),
+                                        find<QLineEdit>(u"txtniti"_s)->text().toStdString());
+    return read.problem == veltaro::InputProblem::None;
+}
+
+void TestMonkey::typeInto(QLineEdit* box) {
+    QTest::mouseClick(box, Qt::LeftButton);
+    if (chance(0.8)) {
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+    }
+    const QString text = randomText(box->objectName());
+    const bool latin1 =
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; });
+    if (!latin1 || chance(0.3)) {
+        // Full-width digits and signs come through the input method.
+        QInputMethodEvent typing;
+        typing.setCommitString(fullWidth(text));
+        QApplication::sendEvent(box, &typing);
+    } else {
+        QTest::keyClicks(box, text);
+    }
+    m_done << u"type '%1' into %2"_s.arg(text.left(20), box->objectName());
+}
+
+void TestMonkey::spin() {
+    auto* spin = find<veltaro::ui::UpDown>(kSpins[pick(int(kSpins.size()))]);
+    const bool up = chance(0.5);
+    const bool dateSpin = kSpins.indexOf(spin->objectName()) < 3;
+    const bool validBefore = dateSpin && dateIsValid();
+    if (chance(0.5)) {
+        const QPoint at(spin->width() / 2, up ? 2 : spin->height() - 3);
+        QTest::mouseClick(spin, Qt::LeftButton, {}, at);
+    } else {
+        QTest::keyClick(spin->buddy(), up ? Qt::Key_Up : Qt::Key_Down);
+    }
+    m_done << u"spin %1 %2"_s.arg(spin->objectName(), up ? u"up"_s : u"down"_s);
+    if (validBefore) {
+        // A step over the first or last accepted year leaves the span, but
+        // never the calendar.
+        const auto read = veltaro::readDate(find<QLineEdit>(u"txtnen"_s)->text().toStdString(),
+                                            find<QLineEdit>(u"txtgetu"_s)->text().toStdString(),
+                                            find<QLineEdit>(u"txtniti"_s)->text().toStdString());
+        m_dateSpinBroke |= read.problem == veltaro::InputProblem::Date;
+    }
+}
+
+void TestMonkey::act() {
+    // Typing, spinning, options, menus, drawing, keys, clearing, waiting.
+    std::discrete_distribution<int> kinds({30, 25, 10, 10, 15, 6, 2, 2});
+    switch (kinds(m_rng)) {
+    case 0:
+        typeInto(find<QLineEdit>(kBoxes[pick(int(kBoxes.size()))]));
+        break;
+    case 1:
+        spin();
+        break;
+    case 2: {
+        auto* option = find<QAbstractButton>(kOptions[pick(int(kOptions.size()))]);
+        if (option->isVisible()) {
+            QTest::mouseClick(option, Qt::LeftButton);
+        }
+        m_done << u"click %1"_s.arg(option->objectName());
+        break;
+    }
+    case 3: {
+        const QString menu = kMenus[pick(int(kMenus.size()))];
+        find<QAction>(menu)->trigger();
+        m_done << menu;
+        break;
+    }
+    case 4:
+        // A short drawing: one day, or a continuous run of a few days.
+        if (chance(0.5)) {
+            find<QLineEdit>(u"txtcont"_s)->setText(QString::number(1 + pick(3)));
+        }
+        if (chance(0.5)) {
+            QTest::mouseClick(find<QAbstractButton>(u"btnhyouji"_s), Qt::LeftButton);
+            m_done << u"btnhyouji"_s;
+        } else {
+            find<QAction>(u"mnubyouga"_s)->trigger();
+            m_done << u"mnubyouga"_s;
+        }
+        break;
+    case 5: {
+        static const Qt::Key keys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape};
+        const Qt::Key key = keys[pick(3)];
+        QWidget* target = QApplication::focusWidget();
+        QTest::keyClick(target != nullptr ? target : m_window.get(), key);
+        m_done << u"%1 on %2"_s.arg(QKeySequence(key).toString(),
+                                    target != nullptr ? target->objectName() : u"-"_s);
+        break;
+    }
+    case 6:
+        find<QAbstractButton>(u"btnclear"_s)->click();
+        m_done << u"btnclear"_s;
+        break;
+    default:
+        QTest::qWait(pick(20));
+        m_done << u"wait"_s;
+        break;
+    }
+}
+
+void TestMonkey::randomActions_data() {
+    QTest::addColumn<unsigned>("seed");
+    QTest::addColumn<bool>("boxesOnScreen"); // answered on screen, or through the seam
+    QTest::newRow("seed 1") << 1u << false;
+    QTest::newRow("seed 2") << 2u << true;
+    QTest::newRow("seed 3") << 3u << false;
+}
+
+void TestMonkey::randomActions() {
+    QFETCH(unsigned, seed);
+    QFETCH(bool, boxesOnScreen);
+    m_rng.seed(seed);
+    m_done.clear();
+    m_unexpectedModals = 0;
+    m_boxesAnswered = 0;
+    m_dateSpinBroke = false;
+    m_state = {};
+    m_window = std::make_unique<frmushio>(m_state, [] { return QDate(2002, 8, 16); });
+    m_window->setNotifySound(std::make_unique<SilentSound>());
+    if (!boxesOnScreen) {
+        m_window->messageBoxes().answerWith(
+            [this](const veltaro::ui::MessageBoxes::Shown&) { ++m_boxesAnswered; });
+    }
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+
+    // Any modal box on screen is answered here, so that nothing waits for ever.
+    QTimer answerer;
+    answerer.setInterval(5);
+    connect(&answerer, &QTimer::timeout, this, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            boxesOnScreen ? ++m_boxesAnswered : ++m_unexpectedModals;
+            dialog->accept();
+        }
+    });
+    answerer.start();
+
+    int actionsWhileDrawing = 0;
+    for (int step = 0; step < kActionsPerSeed; ++step) {
+        act();
+        // A long drawing is stopped a few actions after it started.
+        if (m_window->drawing() && ++actionsWhileDrawing > 3) {
+            if (m_window->isActiveWindow() && chance(0.5)) {
+                QTest::keyClick(m_window.get(), Qt::Key_Escape);
+                m_done << u"Esc"_s;
+            } else {
+                QTest::mouseClick(find<QAbstractButton>(u"btnstop"_s), Qt::LeftButton);
+                m_done << u"btnstop"_s;
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(!m_window->drawing(), 30000);
+        }
+        if (!m_window->drawing()) {
+            actionsWhileDrawing = 0;
+        }
+        const QString where = u"seed %1, action %2: %3"_s.arg(seed).arg(step).arg(
+            m_done.mid(std::max<qsizetype>(0, m_done.size() - 8)).join(u" / "_s));
+        bool answered = false;
+        QTimer::singleShot(0, m_window.get(), [&answered] { answered = true; });
+        QTRY_VERIFY2_WITH_TIMEOUT(answered, qPrintable(u"no answer after "_s + where), 10000);
+        QVERIFY2(m_window->isVisible(), qPrintable(u"the window closed after "_s + where));
+        QVERIFY2(QApplication::activeModalWidget() == nullptr,
+                 qPrintable(u"a modal box is left open after "_s + where));
+        QVERIFY2(m_unexpectedModals == 0, qPrintable(u"a box bypassed the seam at "_s + where));
+        QVERIFY2(!m_dateSpinBroke, qPrintable(u"a spin broke a valid date at "_s + where));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->drawing(), 30000);
+    // The sequence reached the boxes: some drawings were refused with a message.
+    QVERIFY(m_boxesAnswered > 0);
+    m_window.reset();
+}
+
+QTEST_MAIN(TestMonkey)
+#include "tst_monkey.moc"
