@@ -11,6 +11,15 @@ Moment RecordedStep::moment() const {
     return Moment{t, double(year), double(month), double(day), double(hour), double(minute)};
 }
 
+int Drawing::lastT() const {
+    if (steps.empty()) {
+        return -1;
+    }
+    // t grows through a pass; a continuous drawing that began a second pass
+    // finished the first.
+    return steps.size() >= std::size_t(stepsPerPass(mode())) ? kLastT : steps.back().t;
+}
+
 void DrawingRecord::beginDrawing(const PlotRequest& request, int expectedSteps) {
     Drawing& d = m_drawings.emplace_back();
     d.request = request;
@@ -20,6 +29,7 @@ void DrawingRecord::beginDrawing(const PlotRequest& request, int expectedSteps) 
         d.request.days = 1;
     }
     d.steps.reserve(static_cast<std::size_t>(std::max(expectedSteps, 0)));
+    d.phases = phaseMarks(d.request);
 }
 
 void DrawingRecord::addStep(const Moment& m, const astro::TideEvaluation& e) {
@@ -83,7 +93,7 @@ std::optional<std::array<std::string, 13>> DrawingRecord::axisCaptions() const {
 std::size_t DrawingRecord::bytes() const {
     std::size_t n = sizeof *this + m_drawings.capacity() * sizeof(Drawing);
     for (const Drawing& d : m_drawings) {
-        n += d.steps.capacity() * sizeof(RecordedStep);
+        n += d.steps.capacity() * sizeof(RecordedStep) + d.phases.capacity() * sizeof(PhaseMark);
     }
     return n;
 }

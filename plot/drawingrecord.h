@@ -5,6 +5,7 @@
 // printout and the CSV are all made from it. Plain C++, no Qt.
 
 #include "astro/tide.h"
+#include "plot/phasemarks.h"
 #include "plot/plotrequest.h"
 #include "plot/plotrun.h"
 
@@ -40,15 +41,19 @@ struct Drawing {
     PlotRequest request;             ///< mode, start date and place, days
     std::vector<RecordedStep> steps; ///< in the order they were drawn
     bool ended = false;              ///< the drawing ran to its end (not stopped or failed)
+    std::vector<PhaseMark> phases;   ///< new and full Moons on its time axis (60-day, annual)
 
     PlotMode mode() const { return request.mode; }
+    /// The largest t drawn (the drawing reached x = 0 .. lastT()); -1 before its first step.
+    int lastT() const;
 };
 
 /// Everything drawn on the graph since it was last cleared.
 class DrawingRecord {
 public:
     /// Starts a new drawing; its steps follow with addStep(). Room for all the
-    /// steps the drawing will make is taken at once.
+    /// steps the drawing will make is taken at once, and the new and full Moons
+    /// of its span are found.
     void beginDrawing(const PlotRequest& request, int expectedSteps);
     /// One step of the drawing begun last.
     void addStep(const Moment& moment, const astro::TideEvaluation& e);

@@ -14,6 +14,7 @@
 #include <QPdfWriter>
 #include <QStringList>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -104,6 +105,13 @@ void paintCaptionBlock(QPainter& p, const DrawingRecord& record) {
         p.setPen(Qt::black);
         p.drawText(QRectF(x, y, 200, kLegendHeight), Qt::AlignLeft | Qt::AlignVCenter, name);
         x += metrics.horizontalAdvance(name) + 24;
+    }
+    // What the marks on the time axis of a 60-day or annual graph stand for.
+    const auto& drawings = record.drawings();
+    if (std::any_of(drawings.begin(), drawings.end(),
+                    [](const Drawing& d) { return !d.phases.empty(); })) {
+        p.drawText(QRectF(x, y, kWidth - kMargin - x, kLegendHeight),
+                   Qt::AlignLeft | Qt::AlignVCenter, u"● 新月　○ 満月"_s);
     }
 }
 

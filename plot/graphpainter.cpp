@@ -54,7 +54,11 @@ QList<QRect> columnRuns(std::vector<QRect> squares) {
 } // namespace
 
 QImage makeGraphImage(double dpr, QColor background) {
-    QImage image(deviceSize(geometry::kGraphInner, dpr), QImage::Format_RGB32);
+    return makeGraphImage(deviceSize(geometry::kGraphInner, dpr), background);
+}
+
+QImage makeGraphImage(QSize size, QColor background) {
+    QImage image(size, QImage::Format_RGB32);
     image.fill(background);
     return image;
 }
@@ -170,12 +174,37 @@ void GraphPainter::plotStep(PlotMode mode, int t, double Ssea, double Msea) {
         mode == PlotMode::Diurnal ? 2 : 1);
 }
 
+void GraphPainter::plotPhases(const Drawing& drawing) {
+    const int lastT = drawing.lastT();
+    if (drawing.phases.empty() || lastT < 0) {
+        return;
+    }
+    QPainter& p = painter();
+    p.save();
+    p.translate(m_origin);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const double radius = geometry::kMarkRadius * m_dpr;
+    const double y = deviceY(static_cast<float>(geometry::kMarkY));
+    const QColor ink = QColor::fromRgb(colours::kFrame);
+    p.setPen(QPen(ink, std::max(1.0, m_dpr)));
+    for (const PhaseMark& m : drawing.phases) {
+        if (m.x > lastT) {
+            continue;
+        }
+        // ● new Moon, ○ full Moon.
+        p.setBrush(m.kind == astro::MoonPhase::New ? ink : QColor(Qt::white));
+        p.drawEllipse(QPointF(m.x * m_width / geometry::kScaleWidth, y), radius, radius);
+    }
+    p.restore();
+}
+
 void GraphPainter::plotRecord(const DrawingRecord& record) {
     if (m_image) {
         for (const Drawing& d : record.drawings()) {
             for (const RecordedStep& s : d.steps) {
                 plotStep(d.mode(), s.t, s.Ssea, s.Msea);
             }
+            plotPhases(d);
         }
         return;
     }
@@ -208,11 +237,16 @@ void GraphPainter::plotRecord(const DrawingRecord& record) {
             p.drawRects(shape.constData(), static_cast<int>(shape.size()));
             p.restore();
         }
+        plotPhases(d);
     }
 }
 
 QImage renderGraph(const DrawingRecord& record, double dpr, QColor background) {
-    QImage image = makeGraphImage(dpr, background);
+    return renderGraph(record, deviceSize(geometry::kGraphInner, dpr), dpr, background);
+}
+
+QImage renderGraph(const DrawingRecord& record, QSize size, double dpr, QColor background) {
+    QImage image = makeGraphImage(size, background);
     GraphPainter painter(image, dpr);
     painter.redrawline();
     painter.plotRecord(record);
@@ -300,6 +334,13 @@ void PictureSink::moonPhase(int k, double msangle) {
     if (k >= 0 && k < 13 && m_moons[static_cast<std::size_t>(k)]) {
         lunadraw(*m_moons[static_cast<std::size_t>(k)], m_moonDpr, msangle);
     }
+}
+
+void PictureSink::phases(const Drawing& drawing) {
+    if (!m_graph) {
+        m_graph = std::make_unique<GraphPainter>(m_graphImage, m_graphDpr);
+    }
+    m_graph->plotPhases(drawing);
 }
 
 void PictureSink::flush() {

@@ -30,6 +30,10 @@ inline constexpr QSize kGraphInner{574, 298};
 inline constexpr double kScaleWidth = 8640;
 inline constexpr double kScaleHeight = 4500;
 inline constexpr double kZeroLine = 2250;
+/// New and full Moon marks: centred on this y of the user scale, near the time
+/// axis below the curves, with this radius [pixels].
+inline constexpr double kMarkY = 4380;
+inline constexpr double kMarkRadius = 3.5;
 /// picmoon: 650 x 650 twips outside with a sunken two-pixel border.
 inline constexpr QSize kMoonOuter{43, 43};
 inline constexpr int kMoonBorder = 2;
@@ -54,6 +58,8 @@ inline constexpr QRgb kRim = 0xff808000;      // 128, 128, 0
 /// A blank graph image of the inner area of Picture1 at `dpr` device pixels per
 /// pixel, filled with `background`.
 QImage makeGraphImage(double dpr, QColor background);
+/// The same of `size` device pixels (a graph shown larger than its design size).
+QImage makeGraphImage(QSize size, QColor background);
 /// A blank Moon picture (inner area) at `dpr`, night blue.
 QImage makeMoonImage(double dpr);
 
@@ -96,7 +102,11 @@ public:
     void plotStep(PlotMode mode, int t, const astro::TideEvaluation& e);
     /// The same from the two heights [km].
     void plotStep(PlotMode mode, int t, double Ssea, double Msea);
-    /// Every step of every drawing of `record`, in the order they were drawn.
+    /// The new (●) and full (○) Moon marks of `drawing` that lie within what
+    /// it drew.
+    void plotPhases(const Drawing& drawing);
+    /// Every step of every drawing of `record`, in the order they were drawn,
+    /// each drawing followed by its new and full Moon marks.
     void plotRecord(const DrawingRecord& record);
 
 private:
@@ -124,6 +134,9 @@ private:
 /// background, frame, then every step in order; exactly what the window shows
 /// after drawing the same steps.
 QImage renderGraph(const DrawingRecord& record, double dpr, QColor background);
+/// The same on an image of `size` device pixels, with lines and dots `dpr`
+/// device pixels to a pixel: the graph shown at a zoom.
+QImage renderGraph(const DrawingRecord& record, QSize size, double dpr, QColor background);
 
 /// y of a Sun point (and of the combined curve) for the value v [km].
 inline double sunY(double v) {
@@ -152,6 +165,9 @@ public:
 
     void step(PlotMode mode, const Moment& moment, const astro::TideEvaluation& e) override;
     void moonPhase(int k, double msangle) override;
+
+    /// The new and full Moon marks of `drawing` into the graph, once it is over.
+    void phases(const Drawing& drawing);
 
     /// Ends the painting of the graph (done by the destructor too); needed
     /// before the image is shown or copied.

@@ -3,21 +3,28 @@
 #include "plot/graphwidget.h"
 
 #include "plot/graphpainter.h"
+#include "plot/readout.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPalette>
 #include <qdrawutil.h>
 
+#include <cmath>
+
 namespace veltaro::plot {
 
 namespace {
 
-/// `image` redrawn for a new device pixel ratio, keeping what it shows.
-QImage rescaled(const QImage& image, QSize logical, double ratio) {
-    const QSize size(qRound(logical.width() * ratio), qRound(logical.height() * ratio));
-    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+QSize deviceSize(QSize logical, double ratio) {
+    return {qRound(logical.width() * ratio), qRound(logical.height() * ratio)};
 }
+
+/// How far from a new or full Moon mark the mouse still reads it [user units]:
+/// its radius and a pixel, at any size.
+constexpr double kMarkReach =
+    (geometry::kMarkRadius + 1) * geometry::kScaleWidth / geometry::kGraphInner.width();
 
 } // namespace
 
@@ -25,22 +32,31 @@ QImage rescaled(const QImage& image, QSize logical, double ratio) {
 
 GraphWidget::GraphWidget(QWidget* parent) : QWidget(parent) {
     setFixedSize(geometry::kGraphOuter);
+    setMouseTracking(true);
     m_ratio = devicePixelRatioF();
+    m_scale = m_ratio;
     m_image = makeGraphImage(m_ratio, background());
+}
+
+QSize GraphWidget::innerSize() const {
+    const int b = geometry::kGraphBorder;
+    return size() - QSize(2 * b, 2 * b);
 }
 
 void GraphWidget::matchScreen() {
     const double ratio = devicePixelRatioF();
-    if (ratio != m_ratio) {
-        // Drawn anew from the record: sharp at the new ratio.
-        m_image = renderGraph(m_record, ratio, background());
+    const QSize device = deviceSize(innerSize(), ratio);
+    if (ratio != m_ratio || device != m_image.size()) {
+        // Drawn anew from the record: sharp at the new ratio and size.
         m_ratio = ratio;
+        m_scale = ratio * width() / geometry::kGraphOuter.width();
+        m_image = renderGraph(m_record, device, m_scale, background());
     }
 }
 
 void GraphWidget::redrawline() {
     matchScreen();
-    GraphPainter(m_image, m_ratio).redrawline();
+    GraphPainter(m_image, m_scale).redrawline();
     update();
 }
 
@@ -48,6 +64,7 @@ void GraphWidget::erase() {
     matchScreen();
     m_image.fill(background());
     m_record.clear();
+    setReading(std::nullopt, QString());
     update();
 }
 
@@ -68,6 +85,41 @@ QSize GraphWidget::sizeHint() const {
     return geometry::kGraphOuter;
 }
 
+void GraphWidget::setReading(std::optional<int> t, const QString& text) {
+    if (t != m_cursorT) {
+        m_cursorT = t;
+        update();
+    }
+    emit readout(text);
+}
+
+void GraphWidget::mouseMoveEvent(QMouseEvent* event) {
+    const int b = geometry::kGraphBorder;
+    const QSize inner = innerSize();
+    const int column = static_cast<int>(std::floor(event->position().x())) - b;
+    const int row = static_cast<int>(std::floor(event->position().y())) - b;
+    std::optional<GraphReading> reading;
+    if (column >= 0 && column < inner.width() && row >= 0 && row < inner.height()) {
+        reading = readGraph(m_record, scaleXOfColumn(column, inner.width()), kMarkReach);
+    }
+    if (reading) {
+        setReading(reading->t, QString::fromStdString(reading->text));
+    } else {
+        setReading(std::nullopt, QString());
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void GraphWidget::leaveEvent(QEvent* event) {
+    setReading(std::nullopt, QString());
+    QWidget::leaveEvent(event);
+}
+
+void GraphWidget::resizeEvent(QResizeEvent* event) {
+    matchScreen();
+    QWidget::resizeEvent(event);
+}
+
 void GraphWidget::paintEvent(QPaintEvent*) {
     matchScreen();
     QPainter p(this);
@@ -76,7 +128,15 @@ void GraphWidget::paintEvent(QPaintEvent*) {
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(0.5, 0.5, width() - 1, height() - 1));
     const int b = geometry::kGraphBorder;
-    p.drawImage(QRectF(QPointF(b, b), QSizeF(geometry::kGraphInner)), m_image);
+    const QSizeF inner(innerSize());
+    p.drawImage(QRectF(QPointF(b, b), inner), m_image);
+    if (m_cursorT) {
+        // The cursor: the column of device pixels the step's dots stand in.
+        const double column = std::floor(*m_cursorT * double(m_image.width()) / kLastT);
+        const double width = std::max(1.0, std::round(m_scale));
+        p.fillRect(QRectF(b + column / m_ratio, b, width / m_ratio, inner.height()),
+                   QColor(0, 0, 0, 110));
+    }
 }
 
 // --- picmoon ------------------------------------------------------------------
@@ -84,25 +144,36 @@ void GraphWidget::paintEvent(QPaintEvent*) {
 MoonWidget::MoonWidget(QWidget* parent) : QWidget(parent) {
     setFixedSize(geometry::kMoonOuter);
     m_ratio = devicePixelRatioF();
+    m_scale = m_ratio;
     m_image = makeMoonImage(m_ratio);
 }
 
 void MoonWidget::matchScreen() {
     const double ratio = devicePixelRatioF();
-    if (ratio != m_ratio) {
-        m_image = rescaled(m_image, geometry::kMoonInner, ratio);
+    const int b = geometry::kMoonBorder;
+    const QSize inner = size() - QSize(2 * b, 2 * b);
+    const QSize device = deviceSize(inner, ratio);
+    if (ratio != m_ratio || device != m_image.size()) {
         m_ratio = ratio;
+        m_scale = ratio * inner.width() / geometry::kMoonInner.width();
+        m_image = QImage(device, QImage::Format_RGB32);
+        m_image.fill(QColor::fromRgb(colours::kNight));
+        if (m_angle) {
+            plot::lunadraw(m_image, m_scale, *m_angle);
+        }
     }
 }
 
 void MoonWidget::lunadraw(double an) {
     matchScreen();
-    plot::lunadraw(m_image, m_ratio, an);
+    m_angle = an;
+    plot::lunadraw(m_image, m_scale, an);
     update();
 }
 
 void MoonWidget::erase() {
     matchScreen();
+    m_angle.reset();
     m_image.fill(QColor::fromRgb(colours::kNight));
     update();
 }
@@ -115,12 +186,27 @@ QSize MoonWidget::sizeHint() const {
     return geometry::kMoonOuter;
 }
 
+void MoonWidget::resizeEvent(QResizeEvent* event) {
+    matchScreen();
+    QWidget::resizeEvent(event);
+}
+
+void MoonWidget::enterEvent(QEnterEvent* event) {
+    emit hovered(true);
+    QWidget::enterEvent(event);
+}
+
+void MoonWidget::leaveEvent(QEvent* event) {
+    emit hovered(false);
+    QWidget::leaveEvent(event);
+}
+
 void MoonWidget::paintEvent(QPaintEvent*) {
     matchScreen();
     QPainter p(this);
     qDrawWinPanel(&p, rect(), palette(), true);
     const int b = geometry::kMoonBorder;
-    p.drawImage(QRectF(QPointF(b, b), QSizeF(geometry::kMoonInner)), m_image);
+    p.drawImage(QRectF(QPointF(b, b), QSizeF(size() - QSize(2 * b, 2 * b))), m_image);
 }
 
 } // namespace veltaro::plot

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <optional>
+
 namespace veltaro::plot {
 
 /// The graph area (Picture1): a user scale of 8640 x 4500 units, x to the right,
@@ -14,7 +16,12 @@ namespace veltaro::plot {
 /// curves accumulate across drawings, survive repaints and are wiped only by
 /// erase(). Beside the image the widget keeps the record of every step drawn
 /// since the last erase(), from which saved pictures and CSV are made and the
-/// image is drawn anew when the screen's pixel ratio changes.
+/// image is drawn anew, sharp, when the screen's pixel ratio or the widget's
+/// size changes (the window shown larger).
+///
+/// Under the mouse it reads the step of the most recent drawing (readout()) and
+/// marks its place with a thin vertical line over the drawing, which is not part
+/// of the image.
 class GraphWidget : public QWidget {
     Q_OBJECT
 public:
@@ -37,11 +44,22 @@ public:
 
     QSize sizeHint() const override;
 
-    /// Device pixels per pixel of image().
-    double imageRatio() const { return m_ratio; }
+    /// Device pixels of image() per pixel of the graph at its design size: the
+    /// screen's pixel ratio times the zoom. Lines and dots are this wide.
+    double imageRatio() const { return m_scale; }
+    /// The t the cursor line stands at, if it is shown.
+    std::optional<int> cursorT() const { return m_cursorT; }
+
+signals:
+    /// The reading under the mouse in words, or "" when there is none (nothing
+    /// drawn there, or the mouse left the graph).
+    void readout(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
     // The drawing primitives the plot driver uses live in the implementation.
     friend class GraphPainter;
@@ -50,14 +68,19 @@ protected:
 
 private:
     void matchScreen();
+    QSize innerSize() const;
+    void setReading(std::optional<int> t, const QString& text);
 
     QImage m_image;
-    double m_ratio = 1;
+    double m_ratio = 1; // the screen's device pixels per pixel
+    double m_scale = 1; // m_ratio times the zoom
     DrawingRecord m_record;
+    std::optional<int> m_cursorT;
 };
 
 /// One Moon picture (picmoon): the Moon's phase drawn as a disc on night blue.
-/// It keeps its drawing across repaints until the next lunadraw or erase().
+/// It keeps its drawing across repaints until the next lunadraw or erase(), and
+/// draws it anew, sharp, when the pixel ratio or its size changes.
 class MoonWidget : public QWidget {
     Q_OBJECT
 public:
@@ -71,11 +94,18 @@ public:
 
     QSize sizeHint() const override;
 
-    /// Device pixels per pixel of image().
-    double imageRatio() const { return m_ratio; }
+    /// Device pixels of image() per pixel of the picture at its design size.
+    double imageRatio() const { return m_scale; }
+
+signals:
+    /// The mouse came over the picture (true) or left it (false).
+    void hovered(bool inside);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     friend class PlotController;
@@ -83,6 +113,8 @@ private:
 
     QImage m_image;
     double m_ratio = 1;
+    double m_scale = 1;
+    std::optional<double> m_angle; // what the picture shows
 };
 
 } // namespace veltaro::plot

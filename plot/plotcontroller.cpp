@@ -70,8 +70,15 @@ public:
         flush();
         m_graph.update();
     }
-    /// The run is over: the record notes whether it ran to its end.
-    void finish(bool ranToEnd) { m_record.finish(ranToEnd); }
+    /// The run is over: the record notes whether it ran to its end, and the
+    /// graph gets the new and full Moons of the span it drew.
+    void finish(bool ranToEnd) {
+        m_record.finish(ranToEnd);
+        if (!m_graph.record().drawings().empty()) {
+            phases(m_graph.record().drawings().back());
+        }
+        show();
+    }
 
 private:
     PlotController& m_owner;

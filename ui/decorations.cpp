@@ -39,9 +39,9 @@ LegendLine::LegendLine(const QColor& color, int thickness, QWidget* parent)
 }
 
 void LegendLine::paintEvent(QPaintEvent*) {
+    // Laid out `thickness` pixels high; the window shown larger makes it thicker.
     QPainter painter(this);
-    const int top = (height() - m_thickness) / 2;
-    painter.fillRect(QRect(0, top, width(), m_thickness), m_color);
+    painter.fillRect(rect(), m_color);
 }
 
 GapRadioButton::GapRadioButton(const QString& text, QWidget* parent) : QRadioButton(text, parent) {}

@@ -20,8 +20,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-/// A legend swatch: a horizontal line of the curve's colour, `thickness` pixels
-/// high, filling the widget's width.
+/// A legend swatch: a horizontal line of the curve's colour filling the widget,
+/// which is laid out `thickness` pixels high at 100 %.
 class LegendLine : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QColor color READ color CONSTANT)

@@ -13,6 +13,7 @@
 #include "ui/fonts.h"
 #include "ui/graphsaver.h"
 #include "ui/helpwindow.h"
+#include "ui/layoutzoom.h"
 #include "ui/updown.h"
 
 #include <veltaro_version.h>
@@ -86,7 +87,9 @@ frmushio::frmushio(ObservationState& state, Clock today, QWidget* parent)
 
     buildControls();
     buildMenus();
+    m_layoutZoom = std::make_unique<LayoutZoom>(this, centralWidget());
     buildStatus();
+    buildReadout();
     connectPlot();
 
     // Absolute layout: the window keeps the size its contents ask for.
@@ -211,11 +214,8 @@ void frmushio::buildControls() {
     m_option4->setChecked(true);
     m_txtcont = box(m_frame2, u"txtcont"_s, 3, twips(800, 630, 450, 270), kDefaultPt);
     m_txtcont->setText(u"2"_s);
-    auto* updown1 = spin(m_frame2, u"UpDown1"_s, m_txtcont, 2, 60, twips(1240, 630, 240, 270));
-    // The closing "日" of the caption stands just right of the spin button.
-    m_optyes->setTailAt(updown1->geometry().right() + 3 - m_optyes->x());
-    // "連続" ends clear of the days box.
-    m_optyes->setHeadEndAt(m_txtcont->x() - 3 - m_optyes->x());
+    spin(m_frame2, u"UpDown1"_s, m_txtcont, 2, 60, twips(1240, 630, 240, 270));
+    placeDaysCaption(1);
 
     // Moon's age and the day's name.
     label(client, u"Label12"_s, tr("月相："), twips(3675, 735, 630, 255), kBoxPt);
@@ -292,6 +292,15 @@ void frmushio::buildControls() {
     connect(m_btnend, &QPushButton::clicked, this, &frmushio::quit);
 }
 
+void frmushio::placeDaysCaption(double factor) {
+    const int gap = static_cast<int>(std::lround(3 * factor));
+    const QWidget* updown1 = m_frame2->findChild<UpDown*>(u"UpDown1"_s);
+    // The closing "日" of the caption stands just right of the spin button.
+    m_optyes->setTailAt(updown1->geometry().right() + gap - m_optyes->x());
+    // "連続" ends clear of the days box.
+    m_optyes->setHeadEndAt(m_txtcont->x() - gap - m_optyes->x());
+}
+
 void frmushio::buildMenus() {
     auto* bar = menuBar();
     auto menu = [bar](const QString& name, const QString& title) {
@@ -320,6 +329,7 @@ void frmushio::buildMenus() {
     auto* mnuvision = menu(u"mnuvision"_s, tr("表示(&V)"));
     m_mnubyouga = item(mnuvision, u"mnubyouga"_s, tr("描画開始(&S)"), &frmushio::startDrawing);
     m_mnuclear = item(mnuvision, u"mnuclear"_s, tr("グラフ消去(&C)"), &frmushio::mnuclearClicked);
+    buildZoomMenu(mnuvision);
 
     auto* mnuhlp = menu(u"mnuhlp"_s, tr("ヘルプ(&H)"));
     m_mnutukaikata = item(mnuhlp, u"mnutukaikata"_s, tr("使い方(&H)…"), &frmushio::showHelp);
@@ -710,7 +720,8 @@ void frmushio::setInputsLocked(bool locked) {
     for (UpDown* s : m_spins) {
         s->setEnabled(!locked);
     }
-    for (QAction* a : {m_mnuini, m_mnuakasi, m_mnured, m_mnutokyo, m_mnubyouga, m_mnuclear}) {
+    for (QAction* a : {m_mnuini, m_mnuakasi, m_mnured, m_mnutokyo, m_mnubyouga, m_mnuclear,
+                       m_mnuzoom->menuAction()}) {
         a->setEnabled(!locked);
     }
     m_escape->setEnabled(locked);

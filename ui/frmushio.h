@@ -35,6 +35,7 @@ namespace veltaro::ui {
 class GapRadioButton;
 class GraphSaver;
 class HelpWindow;
+class LayoutZoom;
 class UpDown;
 
 /// The main window: date and point boxes with their spin buttons, the choice of
@@ -74,6 +75,13 @@ public:
 
     /// True while a drawing runs.
     bool drawing() const;
+
+    /// Shows the whole window at `factor` times its design size (1, 1.25, 1.5
+    /// or 2, as 表示 → 拡大表示 offers): every control's place and size, the
+    /// fonts and the graph, which is drawn anew from its record. Ignored while a
+    /// drawing runs.
+    void setZoom(double factor);
+    double zoom() const;
 
 signals:
     /// The user asked to quit (button, menu or close box); the window is closed.
@@ -115,6 +123,11 @@ private:
     void btnclearClicked();
     void mnuclearClicked();
     void setInputsLocked(bool locked);
+    void placeDaysCaption(double factor);
+    // The read-out under the mouse and the zoom (frmushioview.cpp).
+    void buildReadout();
+    void buildZoomMenu(QMenu* mnuvision);
+    void zoomBy(int direction);
     void buildSaving(QMenu* mnufile, QAction* before);
     /// Greys the save, print and copy items out while nothing is drawn or a drawing runs.
     void updateSaveActions(bool drawing = false);
@@ -185,6 +198,14 @@ private:
     QShortcut* m_escape = nullptr;
     // Where the keyboard focus was when the drawing started; it goes back there.
     QPointer<QWidget> m_focusBeforeRun;
+
+    // What the graph or a Moon picture reads under the mouse.
+    QLabel* m_readout = nullptr;
+
+    // 表示 → 拡大表示: the layout at 100 % and the sizes it is shown at.
+    std::unique_ptr<LayoutZoom> m_layoutZoom;
+    QMenu* m_mnuzoom = nullptr;
+    std::vector<QAction*> m_zoomSteps;
 };
 
 } // namespace veltaro::ui

@@ -4,6 +4,7 @@
 // Set VELTARO_SAVE_PNG to a folder to keep the rendered images for a look.
 #include "astro/tide.h"
 #include "calendar/kansi.h"
+#include "plot/drawingrecord.h"
 #include "plot/graphpainter.h"
 #include "plot/plotrun.h"
 #include "tests/support/testsupport.h"
@@ -432,4 +433,43 @@ TEST(Moon, PictureSize) {
     EXPECT_EQ(makeMoonImage(1).size(), QSize(39, 39));
     EXPECT_EQ(makeMoonImage(2).size(), QSize(78, 78));
     EXPECT_EQ(makeMoonImage(1.5).size(), QSize(59, 59));
+}
+
+// --- new and full Moon --------------------------------------------------------------
+
+TEST(PhaseMarks, OnTheTimeAxisAsFarAsTheDrawingGot) {
+    // A 60-day drawing from 2002-08-16 at the default point: full Moon at x 1054.8,
+    // new Moon at x 3242.9. Flat curves on the zero line keep the axis clear.
+    auto drawn = [](int steps) {
+        DrawingRecord record;
+        PlotRequest r{PlotMode::SixtyDay, ObservationInput{2002, 8, 16, kLon, kLat}, false, 1};
+        record.beginDrawing(r, steps);
+        for (int t = 0; t < steps; ++t) {
+            record.addStep(Moment{t, 2002, 8, 16, 0, 0}, astro::TideEvaluation{});
+        }
+        record.endDrawing(steps == 8641);
+        return record;
+    };
+    for (double dpr : {1.0, 2.0}) {
+        const int row = pixelY(geometry::kMarkY, dpr);
+        const int rim = int(std::lround(geometry::kMarkRadius * dpr)); // from the centre
+        const DrawingRecord stopped = drawn(2000);
+        const QImage partly = renderGraph(stopped, dpr, kWhite);
+        keep(partly, "marks-stopped-" + std::to_string(int(dpr)));
+        const auto& marks = stopped.drawings().back().phases;
+        ASSERT_GE(marks.size(), 2u);
+        // ○ full Moon: white inside a dark ring.
+        const int full = pixelX(marks[0].x, dpr);
+        EXPECT_EQ(partly.pixel(full, row), kWhite.rgb()) << dpr;
+        EXPECT_TRUE(dark(partly.pixel(full, row - rim))) << dpr;
+        EXPECT_TRUE(dark(partly.pixel(full - rim, row))) << dpr;
+        // ● new Moon: not reached by the stopped drawing, then drawn dark.
+        const int next = pixelX(marks[1].x, dpr);
+        EXPECT_EQ(partly.pixel(next, row), kWhite.rgb()) << dpr;
+        const QImage whole = renderGraph(drawn(8641), dpr, kWhite);
+        keep(whole, "marks-" + std::to_string(int(dpr)));
+        EXPECT_TRUE(dark(whole.pixel(next, row))) << dpr;
+        EXPECT_TRUE(dark(whole.pixel(next + rim - 1, row))) << dpr;
+        EXPECT_EQ(whole.pixel(next + rim + 2, row), kWhite.rgb()) << dpr;
+    }
 }

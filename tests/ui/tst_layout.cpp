@@ -117,7 +117,10 @@ const Item kFileMenu[] = {{"mnuini", "初期設定に戻す(&I)"},
                           {"mnusavecsv", "データを CSV で保存…"},
                           {"mnuline1", ""},
                           {"mnuend", "Veltaroを終了する(&E)"}};
-const Item kViewMenu[] = {{"mnubyouga", "描画開始(&S)"}, {"mnuclear", "グラフ消去(&C)"}};
+const Item kViewMenu[] = {{"mnubyouga", "描画開始(&S)"},
+                          {"mnuclear", "グラフ消去(&C)"},
+                          {"mnuline4", ""},
+                          {"mnuzoom", "拡大表示(&Z)"}};
 const Item kHelpMenu[] = {{"mnutukaikata", "使い方(&H)…"},
                           {"mnuline3", ""},
                           {"mnuabout", "バージョン情報(&V)"}};

@@ -1,0 +1,174 @@
+// Reading values off the graph and the Moon pictures.
+#include "plot/readout.h"
+
+#include "astro/fault.h"
+#include "astro/moonphase.h"
+#include "astro/tide.h"
+#include "plot/plotrun.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+
+namespace veltaro::plot {
+
+namespace {
+
+constexpr double kCmPerKm = 1e5;
+
+std::string dateText(int year, int month, int day) {
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%d年%d月%d日", year, month, day);
+    return buffer;
+}
+
+std::string clockText(int hour, int minute) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%d:%02d", hour, minute);
+    return buffer;
+}
+
+/// A height [km] in centimetres with one decimal; a value that rounds to zero
+/// is shown without a sign.
+std::string centimetres(double km) {
+    const double cm = std::round(km * kCmPerKm * 10) / 10 + 0.0;
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%.1f cm", cm == 0 ? 0.0 : cm);
+    return buffer;
+}
+
+std::string momentText(const RecordedStep& s) {
+    return dateText(s.year, s.month, s.day) + " " + clockText(s.hour, s.minute);
+}
+
+const Drawing* lastDrawn(const DrawingRecord& record) {
+    const auto& drawings = record.drawings();
+    for (auto d = drawings.rbegin(); d != drawings.rend(); ++d) {
+        if (!d->steps.empty()) {
+            return &*d;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+double scaleXOfColumn(int column, int width) {
+    return (column + 0.5) * kLastT / width;
+}
+
+std::optional<StepAt> stepAt(const DrawingRecord& record, double x) {
+    const Drawing* d = lastDrawn(record);
+    if (d == nullptr) {
+        return std::nullopt;
+    }
+    const int increment = tIncrement(d->mode());
+    const double n = std::round(x / increment);
+    if (!(n >= 0 && n * increment <= kLastT)) {
+        return std::nullopt;
+    }
+    const int t = static_cast<int>(n) * increment;
+    for (auto s = d->steps.rbegin(); s != d->steps.rend(); ++s) {
+        if (s->t == t) {
+            return StepAt{d, &*s};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<StepAt> moonStepAt(const DrawingRecord& record, int k) {
+    if (k < 0 || k > 12) {
+        return std::nullopt;
+    }
+    const int t = k * kColumn;
+    const auto& drawings = record.drawings();
+    for (auto d = drawings.rbegin(); d != drawings.rend(); ++d) {
+        for (auto s = d->steps.rbegin(); s != d->steps.rend(); ++s) {
+            if (s->t == t) {
+                return StepAt{&*d, &*s};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+const PhaseMark* markNear(const Drawing& drawing, double x, double reach) {
+    const PhaseMark* nearest = nullptr;
+    const int lastT = drawing.lastT();
+    for (const PhaseMark& m : drawing.phases) {
+        const double off = std::abs(m.x - x);
+        if (m.x <= lastT && off <= reach &&
+            (nearest == nullptr || off < std::abs(nearest->x - x))) {
+            nearest = &m;
+        }
+    }
+    return nearest;
+}
+
+std::string stepText(const Drawing& drawing, const RecordedStep& s) {
+    std::string moment;
+    if (drawing.mode() == PlotMode::Diurnal) {
+        // The last step evaluates 24:00, which the clock has already carried
+        // into 0:00 of the next day.
+        moment = s.t == kLastT ? clockText(24, 0) : clockText(s.hour, s.minute);
+    } else {
+        moment = momentText(s);
+    }
+    return moment + "　太陽 " + centimetres(s.Ssea) + "　月 " + centimetres(s.Msea) +
+           "　太陽＋月 " + centimetres(s.total());
+}
+
+std::string moonText(const Drawing& drawing, const RecordedStep& s) {
+    std::string text = "太陽から月までの角度 " + moonAngleText(s.MSangle) +
+                       "°（赤道に沿って東回り）　" + momentText(s) + "　月相 " +
+                       moonAgeText(s.MSGangle);
+    const ObservationInput& at = drawing.request.start;
+    try {
+        const double age = astro::moonAge(
+            astro::universalJulianDay({double(s.year), double(s.month), double(s.day),
+                                       double(s.hour), double(s.minute), at.lat, at.lon}));
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "　月齢 %.1f日", age);
+        text += buffer;
+    } catch (const ArithmeticFault&) {
+        // The angle and the phase are what the drawing recorded; the age is left out.
+    }
+    return text;
+}
+
+std::string markText(const Drawing& drawing, const PhaseMark& mark) {
+    using namespace std::chrono;
+    const ObservationInput& in = drawing.request.start;
+    const sys_days start{year{static_cast<int>(in.year)} / static_cast<int>(in.month) /
+                         static_cast<int>(in.day)};
+    const auto moment = start + minutes{std::llround(mark.x * minutesPerUnit(drawing.mode()))};
+    const auto day = floor<days>(moment);
+    const year_month_day ymd{day};
+    const hh_mm_ss clock{moment - day};
+    const bool isNew = mark.kind == astro::MoonPhase::New;
+    return std::string(isNew ? "● 新月 " : "○ 満月 ") +
+           dateText(int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))) + " " +
+           clockText(int(clock.hours().count()), int(clock.minutes().count()));
+}
+
+std::optional<GraphReading> readGraph(const DrawingRecord& record, double x, double markReach) {
+    const auto at = stepAt(record, x);
+    if (!at) {
+        return std::nullopt;
+    }
+    GraphReading reading{at->step->t, stepText(*at->drawing, *at->step)};
+    if (const PhaseMark* mark = markNear(*at->drawing, x, markReach)) {
+        reading.text += "　" + markText(*at->drawing, *mark);
+    }
+    return reading;
+}
+
+std::optional<std::string> readMoonPicture(const DrawingRecord& record, int k) {
+    const auto at = moonStepAt(record, k);
+    if (!at) {
+        return std::nullopt;
+    }
+    return moonText(*at->drawing, *at->step);
+}
+
+} // namespace veltaro::plot

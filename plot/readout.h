@@ -1,0 +1,65 @@
+#pragma once
+
+// Reading values off the graph: which drawn step lies under a point of the graph,
+// and what a step, a Moon picture and a new or full Moon mark say in words. Only
+// what the drawing recorded is read; nothing is evaluated again. Plain C++, no Qt.
+
+#include "plot/drawingrecord.h"
+
+#include <optional>
+#include <string>
+
+namespace veltaro::plot {
+
+/// A drawn step and the drawing it belongs to.
+struct StepAt {
+    const Drawing* drawing;
+    const RecordedStep* step;
+};
+
+/// x of the graph's user scale (0..8640) at the centre of pixel column `column`
+/// of an inner area `width` pixels wide (any pixel unit, as long as both agree).
+double scaleXOfColumn(int column, int width);
+
+/// The step under user x: in the most recent drawing that has steps, t is the
+/// multiple of the mode's increment nearest to x (30 diurnal, 1 otherwise), and
+/// of the steps drawn at that t (a continuous drawing draws one a day) the last.
+/// Nothing when nothing is drawn, when x lies more than half an increment
+/// outside 0..8640, or when the drawing did not reach that t (it was stopped).
+std::optional<StepAt> stepAt(const DrawingRecord& record, double x);
+
+/// The step Moon picture k (0..12) shows: the last one drawn at t = 720 k, in
+/// whichever drawing that was.
+std::optional<StepAt> moonStepAt(const DrawingRecord& record, int k);
+
+/// The new or full Moon mark of `drawing` nearest to x within `reach` units,
+/// among those the drawing reached.
+const PhaseMark* markNear(const Drawing& drawing, double x, double reach);
+
+/// A step in words: its moment (the clock time in the diurnal graph, with 24:00
+/// for its last step; date and time in the others) and the heights the Sun, the
+/// Moon and both raise [cm, one decimal]:
+/// "12:05　太陽 12.3 cm　月 -20.1 cm　太陽＋月 -7.8 cm".
+std::string stepText(const Drawing& drawing, const RecordedStep& step);
+
+/// What a Moon picture shows, in words: the Sun-to-Moon angle its tooltip gives
+/// [degrees], the moment, the phase on the 28-day scale (月相) and the Moon's age
+/// (月齢, days since the last new Moon, from astro::moonAge):
+/// "太陽から月までの角度 92.40°（赤道に沿って東回り）　2002年8月16日 0:00　月相 7.2　月齢 7.6日".
+std::string moonText(const Drawing& drawing, const RecordedStep& step);
+
+/// A mark in words with its moment on the drawing's clock: "● 新月 2002年8月9日 4:15".
+std::string markText(const Drawing& drawing, const PhaseMark& mark);
+
+/// What the graph reads at user x: the t of the step found by stepAt (where the
+/// cursor stands) and its text, followed by that of a mark within `markReach`.
+struct GraphReading {
+    int t;
+    std::string text;
+};
+std::optional<GraphReading> readGraph(const DrawingRecord& record, double x, double markReach);
+
+/// What Moon picture k reads (moonText of moonStepAt); nothing when it shows nothing.
+std::optional<std::string> readMoonPicture(const DrawingRecord& record, int k);
+
+} // namespace veltaro::plot

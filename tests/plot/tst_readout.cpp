@@ -1,0 +1,184 @@
+// Reading the graph: the mouse's column to the step drawn there, the words of a
+// step, a Moon picture and a new or full Moon mark, and where the marks fall.
+#include "plot/phasemarks.h"
+#include "plot/readout.h"
+
+#include <gtest/gtest.h>
+
+#include <numbers>
+#include <optional>
+#include <string>
+
+using namespace veltaro;
+using namespace veltaro::plot;
+
+namespace {
+
+constexpr double kLon = 139 + 44.0 / 60 + 41.0 / 3600; // the clock runs 9 h 18 m 59 s ahead of UT
+constexpr double kLat = 35 + 39.0 / 60 + 16.0 / 3600;
+
+PlotRequest request(PlotMode mode, int days = 1) {
+    return {mode, ObservationInput{2002, 8, 16, kLon, kLat}, days > 1, days};
+}
+
+/// A drawing of `days` passes stopped after `steps` steps in all; each step's
+/// Sun height holds its day and t (day x 10000 + t), its Moon height -1.
+void draw(DrawingRecord& record, PlotMode mode, int steps, int days = 1) {
+    record.beginDrawing(request(mode, days), steps);
+    const int increment = mode == PlotMode::Diurnal ? 30 : 1;
+    for (int i = 0; i < steps; ++i) {
+        const int day = i / stepsPerPass(mode);
+        const int t = i % stepsPerPass(mode) * increment;
+        astro::TideEvaluation e{};
+        e.Ssea = day * 10000 + t;
+        e.Msea = -1;
+        record.addStep(Moment{t, 2002, 8, 16, 0, 0}, e);
+    }
+    record.endDrawing(steps == stepsPerPass(mode) * days);
+}
+
+} // namespace
+
+TEST(Readout, ColumnToStep) {
+    struct Row {
+        const char* name;
+        PlotMode mode;
+        int steps, days;
+        int column, width;               // the mouse's pixel column in the inner area
+        std::optional<double> sunOfStep; // day x 10000 + t of the step read, none for nothing
+    };
+    constexpr auto D = PlotMode::Diurnal;
+    constexpr auto S = PlotMode::SixtyDay;
+    const Row rows[] = {
+        {"diurnal, first column", D, 289, 1, 0, 574, 0},     // x 7.5 -> t 0
+        {"diurnal, middle", D, 289, 1, 287, 574, 4320},      // x 4327.5 -> t 4320
+        {"diurnal, last column", D, 289, 1, 573, 574, 8640}, // x 8632.5 -> t 8640
+        {"diurnal at 200 %", D, 289, 1, 574, 1148, 4320},    // the same place, twice the pixels
+        {"continuous: the last day", D, 3 * 289, 3, 287, 574, 24320},
+        {"stopped in its third day", D, 2 * 289 + 10, 3, 287, 574, 14320},
+        {"60-day, every step", S, 8641, 1, 100, 574, 1513}, // x 1512.7 -> t 1513
+        {"stopped 60-day, drawn part", S, 1001, 1, 60, 574, 911},
+        {"stopped 60-day, beyond it", S, 1001, 1, 100, 574, std::nullopt},
+    };
+    for (const Row& row : rows) {
+        DrawingRecord record;
+        draw(record, row.mode, row.steps, row.days);
+        const auto at = stepAt(record, scaleXOfColumn(row.column, row.width));
+        ASSERT_EQ(at.has_value(), row.sunOfStep.has_value()) << row.name;
+        if (at) {
+            EXPECT_EQ(at->step->Ssea, *row.sunOfStep) << row.name;
+            EXPECT_EQ(at->drawing, &record.drawings().back()) << row.name;
+        }
+    }
+}
+
+TEST(Readout, NothingOffTheScaleOrOnAnEmptyGraph) {
+    DrawingRecord record;
+    EXPECT_FALSE(stepAt(record, 4320));
+    draw(record, PlotMode::Diurnal, 289);
+    EXPECT_TRUE(stepAt(record, -14.9));  // rounds to t = 0
+    EXPECT_FALSE(stepAt(record, -15.1)); // over half a step outside
+    EXPECT_FALSE(stepAt(record, 8655.1));
+    // The most recent drawing is read, an earlier one not.
+    draw(record, PlotMode::SixtyDay, 10);
+    EXPECT_FALSE(stepAt(record, 4320));
+    EXPECT_EQ(stepAt(record, 4.2)->step->Ssea, 4);
+}
+
+TEST(Readout, StepInWords) {
+    struct Row {
+        PlotMode mode;
+        int t, hour, minute;
+        double Ssea, Msea; // [km]
+        const char* text;
+    };
+    const Row rows[] = {
+        {PlotMode::Diurnal, 3630, 10, 5, 1.234e-4, -2.0e-4,
+         "10:05　太陽 12.3 cm　月 -20.0 cm　太陽＋月 -7.7 cm"},
+        {PlotMode::Diurnal, 8640, 0, 0, 4e-7, -4e-7, // 24:00, carried into the next day
+         "24:00　太陽 0.0 cm　月 0.0 cm　太陽＋月 0.0 cm"},
+        {PlotMode::SixtyDay, 854, 14, 10, 1e-4, 0,
+         "2002年8月20日 14:10　太陽 10.0 cm　月 0.0 cm　太陽＋月 10.0 cm"},
+    };
+    for (const Row& row : rows) {
+        Drawing d;
+        d.request = request(row.mode);
+        const RecordedStep s{row.Ssea,
+                             row.Msea,
+                             0,
+                             0,
+                             std::int16_t(row.t),
+                             2002,
+                             8,
+                             20,
+                             std::int8_t(row.hour),
+                             std::int8_t(row.minute)};
+        EXPECT_EQ(stepText(d, s), row.text);
+    }
+}
+
+TEST(Readout, MoonPictureInWords) {
+    // 2002-08-16 12:00 on the clock is 02:41 UT; the last new Moon was on
+    // 2002-08-08 at 19:15 UT (published), 7.31 days before.
+    DrawingRecord record;
+    record.beginDrawing(request(PlotMode::Diurnal), 1);
+    astro::TideEvaluation e{};
+    e.MSangle = std::numbers::pi / 2;
+    e.MSGangle = std::numbers::pi;
+    record.addStep(Moment{4320, 2002, 8, 16, 12, 0}, e);
+    EXPECT_FALSE(readMoonPicture(record, 5));
+    EXPECT_EQ(readMoonPicture(record, 6),
+              "太陽から月までの角度 90.00°（赤道に沿って東回り）　2002年8月16日 12:00　月相 "
+              "14.0　月齢 7.3日");
+}
+
+TEST(PhaseMarks, NewAndFullMoonOnTheTimeAxis) {
+    // Published (UT): full Moon 2002-08-22 22:29, new Moon 09-07 03:10, full
+    // 09-21 13:59, new 10-06 11:18; the graph starts at 2002-08-16 00:00 on the
+    // clock of the place, 9 h 18 m 59 s ahead of UT, so 2002-08-15 14:41:01 UT.
+    const Drawing sixty{
+        request(PlotMode::SixtyDay), {}, false, phaseMarks(request(PlotMode::SixtyDay))};
+    struct Published {
+        astro::MoonPhase kind;
+        double minutesAfterStart;
+    };
+    constexpr double kStart = 14 * 60 + 41 + 1 / 60.0; // on 2002-08-15 [minutes UT]
+    const Published published[] = {{astro::MoonPhase::Full, 7 * 1440 + 22 * 60 + 29 - kStart},
+                                   {astro::MoonPhase::New, 23 * 1440 + 3 * 60 + 10 - kStart},
+                                   {astro::MoonPhase::Full, 37 * 1440 + 13 * 60 + 59 - kStart},
+                                   {astro::MoonPhase::New, 52 * 1440 + 11 * 60 + 18 - kStart}};
+    ASSERT_EQ(sixty.phases.size(), std::size(published));
+    for (std::size_t i = 0; i < sixty.phases.size(); ++i) {
+        EXPECT_EQ(sixty.phases[i].kind, published[i].kind) << i;
+        // Within a minute, at 10 minutes a unit of x.
+        EXPECT_NEAR(sixty.phases[i].x, published[i].minutesAfterStart / 10, 0.1) << i;
+    }
+    EXPECT_EQ(markText(sixty, sixty.phases[0]), "○ 満月 2002年8月23日 7:48");
+    EXPECT_EQ(markText(sixty, sixty.phases[1]), "● 新月 2002年9月7日 12:29");
+
+    // A year holds 12 or 13 of each, alternating, inside the graph; a day none.
+    const auto year = phaseMarks(request(PlotMode::Annual));
+    ASSERT_GE(year.size(), 24u);
+    for (std::size_t i = 0; i < year.size(); ++i) {
+        EXPECT_TRUE(year[i].x >= 0 && year[i].x <= 8640);
+        if (i > 0) {
+            EXPECT_NE(year[i].kind, year[i - 1].kind);
+            EXPECT_NEAR(year[i].x - year[i - 1].x, 14.77 * 24, 2 * 24);
+        }
+    }
+    EXPECT_TRUE(phaseMarks(request(PlotMode::Diurnal)).empty());
+}
+
+TEST(PhaseMarks, ReadNearTheMouseWithinWhatWasDrawn) {
+    DrawingRecord record;
+    draw(record, PlotMode::SixtyDay, 2000); // stopped at t = 1999
+    const Drawing& d = record.drawings().back();
+    const double full = d.phases[0].x; // 1054.8
+    EXPECT_EQ(markNear(d, full + 50, 60), &d.phases[0]);
+    EXPECT_EQ(markNear(d, full + 70, 60), nullptr);
+    EXPECT_EQ(markNear(d, d.phases[1].x, 60), nullptr); // past where it stopped
+    const auto reading = readGraph(record, full, 60);
+    ASSERT_TRUE(reading);
+    EXPECT_EQ(reading->t, 1055);
+    EXPECT_NE(reading->text.find("　○ 満月 2002年8月23日 7:48"), std::string::npos);
+}

@@ -1,0 +1,237 @@
+// The window's aids for a class, through the window: the read-out under the
+// mouse over the graph and a Moon picture, the new and full Moon marks of a
+// 60-day drawing, and the window shown larger (表示 → 拡大表示, Ctrl++ / Ctrl+- /
+// Ctrl+0).
+#include "calendar/observation.h"
+#include "plot/graphpainter.h"
+#include "plot/graphwidget.h"
+#include "ui/fonts.h"
+#include "ui/frmushio.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMap>
+#include <QTest>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+using veltaro::plot::GraphWidget;
+using veltaro::plot::MoonWidget;
+using veltaro::ui::frmushio;
+
+namespace {
+
+const QDate kDay(2002, 8, 16);
+
+QString cm(double km) {
+    return QString::number(km * 1e5, 'f', 1) + u" cm"_s;
+}
+
+/// Every control placed on the window, by name: its geometry and its font's size.
+struct Placed {
+    QRect geometry;
+    double pt;
+};
+QMap<QString, Placed> placedControls(const frmushio& window) {
+    QMap<QString, Placed> placed;
+    for (QWidget* w : window.centralWidget()->findChildren<QWidget*>()) {
+        const QWidget* parent = w->parentWidget();
+        const bool inFrame = parent->objectName().startsWith(u"Frame"_s);
+        if (!w->objectName().isEmpty() && (parent == window.centralWidget() || inFrame)) {
+            placed.insert(w->objectName(), {w->geometry(), w->font().pointSizeF()});
+        }
+    }
+    return placed;
+}
+
+} // namespace
+
+class TestClassroom : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void hoverOverTheGraphReadsTheRecord();
+    void hoverOverAMoonPicture();
+    void sixtyDayDrawingMarksNewAndFullMoon();
+    void zoomKeepsTheLayoutsProportionsAndTheDrawing();
+    void zoomKeys_data();
+    void zoomKeys();
+
+private:
+    template <typename T = QWidget> T* find(const QString& name) const {
+        auto* w = m_window->findChild<T*>(name);
+        if (!w) {
+            qFatal("no %s", qPrintable(name));
+        }
+        return w;
+    }
+    GraphWidget* graph() const { return find<GraphWidget>(u"Picture1"_s); }
+    QString readout() const { return find<QLabel>(u"lblreadout"_s)->text(); }
+    void draw(const QString& mode) {
+        QTest::mouseClick(find<QAbstractButton>(mode), Qt::LeftButton);
+        QTest::mouseClick(find<QAbstractButton>(u"btnhyouji"_s), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->drawing(), 30000);
+    }
+    /// The mouse over pixel column `column` of the graph's inner area.
+    void hoverGraph(int column) { QTest::mouseMove(graph(), QPoint(1 + column, 100)); }
+
+    veltaro::ObservationState m_state;
+    std::unique_ptr<frmushio> m_window;
+};
+
+void TestClassroom::initTestCase() {
+    veltaro::ui::installGothicSubstitutes();
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TestClassroom::init() {
+    m_state = {};
+    m_window = std::make_unique<frmushio>(m_state, [] { return kDay; });
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestClassroom::cleanup() {
+    m_window.reset();
+}
+
+void TestClassroom::hoverOverTheGraphReadsTheRecord() {
+    hoverGraph(287);
+    QCOMPARE(readout(), QString()); // nothing drawn, nothing read
+    QVERIFY(!graph()->cursorT());
+
+    draw(u"optday"_s);
+    // Column 100 of 574 is x = 1512.7: the step t = 1500, 04:10.
+    hoverGraph(100);
+    QCOMPARE(graph()->cursorT(), std::optional<int>(1500));
+    const auto& steps = graph()->record().drawings().back().steps;
+    const auto& step = steps[1500 / 30];
+    QCOMPARE(int(step.t), 1500);
+    QCOMPARE(readout(), u"4:10　太陽 %1　月 %2　太陽＋月 %3"_s.arg(cm(step.Ssea), cm(step.Msea),
+                                                                   cm(step.Ssea + step.Msea)));
+    // The cursor is drawn over the graph in the column of the step's dots
+    // (floor(1500 x 574 / 8640) = 99), not into the graph's image.
+    const QImage shown = graph()->grab().toImage();
+    QVERIFY(shown.pixel(1 + 99, 5) != graph()->image().pixel(99, 4));
+    QCOMPARE(shown.pixel(1 + 98, 5), graph()->image().pixel(98, 4));
+
+    QTest::mouseMove(m_window->centralWidget(), QPoint(5, 5)); // off the graph
+    QCOMPARE(readout(), QString());
+    QVERIFY(!graph()->cursorT());
+}
+
+void TestClassroom::hoverOverAMoonPicture() {
+    auto* moon = find<MoonWidget>(u"picmoon6"_s);
+    QTest::mouseMove(moon);
+    QCOMPARE(readout(), QString());
+    draw(u"optday"_s);
+    QTest::mouseMove(m_window->centralWidget(), QPoint(5, 5));
+    QTest::mouseMove(moon);
+    // The tooltip's number in words with its unit, the moment of the picture,
+    // 月相 as the label beside it gives it at noon, and 月齢.
+    const QString text = readout();
+    QVERIFY2(text.startsWith(u"太陽から月までの角度 "_s + moon->toolTip() + u"°"_s),
+             qPrintable(text));
+    QVERIFY2(text.contains(u"2002年8月16日 12:00　月相 "_s + find<QLabel>(u"lblmage"_s)->text()),
+             qPrintable(text));
+    QVERIFY2(text.endsWith(u"　月齢 7.3日"_s), qPrintable(text)); // new Moon 8 Aug 19:15 UT
+    QTest::mouseMove(m_window->centralWidget(), QPoint(5, 5));
+    QCOMPARE(readout(), QString());
+}
+
+void TestClassroom::sixtyDayDrawingMarksNewAndFullMoon() {
+    draw(u"opt60"_s);
+    const auto& record = graph()->record();
+    const auto& marks = record.drawings().back().phases;
+    QCOMPARE(marks.size(), std::size_t(4)); // full, new, full, new
+    const QImage image = graph()->image();
+    const int row = int(std::floor(veltaro::plot::geometry::kMarkY * image.height() / 4500));
+    for (const auto& m : marks) {
+        const int column = int(std::floor(m.x * image.width() / 8640));
+        const bool isNew = m.kind == veltaro::astro::MoonPhase::New;
+        QCOMPARE(qGray(image.pixel(column, row)) < 64, isNew);
+        QVERIFY(qGray(image.pixel(column, row - 4)) < 128); // the ring of ○, the edge of ●
+    }
+    // The window's graph is the record's picture, marks and all.
+    QCOMPARE(image,
+             veltaro::plot::renderGraph(record, graph()->imageRatio(), graph()->background()));
+}
+
+void TestClassroom::zoomKeepsTheLayoutsProportionsAndTheDrawing() {
+    draw(u"opt60"_s);
+    const auto before = placedControls(*m_window);
+    QVERIFY(before.contains(u"txtnen"_s) && before.contains(u"optyes"_s) &&
+            before.contains(u"picmoon12"_s));
+    const double windowPt = m_window->font().pointSizeF();
+    const QImage image = graph()->image();
+
+    find<QAction>(u"mnuzoom150"_s)->trigger();
+    QVERIFY(find<QAction>(u"mnuzoom150"_s)->isChecked());
+    QVERIFY(!find<QAction>(u"mnuzoom100"_s)->isChecked());
+    QCOMPARE(m_window->centralWidget()->size(), QSize(995, 761)); // 663 x 507, half as much again
+    QCOMPARE(m_window->font().pointSizeF(), windowPt * 1.5);
+    const auto after = placedControls(*m_window);
+    for (auto it = before.begin(); it != before.end(); ++it) {
+        const QRect was = it->geometry;
+        const QRect now = after.value(it.key()).geometry;
+        auto near = [](int a, double b) { return std::abs(a - b) <= 1; };
+        QVERIFY2(near(now.left(), was.left() * 1.5) && near(now.top(), was.top() * 1.5) &&
+                     near(now.right() + 1, (was.right() + 1) * 1.5) &&
+                     near(now.bottom() + 1, (was.bottom() + 1) * 1.5),
+                 qPrintable(it.key()));
+        QCOMPARE(after.value(it.key()).pt, it->pt * 1.5);
+    }
+    // The graph drawn anew at its new size from the record; the Moon pictures from
+    // their angles.
+    const QImage larger = graph()->image();
+    QCOMPARE(larger.size(), QSize(862, 448));
+    QCOMPARE(larger, veltaro::plot::renderGraph(graph()->record(), larger.size(),
+                                                graph()->imageRatio(), graph()->background()));
+    for (int k = 0; k < 13; ++k) {
+        auto* moon = find<MoonWidget>(u"picmoon%1"_s.arg(k));
+        QImage expected(moon->image().size(), QImage::Format_RGB32);
+        veltaro::plot::lunadraw(expected, moon->imageRatio(), *graph()->record().moonAngle(k));
+        QCOMPARE(moon->image(), expected);
+    }
+
+    // Back to 100 %: exactly as before.
+    m_window->setZoom(1);
+    QCOMPARE(placedControls(*m_window).keys(), before.keys());
+    for (auto it = before.begin(); it != before.end(); ++it) {
+        QCOMPARE(placedControls(*m_window).value(it.key()).geometry, it->geometry);
+    }
+    QCOMPARE(m_window->centralWidget()->size(), QSize(663, 507));
+    QCOMPARE(graph()->image(), image);
+}
+
+void TestClassroom::zoomKeys_data() {
+    QTest::addColumn<double>("from");
+    QTest::addColumn<QKeyCombination>("key");
+    QTest::addColumn<double>("to");
+    QTest::newRow("Ctrl++ from 100 %") << 1.0 << (Qt::CTRL | Qt::Key_Plus) << 1.25;
+    QTest::newRow("Ctrl+= from 150 %") << 1.5 << (Qt::CTRL | Qt::Key_Equal) << 2.0;
+    QTest::newRow("Ctrl+- at 100 %") << 1.0 << (Qt::CTRL | Qt::Key_Minus) << 1.0;
+    QTest::newRow("Ctrl+0 from 200 %") << 2.0 << (Qt::CTRL | Qt::Key_0) << 1.0;
+}
+
+void TestClassroom::zoomKeys() {
+    QFETCH(double, from);
+    QFETCH(QKeyCombination, key);
+    QFETCH(double, to);
+    m_window->setZoom(from);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTest::keyClick(m_window.get(), key.key(), key.keyboardModifiers());
+    QCOMPARE(m_window->zoom(), to);
+    const QString checked = u"mnuzoom%1"_s.arg(std::lround(to * 100));
+    QVERIFY(find<QAction>(checked)->isChecked());
+}
+
+QTEST_MAIN(TestClassroom)
+#include "tst_classroom.moc"
