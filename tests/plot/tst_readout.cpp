@@ -2,6 +2,7 @@
 // step, a Moon picture and a new or full Moon mark, and where the marks fall.
 #include "plot/phasemarks.h"
 #include "plot/readout.h"
+#include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +15,12 @@ using namespace veltaro::plot;
 
 namespace {
 
-constexpr double kLon = 139 + 44.0 / 60 + 41.0 / 3600; // the clock runs 9 h 18 m 59 s ahead of UT
-constexpr double kLat = 35 + 39.0 / 60 + 16.0 / 3600;
+// At the default point the clock runs 9 h 18 m 59 s ahead of UT.
+using support::kDefaultLat;
+using support::kDefaultLon;
 
 PlotRequest request(PlotMode mode, int days = 1) {
-    return {mode, ObservationInput{2002, 8, 16, kLon, kLat}, days > 1, days};
+    return {mode, ObservationInput{2002, 8, 16, kDefaultLon, kDefaultLat}, days > 1, days};
 }
 
 /// A drawing of `days` passes stopped after `steps` steps in all; each step's
