@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -41,6 +42,17 @@ std::optional<DateNumbers> readBoxes(const DateTexts& texts) {
         return std::nullopt;
     }
     return DateNumbers{*year, *month, *day};
+}
+
+/// The year box after a carry into the year after or before, or nothing when
+/// the carry would leave the 16-bit numbers the boxes hold: a year written
+/// there could not be read back, so the fix-up leaves the boxes as they are.
+std::optional<std::string> carriedYear(int year, int by) {
+    const int next = year + by;
+    if (next < INT16_MIN || next > INT16_MAX) {
+        return std::nullopt;
+    }
+    return std::to_string(next);
 }
 
 MonthDays monthsOf(int year) {
@@ -110,7 +122,11 @@ DateTexts monthstepdown(const DateTexts& texts) {
     const MonthDays monthdays = monthsOf(date->year);
     if (date->month == 12) {
         // Wrapped from January; December has 31 days, so the day stands.
-        out.year = std::to_string(date->year - 1);
+        const auto year = carriedYear(date->year, -1);
+        if (!year) {
+            return texts;
+        }
+        out.year = *year;
     } else if (date->day > monthdays[date->month]) {
         out.day = std::to_string(monthdays[date->month]);
     }
@@ -126,7 +142,11 @@ DateTexts monthstepup(const DateTexts& texts) {
     const MonthDays monthdays = monthsOf(date->year);
     if (date->month == 1) {
         // Wrapped from December; January has 31 days, so the day stands.
-        out.year = std::to_string(date->year + 1);
+        const auto year = carriedYear(date->year, +1);
+        if (!year) {
+            return texts;
+        }
+        out.year = *year;
     } else if (date->day > monthdays[date->month]) {
         out.day = std::to_string(monthdays[date->month]);
     }
@@ -147,8 +167,12 @@ DateTexts daystepdown(const DateTexts& texts) {
         out.day = std::to_string(monthdays[month]);
     } else if (date->month == 1 && date->day == 31) {
         // Wrapped from 1 January: 31 December of the year before.
+        const auto year = carriedYear(date->year, -1);
+        if (!year) {
+            return texts;
+        }
         out.month = "12";
-        out.year = std::to_string(date->year - 1);
+        out.year = *year;
     }
     return out;
 }
@@ -166,8 +190,12 @@ DateTexts daystepup(const DateTexts& texts) {
         // into January of the next year rather than a month 13.
         out.day = "1";
         if (date->month == 12) {
+            const auto year = carriedYear(date->year, +1);
+            if (!year) {
+                return texts;
+            }
             out.month = "1";
-            out.year = std::to_string(date->year + 1);
+            out.year = *year;
         } else {
             out.month = std::to_string(date->month + 1);
         }
@@ -176,8 +204,12 @@ DateTexts daystepup(const DateTexts& texts) {
         out.month = std::to_string(date->month + 1);
     } else if (date->month == 12 && date->day == 1) {
         // Wrapped from 31 December.
+        const auto year = carriedYear(date->year, +1);
+        if (!year) {
+            return texts;
+        }
         out.month = "1";
-        out.year = std::to_string(date->year + 1);
+        out.year = *year;
     }
     return out;
 }

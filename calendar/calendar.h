@@ -29,7 +29,9 @@ struct DateTexts {
 /// Spin-button fix-ups. Each takes the three date texts as they stand after the
 /// spin button has stepped (and possibly wrapped) its own box, and returns the
 /// texts to show, keeping the date a valid one. A box that holds no whole
-/// number, or a month outside 1..12, leaves the other boxes unchanged.
+/// number, or a month outside 1..12, leaves the other boxes unchanged, and so
+/// does a carry that would take the year beyond -32768..32767, the numbers the
+/// boxes hold.
 DateTexts yearstep(const DateTexts& texts);      ///< year box stepped, either way
 DateTexts monthstepdown(const DateTexts& texts); ///< month box stepped down
 DateTexts monthstepup(const DateTexts& texts);   ///< month box stepped up

@@ -275,6 +275,19 @@ TEST(SpinFixUps, BoxesThatHoldNoDateLeaveEverythingAsItIs) {
     }
 }
 
+TEST(SpinFixUps, NoCarryPastTheNumbersABoxHolds) {
+    // A year beyond 16 bits could not be read back: the boxes stay as the spin
+    // button left them, as for a box that holds no date.
+    runRows({
+        {"month up past 32767", monthstepup, {"32767", "1", "7"}, {"32767", "1", "7"}},
+        {"day up past 32767", daystepup, {"32767", "12", "1"}, {"32767", "12", "1"}},
+        {"typed day 32 past 32767", daystepup, {"32767", "12", "32"}, {"32767", "12", "32"}},
+        {"month down past -32768", monthstepdown, {"-32768", "12", "7"}, {"-32768", "12", "7"}},
+        {"day down past -32768", daystepdown, {"-32768", "1", "31"}, {"-32768", "1", "31"}},
+        {"a carry up to 32767 is made", monthstepup, {"32766", "1", "7"}, {"32767", "1", "7"}},
+    });
+}
+
 TEST(SpinFixUps, FractionsReadAsTheDrawingReadsThem) {
     // A fraction is rounded half to even, as when a drawing starts.
     runRows({
