@@ -442,7 +442,8 @@ TEST(PhaseMarks, OnTheTimeAxisAsFarAsTheDrawingGot) {
     // new Moon at x 3242.9. Flat curves on the zero line keep the axis clear.
     auto drawn = [](int steps) {
         DrawingRecord record;
-        PlotRequest r{PlotMode::SixtyDay, ObservationInput{2002, 8, 16, kDefaultLon, kDefaultLat}, false, 1};
+        PlotRequest r{PlotMode::SixtyDay, ObservationInput{2002, 8, 16, kDefaultLon, kDefaultLat},
+                      false, 1};
         record.beginDrawing(r, steps);
         for (int t = 0; t < steps; ++t) {
             record.addStep(Moment{t, 2002, 8, 16, 0, 0}, astro::TideEvaluation{});
