@@ -1,7 +1,9 @@
 // veltaro-tide run: every step of a drawing, as the window's plot driver makes it.
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "cli/csvnumbers.h"
 
+#include "astro/calcworker.h"
 #include "astro/fault.h"
 #include "astro/tide.h"
 #include "calendar/input.h"
@@ -11,46 +13,57 @@
 #include <QCommandLineParser>
 #include <charconv>
 #include <cstdio>
-#include <string>
+#include <vector>
 
 namespace veltaro::cli {
 
 namespace {
 
+/// The moment of a step as the t, date and time columns: "30,2002-08-16,00:05".
+char* writeMoment(char* out, const plot::Moment& m) {
+    out = std::to_chars(out, out + kNumberRoom, m.t).ptr;
+    *out++ = ',';
+    out = writeZeroPadded(out, static_cast<int>(m.year), 4);
+    *out++ = '-';
+    out = writeZeroPadded(out, static_cast<int>(m.month), 2);
+    *out++ = '-';
+    out = writeZeroPadded(out, static_cast<int>(m.day), 2);
+    *out++ = ',';
+    out = writeZeroPadded(out, static_cast<int>(m.hour), 2);
+    *out++ = ':';
+    return writeZeroPadded(out, static_cast<int>(m.minute), 2);
+}
+
 /// Writes one CSV row per step to standard output through a large buffer.
 class CsvSink : public plot::PlotSink {
 public:
-    CsvSink() { m_buffer.reserve(kFlushAt + 512); }
+    CsvSink() : m_buffer(kFlushAt + kRowRoom) {}
     ~CsvSink() override { flush(); }
 
     void step(plot::PlotMode, const plot::Moment& m, const astro::TideEvaluation& e) override {
-        char line[256];
-        char* p = line;
-        char* const end = line + sizeof line;
-        p = std::to_chars(p, end, m.t).ptr;
-        p += std::snprintf(p, static_cast<std::size_t>(end - p), ",%04d-%02d-%02d,%02d:%02d",
-                           static_cast<int>(m.year), static_cast<int>(m.month),
-                           static_cast<int>(m.day), static_cast<int>(m.hour),
-                           static_cast<int>(m.minute));
+        char* p = m_buffer.data() + m_used;
+        p = writeMoment(p, m);
         for (double v : {e.Ssea, e.Msea, e.MSangle, e.MSGangle}) {
             *p++ = ',';
-            p = std::to_chars(p, end, v, std::chars_format::general, 17).ptr;
+            p = writeNumber17(p, v);
         }
         *p++ = '\n';
-        m_buffer.append(line, p);
-        if (m_buffer.size() >= kFlushAt) {
+        m_used = static_cast<std::size_t>(p - m_buffer.data());
+        if (m_used >= kFlushAt) {
             flush();
         }
     }
 
     void flush() {
-        std::fwrite(m_buffer.data(), 1, m_buffer.size(), stdout);
-        m_buffer.clear();
+        std::fwrite(m_buffer.data(), 1, m_used, stdout);
+        m_used = 0;
     }
 
 private:
     static constexpr std::size_t kFlushAt = 1 << 20;
-    std::string m_buffer;
+    static constexpr std::size_t kRowRoom = 16 * kNumberRoom; // more than a row takes
+    std::vector<char> m_buffer;
+    std::size_t m_used = 0;
 };
 
 } // namespace
@@ -121,7 +134,11 @@ int runCommand(const QStringList& args) {
     CsvSink sink;
     static constexpr char kHeader[] = "t,date,time,Ssea,Msea,MSangle,MSGangle\n";
     std::fwrite(kHeader, 1, sizeof kHeader - 1, stdout);
-    plot::PlotRun run(state, request, sink, astro::calc);
+    // Both cores: a long run's batches are shared with the worker's helper thread.
+    astro::CalcWorker worker;
+    plot::PlotRun run(state, request, sink,
+                      [&worker](std::span<const astro::TideInput> at,
+                                std::span<astro::TideEvaluation> out) { return worker(at, out); });
     run.runToEnd();
     sink.flush();
     if (run.fault()) {
