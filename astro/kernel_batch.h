@@ -28,6 +28,8 @@ struct LanesOutcome {
 template <class V>
 LanesOutcome evaluateLanes(const TideInput* at, std::size_t count, TideEvaluation* out) {
     constexpr int W = V::kWidth;
+    // Made at the first batch of the path, kept for every batch after it.
+    static const SharedAngles<V> shared;
     for (std::size_t start = 0; start < count; start += W) {
         const std::size_t left = count - start;
         const int used = left < W ? static_cast<int>(left) : W;
@@ -46,7 +48,7 @@ LanesOutcome evaluateLanes(const TideInput* at, std::size_t count, TideEvaluatio
         const MomentLanes<V> moments{V::load(in[0]), V::load(in[1]), V::load(in[2]), V::load(in[3]),
                                      V::load(in[4]), V::load(in[5]), V::load(in[6])};
         LaneFaults faults;
-        const EvaluationLanes<V> e = calc(moments, faults);
+        const EvaluationLanes<V> e = calc(moments, shared, faults);
 
         alignas(64) double res[17][W];
         const V* fields[17] = {&e.jd,      &e.T,        &e.sunlon,    &e.sundist, &e.moonlon,

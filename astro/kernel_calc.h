@@ -34,6 +34,14 @@ template <class V> void sameTurn(V& sunLonDeg, V& moonLonDeg) {
     moonLonDeg = select(apart & moonNegative, moonLonDeg + 360.0, moonLonDeg);
 }
 
+/// The angles every moment has alike, made once (not once a moment): the Sun's
+/// ecliptic latitude 0 and the polar distance 90 of the ecliptic's points in
+/// the angle along it.
+template <class V> struct SharedAngles {
+    Trig<V> zero = trig(V(0.0));
+    Trig<V> equator = polar(V(0.0));
+};
+
 /// What went wrong in the lanes: bit i for lane i.
 struct LaneFaults {
     unsigned dayCount = 0;  ///< the date's day count does not fit 32 bits
@@ -41,7 +49,8 @@ struct LaneFaults {
 };
 
 template <class V>
-VELTARO_KERNEL_INLINE EvaluationLanes<V> calc(const MomentLanes<V>& at, LaneFaults& faults) {
+VELTARO_KERNEL_INLINE EvaluationLanes<V> calc(const MomentLanes<V>& at,
+                                              const SharedAngles<V>& shared, LaneFaults& faults) {
     EvaluationLanes<V> e;
 
     // The positions of the Sun and the Moon at the moment.
@@ -59,23 +68,30 @@ VELTARO_KERNEL_INLINE EvaluationLanes<V> calc(const MomentLanes<V>& at, LaneFaul
     e.obliquity = obliquity(tc);
 
     // Equatorial coordinates; the Sun's ecliptic latitude is 0.
-    e.SSlon = ecl2ra(e.sunlon, V(0.0), e.obliquity);
-    const V sunDec = ecl2dec(e.sunlon, V(0.0), e.obliquity);
-    e.MMlon = ecl2ra(e.moonlon, e.moonlat, e.obliquity);
-    const V moonDec = ecl2dec(e.moonlon, e.moonlat, e.obliquity);
+    const Trig<V> obliquity = trig(e.obliquity);
+    const Trig<V> sunLon = trig(e.sunlon);
+    const Trig<V> moonLon = trig(e.moonlon);
+    const Trig<V> moonLat = trig(e.moonlat);
+    e.SSlon = ecl2ra(sunLon, shared.zero, obliquity);
+    const V sunDec = ecl2dec(sunLon, shared.zero, obliquity);
+    e.MMlon = ecl2ra(moonLon, moonLat, obliquity);
+    const V moonDec = ecl2dec(moonLon, moonLat, obliquity);
 
     // The zenith: right ascension theta, declination the latitude.
     const V clockDeg = (at.hour + at.minute / 60.0) * 15.0;
     e.theta = localsidereal(siderealtime(tc), clockDeg, at.lon);
-    e.zs = sepangle(e.SSlon, sunDec, e.theta, at.lat);
-    e.zm = sepangle(e.MMlon, moonDec, e.theta, at.lat);
+    const Trig<V> sunPolar = polar(sunDec);
+    const Trig<V> moonPolar = polar(moonDec);
+    const Trig<V> zenithPolar = polar(at.lat);
+    e.zs = sepangle(e.SSlon, sunPolar, e.theta, zenithPolar);
+    e.zm = sepangle(e.MMlon, moonPolar, e.theta, zenithPolar);
 
     // The Sun-to-Moon angles, on the equatorial sphere and along the ecliptic.
-    e.MSangle = sepangle(e.SSlon, sunDec, e.MMlon, moonDec);
+    e.MSangle = sepangle(e.SSlon, sunPolar, e.MMlon, moonPolar);
     V sunLonDeg = e.sunlon;
     V moonLonDeg = e.moonlon;
     sameTurn(sunLonDeg, moonLonDeg);
-    e.MSGangle = sepangle(sunLonDeg, V(0.0), moonLonDeg, V(0.0));
+    e.MSGangle = sepangle(sunLonDeg, shared.equator, moonLonDeg, shared.equator);
 
     e.Ssea = eqtide(kSunMassRatio, e.sundist, e.zs);
     e.Msea = eqtide(kMoonMassRatio, e.moondist, e.zm);

@@ -11,16 +11,21 @@
 
 namespace veltaro::astro::kernel {
 
-template <class V> VELTARO_KERNEL_INLINE V ecl2ra(V lonDeg, V latDeg, V obliquityDeg) {
-    const V cosLon = cosine(lonDeg * kDeg);
-    const V sinLon = sine(lonDeg * kDeg);
-    const V cosLat = cosine(latDeg * kDeg);
-    const V sinLat = sine(latDeg * kDeg);
-    const V cosObl = cosine(obliquityDeg * kDeg);
-    const V sinObl = sine(obliquityDeg * kDeg);
+/// The sine and cosine of an angle in degrees (times kDeg), as the geometry
+/// takes its angles: the caller makes each pair once, however many routines use it.
+template <class V> struct Trig {
+    V sin;
+    V cos;
+};
 
-    const V x = cosLon * cosLat;
-    const V y = -sinLat * sinObl + sinLon * cosLat * cosObl;
+template <class V> VELTARO_KERNEL_INLINE Trig<V> trig(V deg) {
+    const V radians = deg * kDeg;
+    return {sine(radians), cosine(radians)};
+}
+
+template <class V> VELTARO_KERNEL_INLINE V ecl2ra(Trig<V> lon, Trig<V> lat, Trig<V> obliquity) {
+    const V x = lon.cos * lat.cos;
+    const V y = -lat.sin * obliquity.sin + lon.sin * lat.cos * obliquity.cos;
     const auto singular = x == 0.0;
     // At x = 0 the quotient's limit on either side of the singular point.
     const V limit = select(y < 0.0, V(270.0), V(90.0));
@@ -29,9 +34,8 @@ template <class V> VELTARO_KERNEL_INLINE V ecl2ra(V lonDeg, V latDeg, V obliquit
     return select(singular, limit, ra);
 }
 
-template <class V> VELTARO_KERNEL_INLINE V ecl2dec(V lonDeg, V latDeg, V obliquityDeg) {
-    const V z = sine(latDeg * kDeg) * cosine(obliquityDeg * kDeg) +
-                sine(lonDeg * kDeg) * cosine(latDeg * kDeg) * sine(obliquityDeg * kDeg);
+template <class V> VELTARO_KERNEL_INLINE V ecl2dec(Trig<V> lon, Trig<V> lat, Trig<V> obliquity) {
+    const V z = lat.sin * obliquity.cos + lon.sin * lat.cos * obliquity.sin;
     // A pole: the arcsine's limit, not a square root of a negative number.
     const auto pole = (z >= 1.0) | (z <= -1.0);
     const V limit = select(z > 0.0, V(90.0), V(-90.0));
@@ -45,11 +49,15 @@ inline constexpr double kQuarterTurn = 2 * 0.78539816339744830962;
 /// A full turn [radians], to the 15 significant digits the program has always used.
 inline constexpr double kFullTurn = 6.28318530717958;
 
-template <class V> VELTARO_KERNEL_INLINE V sepangle(V ra1Deg, V dec1Deg, V ra2Deg, V dec2Deg) {
-    // The cosine of the angle, from the polar distances 90 - dec.
-    const V x = cosine((90.0 - dec1Deg) * kDeg) * cosine((90.0 - dec2Deg) * kDeg) +
-                sine((90.0 - dec2Deg) * kDeg) * sine((90.0 - dec1Deg) * kDeg) *
-                    preciseCosine((ra2Deg - ra1Deg) * kDeg);
+/// The polar distance 90 - dec of a declination, as sepangle takes it.
+template <class V> VELTARO_KERNEL_INLINE Trig<V> polar(V decDeg) {
+    return trig(90.0 - decDeg);
+}
+
+/// sepangle of two points given by right ascension and polar distance.
+template <class V> VELTARO_KERNEL_INLINE V sepangle(V ra1Deg, Trig<V> p1, V ra2Deg, Trig<V> p2) {
+    // The cosine of the angle.
+    const V x = p1.cos * p2.cos + p2.sin * p1.sin * preciseCosine((ra2Deg - ra1Deg) * kDeg);
 
     // Its arccosine through the arctangent, 0..pi; at |x| >= 1 the limit.
     const auto same = x >= 1.0;

@@ -34,7 +34,9 @@
 
 /// For kernel routines that are to be merged into their caller, so that the
 /// calls they share with their neighbours (the sine of the obliquity in ecl2ra
-/// and ecl2dec, say) are made once.
+/// and ecl2dec, say) are made once: the elementary functions are declared
+/// __attribute__((const)), and the compiler shares calls with equal arguments
+/// that it sees in one function (about 175 sines and cosines a moment, not 195).
 #define VELTARO_KERNEL_INLINE [[gnu::always_inline]] inline
 
 namespace veltaro::astro::kernel {

@@ -95,15 +95,15 @@ double moonpar(double t) {
 }
 
 double ecl2ra(double lonDeg, double latDeg, double obliquityDeg) {
-    return kernel::ecl2ra(lonDeg, latDeg, obliquityDeg);
+    return kernel::ecl2ra(kernel::trig(lonDeg), kernel::trig(latDeg), kernel::trig(obliquityDeg));
 }
 
 double ecl2dec(double lonDeg, double latDeg, double obliquityDeg) {
-    return kernel::ecl2dec(lonDeg, latDeg, obliquityDeg);
+    return kernel::ecl2dec(kernel::trig(lonDeg), kernel::trig(latDeg), kernel::trig(obliquityDeg));
 }
 
 double sepangle(double ra1Deg, double dec1Deg, double ra2Deg, double dec2Deg) {
-    return kernel::sepangle(ra1Deg, dec1Deg, ra2Deg, dec2Deg);
+    return kernel::sepangle(ra1Deg, kernel::polar(dec1Deg), ra2Deg, kernel::polar(dec2Deg));
 }
 
 double eqtide(double mu, double r, double z) {
