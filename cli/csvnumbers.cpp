@@ -36,17 +36,23 @@ constexpr char kPairs[] = "00010203040506070809"
                           "80818283848586878889"
                           "90919293949596979899";
 
+/// The eight digits of v < 10^8 into d[0..7].
+void eightDigits(std::uint32_t v, char* d) {
+    const std::uint32_t high = v / 10000;
+    const std::uint32_t low = v % 10000;
+    std::memcpy(d, kPairs + 2 * (high / 100), 2);
+    std::memcpy(d + 2, kPairs + 2 * (high % 100), 2);
+    std::memcpy(d + 4, kPairs + 2 * (low / 100), 2);
+    std::memcpy(d + 6, kPairs + 2 * (low % 100), 2);
+}
+
 /// The 17 digits of 10^16 <= q < 10^17 into digits[0..16].
 void seventeenDigits(std::uint64_t q, char* digits) {
-    char* p = digits + 17;
-    while (q >= 100) {
-        const auto pair = static_cast<unsigned>(q % 100);
-        q /= 100;
-        p -= 2;
-        std::memcpy(p, kPairs + 2 * pair, 2);
-    }
-    // 17 digits: eight pairs and one digit are left for the last step.
-    *--p = static_cast<char>('0' + q);
+    const auto high = static_cast<std::uint32_t>(q / 100'000'000); // nine digits
+    const auto low = static_cast<std::uint32_t>(q % 100'000'000);
+    digits[0] = static_cast<char>('0' + high / 100'000'000);
+    eightDigits(high % 100'000'000, digits + 1);
+    eightDigits(low, digits + 9);
 }
 
 /// The value scaled to 17 significant digits and rounded to the nearest
@@ -114,46 +120,53 @@ char* writeNumber17(char* out, double value) {
     if (bits >> 63) {
         *out++ = '-';
     }
-    char digits[17];
+    // The digits with room behind them: the copies below are of fixed length
+    // (no library call), and what they write past the number's end is left
+    // for the next write to cover.
+    char digits[33];
     seventeenDigits(q, digits);
+    std::memset(digits + 17, '0', 16);
     int used = 17;
     while (used > 1 && digits[used - 1] == '0') {
         --used;
     }
-    if (exponent >= -4 && exponent < 17) {
-        if (exponent >= 0) {
-            // Whole part, then the fraction if any digits are left.
-            const int whole = exponent + 1;
-            std::memcpy(out, digits, static_cast<std::size_t>(whole));
-            out += whole;
-            if (used > whole) {
-                *out++ = '.';
-                std::memcpy(out, digits + whole, static_cast<std::size_t>(used - whole));
-                out += used - whole;
-            }
-        } else {
-            *out++ = '0';
-            *out++ = '.';
-            for (int z = exponent + 1; z < 0; ++z) {
-                *out++ = '0';
-            }
-            std::memcpy(out, digits, static_cast<std::size_t>(used));
-            out += used;
+    if (exponent >= 0 && exponent < 17) {
+        // The whole part, then the point and the fraction if digits are left.
+        const int whole = exponent + 1;
+        std::memcpy(out, digits, 17);
+        if (used <= whole) {
+            return out + whole;
         }
-        return out;
+        out[whole] = '.';
+        std::memcpy(out + whole + 1, digits + whole, 16);
+        return out + used + 1;
     }
-    *out++ = digits[0];
-    if (used > 1) {
-        *out++ = '.';
-        std::memcpy(out, digits + 1, static_cast<std::size_t>(used - 1));
-        out += used - 1;
+    if (exponent >= -4 && exponent < 0) {
+        std::memcpy(out, "0.000", 5);
+        out += 1 - exponent; // "0." and the zeros after the point
+        std::memcpy(out, digits, 17);
+        return out + used;
     }
+    out[0] = digits[0];
+    out[1] = '.';
+    std::memcpy(out + 2, digits + 1, 16);
+    out += used > 1 ? used + 1 : 1;
     *out++ = 'e';
     *out++ = exponent < 0 ? '-' : '+';
     return writeZeroPadded(out, exponent < 0 ? -exponent : exponent, 2);
 }
 
 char* writeZeroPadded(char* out, int value, int width) {
+    // The common cases of the CSV (months, days, hours, minutes, years) by pairs.
+    if (width == 2 && value >= 0 && value < 100) {
+        std::memcpy(out, kPairs + 2 * value, 2);
+        return out + 2;
+    }
+    if (width == 4 && value >= 0 && value < 10000) {
+        std::memcpy(out, kPairs + 2 * (value / 100), 2);
+        std::memcpy(out + 2, kPairs + 2 * (value % 100), 2);
+        return out + 4;
+    }
     unsigned magnitude = static_cast<unsigned>(value);
     if (value < 0) {
         *out++ = '-';

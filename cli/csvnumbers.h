@@ -6,8 +6,9 @@
 
 namespace veltaro::cli {
 
-/// Room every function below needs at `out`, whatever the value.
-inline constexpr int kNumberRoom = 32;
+/// Room every function below needs at `out`, whatever the value; it may write
+/// scratch characters past the end it returns, within this room.
+inline constexpr int kNumberRoom = 40;
 
 /// `value` as printf's "%.17g": 17 significant digits, enough to read back the
 /// same double; trailing zeros dropped, the exponent form outside 1e-4 .. 1e17.

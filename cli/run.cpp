@@ -1,7 +1,7 @@
 // veltaro-tide run: every step of a drawing, as the window's plot driver makes it.
 #include "cli/commands.h"
 #include "cli/common.h"
-#include "cli/csvnumbers.h"
+#include "cli/runcsv.h"
 
 #include "astro/calcworker.h"
 #include "astro/fault.h"
@@ -11,62 +11,9 @@
 #include "plot/plotrun.h"
 
 #include <QCommandLineParser>
-#include <charconv>
 #include <cstdio>
-#include <vector>
 
 namespace veltaro::cli {
-
-namespace {
-
-/// The moment of a step as the t, date and time columns: "30,2002-08-16,00:05".
-char* writeMoment(char* out, const plot::Moment& m) {
-    out = std::to_chars(out, out + kNumberRoom, m.t).ptr;
-    *out++ = ',';
-    out = writeZeroPadded(out, static_cast<int>(m.year), 4);
-    *out++ = '-';
-    out = writeZeroPadded(out, static_cast<int>(m.month), 2);
-    *out++ = '-';
-    out = writeZeroPadded(out, static_cast<int>(m.day), 2);
-    *out++ = ',';
-    out = writeZeroPadded(out, static_cast<int>(m.hour), 2);
-    *out++ = ':';
-    return writeZeroPadded(out, static_cast<int>(m.minute), 2);
-}
-
-/// Writes one CSV row per step to standard output through a large buffer.
-class CsvSink : public plot::PlotSink {
-public:
-    CsvSink() : m_buffer(kFlushAt + kRowRoom) {}
-    ~CsvSink() override { flush(); }
-
-    void step(plot::PlotMode, const plot::Moment& m, const astro::TideEvaluation& e) override {
-        char* p = m_buffer.data() + m_used;
-        p = writeMoment(p, m);
-        for (double v : {e.Ssea, e.Msea, e.MSangle, e.MSGangle}) {
-            *p++ = ',';
-            p = writeNumber17(p, v);
-        }
-        *p++ = '\n';
-        m_used = static_cast<std::size_t>(p - m_buffer.data());
-        if (m_used >= kFlushAt) {
-            flush();
-        }
-    }
-
-    void flush() {
-        std::fwrite(m_buffer.data(), 1, m_used, stdout);
-        m_used = 0;
-    }
-
-private:
-    static constexpr std::size_t kFlushAt = 1 << 20;
-    static constexpr std::size_t kRowRoom = 16 * kNumberRoom; // more than a row takes
-    std::vector<char> m_buffer;
-    std::size_t m_used = 0;
-};
-
-} // namespace
 
 int runCommand(const QStringList& args) {
     QCommandLineParser parser;
@@ -131,16 +78,16 @@ int runCommand(const QStringList& args) {
 
     ObservationState state;
     kansiinit(state.kansiname);
-    CsvSink sink;
     static constexpr char kHeader[] = "t,date,time,Ssea,Msea,MSangle,MSGangle\n";
     std::fwrite(kHeader, 1, sizeof kHeader - 1, stdout);
+    RunCsvSink sink(stdout);
     // Both cores: a long run's batches are shared with the worker's helper thread.
     astro::CalcWorker worker;
     plot::PlotRun run(state, request, sink,
                       [&worker](std::span<const astro::TideInput> at,
                                 std::span<astro::TideEvaluation> out) { return worker(at, out); });
     run.runToEnd();
-    sink.flush();
+    sink.finish();
     if (run.fault()) {
         std::fprintf(stderr, "veltaro-tide: arithmetic fault: %s\n", run.fault()->c_str());
         return 1;
