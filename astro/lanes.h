@@ -32,11 +32,10 @@
 
 #include <cmath>
 
-/// For kernel routines that are to be merged into their caller, so that the
-/// calls they share with their neighbours (the sine of the obliquity in ecl2ra
-/// and ecl2dec, say) are made once: the elementary functions are declared
-/// __attribute__((const)), and the compiler shares calls with equal arguments
-/// that it sees in one function (about 175 sines and cosines a moment, not 195).
+/// For kernel routines that are to be merged into their caller: the elementary
+/// functions are declared __attribute__((const)), so the compiler makes a call
+/// it sees twice with equal arguments in one function once (the terms the
+/// Moon's series repeat), and a routine's few operations need no call of its own.
 #define VELTARO_KERNEL_INLINE [[gnu::always_inline]] inline
 
 namespace veltaro::astro::kernel {
