@@ -72,7 +72,7 @@ template <class V> VELTARO_KERNEL_INLINE V sundist(V t) {
     V q = (-0.007261 + 0.0000002 * t) * cosine((356.53 + 359.991 * t) * kDeg);
     q += 0.00003;
     q = addCosines(q, tables::kSundist, t);
-    return power(V(10.0), q) * kAstronomicalUnit;
+    return powerOfTen(q) * kAstronomicalUnit;
 }
 
 template <class V> VELTARO_KERNEL_INLINE V moonlon(V t) {

@@ -57,7 +57,7 @@ template <class V> VELTARO_KERNEL_INLINE Trig<V> polar(V decDeg) {
 /// sepangle of two points given by right ascension and polar distance.
 template <class V> VELTARO_KERNEL_INLINE V sepangle(V ra1Deg, Trig<V> p1, V ra2Deg, Trig<V> p2) {
     // The cosine of the angle.
-    const V x = p1.cos * p2.cos + p2.sin * p1.sin * preciseCosine((ra2Deg - ra1Deg) * kDeg);
+    const V x = p1.cos * p2.cos + p2.sin * p1.sin * cosine((ra2Deg - ra1Deg) * kDeg);
 
     // Its arccosine through the arctangent, 0..pi; at |x| >= 1 the limit.
     const auto same = x >= 1.0;

@@ -13,18 +13,17 @@
 //                 amplitude x sine to sums whose last bit is far coarser than
 //                 the sine's error, and in the geometry the argument itself,
 //                 an angle in degrees times kDeg, is rounded to about the same
-//                 size. The 1-ulp functions cost 2.3 times as much.
-//   preciseCosine 1 ulp (u10), for the cosine of the difference of right
-//                 ascensions in sepangle only. Near new and full Moon that
-//                 cosine is within a few ulp of +-1, where the arccosine form
-//                 turns each ulp into 1e-16/sin(d) rad of the angle d; at an
-//                 exact opposition the 3.5-ulp cosine of 180 degrees misses -1
-//                 by one ulp and moves the angle by 1.5e-8 rad. Four calls a
-//                 moment.
+//                 size. The 1-ulp functions cost 2.3 times as much. Where
+//                 sepangle's cosine comes within a few ulp of +-1 (new and
+//                 full Moon, a body overhead) its arccosine form turns one ulp
+//                 into about 1e-16/sin(d) rad of the angle d, 2e-10 rad a
+//                 second of time from an exact full Moon; the 1-ulp cosine
+//                 there would cost 2.5 % of the evaluation.
 //   arctan        3.5 ulp (u35). Its results are right ascensions and the
 //                 arccosine form of an angle; 3.5 ulp of a quarter turn is
 //                 8e-16 rad, below what the quotient it is taken of carries.
-//   power         1 ulp (u10), the only accuracy SLEEF has for it (one call a moment).
+//   powerOfTen    1 ulp (u10): 10^q for the Sun's distance, one call a moment.
+//                 SLEEF's exp10, a quarter of the cost of its pow(10, q).
 // Square roots, floor, trunc and round-to-nearest are exact everywhere.
 //
 // The names (sine, floorOf, ...) are the kernel's own, not the C library's,
@@ -44,9 +43,8 @@ namespace veltaro::astro::kernel {
 
 double sine(double x);
 double cosine(double x);
-double preciseCosine(double x);
 double arctan(double x);
-double power(double x, double y);
+double powerOfTen(double x);
 
 inline double squareRoot(double x) {
     return std::sqrt(x);
@@ -110,9 +108,8 @@ template <class Isa> struct Vec {
     friend Vec nearestOf(Vec a) { return Isa::nearest(a.v); }
     friend Vec sine(Vec a) { return Isa::sin(a.v); }
     friend Vec cosine(Vec a) { return Isa::cos(a.v); }
-    friend Vec preciseCosine(Vec a) { return Isa::preciseCos(a.v); }
     friend Vec arctan(Vec a) { return Isa::atan(a.v); }
-    friend Vec power(Vec a, Vec b) { return Isa::pow(a.v, b.v); }
+    friend Vec powerOfTen(Vec a) { return Isa::exp10(a.v); }
 };
 
 /// A condition per lane, as the comparisons of Vec give it.

@@ -10,9 +10,8 @@
 extern "C" {
 __m256d Sleef_cinz_sind4_u35avx(__m256d) __attribute__((const));
 __m256d Sleef_cinz_cosd4_u35avx(__m256d) __attribute__((const));
-__m256d Sleef_cinz_cosd4_u10avx(__m256d) __attribute__((const));
 __m256d Sleef_cinz_atand4_u35avx(__m256d) __attribute__((const));
-__m256d Sleef_cinz_powd4_u10avx(__m256d, __m256d) __attribute__((const));
+__m256d Sleef_cinz_exp10d4_u10avx(__m256d) __attribute__((const));
 }
 
 namespace veltaro::astro::kernel {
@@ -56,9 +55,8 @@ struct Avx {
 
     static Reg sin(Reg a) { return Sleef_cinz_sind4_u35avx(a); }
     static Reg cos(Reg a) { return Sleef_cinz_cosd4_u35avx(a); }
-    static Reg preciseCos(Reg a) { return Sleef_cinz_cosd4_u10avx(a); }
     static Reg atan(Reg a) { return Sleef_cinz_atand4_u35avx(a); }
-    static Reg pow(Reg a, Reg b) { return Sleef_cinz_powd4_u10avx(a, b); }
+    static Reg exp10(Reg a) { return Sleef_cinz_exp10d4_u10avx(a); }
 };
 
 } // namespace veltaro::astro::kernel

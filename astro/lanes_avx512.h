@@ -13,9 +13,8 @@
 extern "C" {
 __m512d Sleef_cinz_sind8_u35avx512fnofma(__m512d) __attribute__((const));
 __m512d Sleef_cinz_cosd8_u35avx512fnofma(__m512d) __attribute__((const));
-__m512d Sleef_cinz_cosd8_u10avx512fnofma(__m512d) __attribute__((const));
 __m512d Sleef_cinz_atand8_u35avx512fnofma(__m512d) __attribute__((const));
-__m512d Sleef_cinz_powd8_u10avx512fnofma(__m512d, __m512d) __attribute__((const));
+__m512d Sleef_cinz_exp10d8_u10avx512fnofma(__m512d) __attribute__((const));
 }
 
 namespace veltaro::astro::kernel {
@@ -65,9 +64,8 @@ struct Avx512 {
 
     static Reg sin(Reg a) { return Sleef_cinz_sind8_u35avx512fnofma(a); }
     static Reg cos(Reg a) { return Sleef_cinz_cosd8_u35avx512fnofma(a); }
-    static Reg preciseCos(Reg a) { return Sleef_cinz_cosd8_u10avx512fnofma(a); }
     static Reg atan(Reg a) { return Sleef_cinz_atand8_u35avx512fnofma(a); }
-    static Reg pow(Reg a, Reg b) { return Sleef_cinz_powd8_u10avx512fnofma(a, b); }
+    static Reg exp10(Reg a) { return Sleef_cinz_exp10d8_u10avx512fnofma(a); }
 };
 
 } // namespace veltaro::astro::kernel

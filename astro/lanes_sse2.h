@@ -12,9 +12,8 @@
 extern "C" {
 __m128d Sleef_cinz_sind2_u35sse2(__m128d) __attribute__((const));
 __m128d Sleef_cinz_cosd2_u35sse2(__m128d) __attribute__((const));
-__m128d Sleef_cinz_cosd2_u10sse2(__m128d) __attribute__((const));
 __m128d Sleef_cinz_atand2_u35sse2(__m128d) __attribute__((const));
-__m128d Sleef_cinz_powd2_u10sse2(__m128d, __m128d) __attribute__((const));
+__m128d Sleef_cinz_exp10d2_u10sse2(__m128d) __attribute__((const));
 }
 
 namespace veltaro::astro::kernel {
@@ -76,9 +75,8 @@ struct Sse2 {
 
     static Reg sin(Reg a) { return Sleef_cinz_sind2_u35sse2(a); }
     static Reg cos(Reg a) { return Sleef_cinz_cosd2_u35sse2(a); }
-    static Reg preciseCos(Reg a) { return Sleef_cinz_cosd2_u10sse2(a); }
     static Reg atan(Reg a) { return Sleef_cinz_atand2_u35sse2(a); }
-    static Reg pow(Reg a, Reg b) { return Sleef_cinz_powd2_u10sse2(a, b); }
+    static Reg exp10(Reg a) { return Sleef_cinz_exp10d2_u10sse2(a); }
 };
 
 } // namespace veltaro::astro::kernel

@@ -23,14 +23,11 @@ double sine(double x) {
 double cosine(double x) {
     return _mm_cvtsd_f64(Sse2::cos(_mm_set_sd(x)));
 }
-double preciseCosine(double x) {
-    return _mm_cvtsd_f64(Sse2::preciseCos(_mm_set_sd(x)));
-}
 double arctan(double x) {
     return _mm_cvtsd_f64(Sse2::atan(_mm_set_sd(x)));
 }
-double power(double x, double y) {
-    return _mm_cvtsd_f64(Sse2::pow(_mm_set_sd(x), _mm_set_sd(y)));
+double powerOfTen(double x) {
+    return _mm_cvtsd_f64(Sse2::exp10(_mm_set_sd(x)));
 }
 
 } // namespace kernel

@@ -3,11 +3,10 @@
 
 Written from the written formulas of the routines with plain Python floats,
 not from the C++ sources: every sum and product in the order the formulas give.
-The sines, cosines, arctangents and powers are the ones the program calls:
-SLEEF's deterministic scalar functions, through ctypes (libsleef3), the 3.5-ulp
-sine, cosine and arctangent, the 1-ulp cosine for the difference of right
-ascensions in sepangle and the 1-ulp power; square roots, floor and trunc are
-exact everywhere. The tables keep the sign of each angle's rate in a column of
+The sines, cosines, arctangents and powers of ten are the ones the program
+calls: SLEEF's deterministic scalar functions, through ctypes (libsleef3), the
+3.5-ulp sine, cosine and arctangent and the 1-ulp exp10; square roots, floor
+and trunc are exact everywhere. The tables keep the sign of each angle's rate in a column of
 its own, and the angles are formed as phase + rate*T or phase - rate*T as the
 sign says. The day count uses the historical formula where it is valid (from
 1900-03-01) and the ordinal of Python's proleptic Gregorian date elsewhere.
@@ -44,17 +43,15 @@ def _sleef_function(name, arguments=1):
 class Sleef:
     sin = staticmethod(_sleef_function("Sleef_cinz_sind1_u35purec"))
     cos = staticmethod(_sleef_function("Sleef_cinz_cosd1_u35purec"))
-    cos_fine = staticmethod(_sleef_function("Sleef_cinz_cosd1_u10purec"))
     atan = staticmethod(_sleef_function("Sleef_cinz_atand1_u35purec"))
-    pow = staticmethod(_sleef_function("Sleef_cinz_powd1_u10purec", 2))
+    exp10 = staticmethod(_sleef_function("Sleef_cinz_exp10d1_u10purec"))
 
 
 class Libm:
     sin = staticmethod(math.sin)
     cos = staticmethod(math.cos)
-    cos_fine = staticmethod(math.cos)
     atan = staticmethod(math.atan)
-    pow = staticmethod(math.pow)
+    exp10 = staticmethod(lambda q: 10 ** q)
 
 
 f = Sleef  # the elementary functions in use
@@ -323,7 +320,7 @@ def sundist(t):
     q = (-0.007261 + 0.0000002 * t) * f.cos((356.53 + 359.991 * t) * K) + 0.00003
     for v in c:
         q = q + v
-    return f.pow(10.0, q) * 149597870
+    return f.exp10(q) * 149597870
 
 
 # ---- the Moon ----
@@ -382,7 +379,7 @@ def ecl2dec(lam, beta, eps):
 
 def sepangle(a1, d1, a2, d2):
     x = (f.cos((90 - d1) * K) * f.cos((90 - d2) * K)
-         + f.sin((90 - d2) * K) * f.sin((90 - d1) * K) * f.cos_fine((a2 - a1) * K))
+         + f.sin((90 - d2) * K) * f.sin((90 - d1) * K) * f.cos((a2 - a1) * K))
     d = f.atan(-x / math.sqrt(-x * x + 1)) + 2 * f.atan(1)
     delta = a2 - a1
     if (delta < 0 or delta > 180) and delta > -180:
