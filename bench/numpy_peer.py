@@ -83,9 +83,16 @@ MOONPAR = np.array([
 
 
 def terms(table, t, wave):
-    """amplitude x wave(angle) of every term (rows) at every moment (columns)."""
-    angles = (table[:, 1:2] + table[:, 2:3] * t) * K
-    return table[:, 0:1] * wave(angles)
+    """The sum of amplitude x wave(angle) over a table's terms at every moment.
+
+    Term by term over arrays of all moments: as fast as numpy gets here. One
+    array of all terms at all moments (62 x 8641) is 10 to 20 times slower on
+    these machines, its temporaries too large for the caches.
+    """
+    total = np.zeros_like(t)
+    for amplitude, phase, rate in table:
+        total += amplitude * wave((phase + rate * t) * K)
+    return total
 
 
 def julianday(y, m, d):
@@ -129,19 +136,19 @@ def evaluate(year, month, day, hour, minute, lat, lon):
     t = t0 + (0.0317 * t0 + 1.43) * 1e-6
 
     s = 279.0358 + 360.00769 * t + (1.9159 - 0.00005 * t) * np.sin((356.531 + 359.991 * t) * K)
-    s = s + terms(SUNLON, t, np.sin).sum(axis=0)
+    s = s + terms(SUNLON, t, np.sin)
     sunlon = np.fmod(s, 360)
     q = ((-0.007261 + 0.0000002 * t) * np.cos((356.53 + 359.991 * t) * K) + 0.00003
-         + terms(SUNDIST, t, np.cos).sum(axis=0))
+         + terms(SUNDIST, t, np.cos))
     sundist = 10 ** q * 149597870
 
-    a = terms(MOONLON_A, t, np.sin).sum(axis=0)
+    a = terms(MOONLON_A, t, np.sin)
     s = 124.8754 + 4812.67881 * t + 6.2887 * np.sin(((338.915 + 4771.9886 * t) + a) * K)
-    moonlon = np.fmod(s + terms(MOONLON, t, np.sin).sum(axis=0), 360)
-    b = terms(MOONLAT_B, t, np.sin).sum(axis=0)
+    moonlon = np.fmod(s + terms(MOONLON, t, np.sin), 360)
+    b = terms(MOONLAT_B, t, np.sin)
     moonlat = 5.1282 * np.sin(((236.231 + 4832.0202 * t) + b) * K)
-    moonlat = moonlat + terms(MOONLAT, t, np.sin).sum(axis=0)
-    parallax = 0.9507 + terms(MOONPAR, t, np.cos).sum(axis=0)
+    moonlat = moonlat + terms(MOONLAT, t, np.sin)
+    parallax = 0.9507 + terms(MOONPAR, t, np.cos)
     moondist = 6378.14 / (parallax * K)
 
     tc = (jd - 2415020.0) / 36525.0
