@@ -9,15 +9,16 @@ namespace veltaro::astro {
 
 namespace {
 
-/// How long a waiting thread spins before it sleeps: first on its own, then
-/// giving its core to whatever else wants it. The batches of a long drawing
-/// follow one another faster than this; an idle program sleeps.
-constexpr std::chrono::microseconds kSpin{20};
+/// How long a waiting thread keeps looking before it sleeps, handing its core
+/// to whatever else wants it meanwhile (another thread of the program). The
+/// batches of a long drawing follow one another faster than this; an idle
+/// program sleeps.
 constexpr std::chrono::microseconds kYield{200};
 
-/// Moments a thread takes at a time: eight vectors of the widest path, some
-/// ten microseconds of work.
-constexpr std::size_t kChunk = 64;
+/// Moments a thread takes at a time: four vectors of the widest path, some
+/// eight microseconds of work, so that a diurnal slice of 289 moments falls
+/// into ten chunks the two threads share about evenly.
+constexpr std::size_t kChunk = 32;
 
 void relax() {
 #if defined(__x86_64__) || defined(__i386__)
@@ -25,8 +26,8 @@ void relax() {
 #endif
 }
 
-/// Waits until `value` differs from `old` and returns it: spinning, then
-/// yielding, then sleeping.
+/// Waits until `value` differs from `old` and returns it: looking, yielding
+/// the core now and then, and at last sleeping.
 template <class T> T awaitChange(const std::atomic<T>& value, T old) {
     const auto start = std::chrono::steady_clock::now();
     for (int round = 1;; ++round) {
@@ -36,12 +37,9 @@ template <class T> T awaitChange(const std::atomic<T>& value, T old) {
         }
         if (round % 32 != 0) {
             relax();
-            continue;
-        }
-        const auto waited = std::chrono::steady_clock::now() - start;
-        if (waited > kYield) {
+        } else if (std::chrono::steady_clock::now() - start > kYield) {
             value.wait(old, std::memory_order_acquire);
-        } else if (waited > kSpin) {
+        } else {
             std::this_thread::yield();
         }
     }

@@ -15,10 +15,10 @@ namespace veltaro::astro {
 /// the helper take in turn until none is left; a helper that is slow to wake
 /// (the other core busy with something else) leaves the caller all the work,
 /// never waiting for it. Every moment is evaluated on its own (calcBatch), so
-/// the results are the bits one thread gives. Between batches the helper waits
-/// spinning for a short while, then sleeps: the slices of a drawing follow one
-/// another faster than that, so it is awake for each, and an idle program
-/// costs nothing.
+/// the results are the bits one thread gives. Between batches the helper keeps
+/// looking for a short while, yielding its core to other threads, then sleeps:
+/// the slices of a drawing follow one another faster than that, so it is awake
+/// for each, and an idle program costs nothing.
 class CalcWorker {
 public:
     /// `helper` false, or a machine with one core, evaluates everything on

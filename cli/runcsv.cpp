@@ -47,6 +47,7 @@ struct RunCsvSink::Writer {
     std::mutex mutex;
     std::condition_variable changed;
     std::deque<std::vector<RunRow>> queue;
+    std::vector<std::vector<RunRow>> spare; // written blocks, emptied for reuse
     bool closing = false;
     std::thread thread;
 
@@ -75,7 +76,25 @@ struct RunCsvSink::Writer {
                 p = writeRunRow(p, row);
             }
             std::fwrite(text.data(), 1, static_cast<std::size_t>(p - text.data()), to);
+            block.clear();
+            std::lock_guard lock(mutex);
+            spare.push_back(std::move(block));
         }
+    }
+
+    /// An empty block with room for kBlockRows rows: a written one if there is
+    /// one (a fresh allocation of that size costs page faults every time).
+    std::vector<RunRow> emptyBlock() {
+        std::vector<RunRow> block;
+        {
+            std::lock_guard lock(mutex);
+            if (!spare.empty()) {
+                block = std::move(spare.back());
+                spare.pop_back();
+            }
+        }
+        block.reserve(kBlockRows);
+        return block;
     }
 
     void hand(std::vector<RunRow>&& block) {
@@ -96,9 +115,8 @@ struct RunCsvSink::Writer {
     }
 };
 
-RunCsvSink::RunCsvSink(std::FILE* to) : m_writer(std::make_unique<Writer>(to)) {
-    m_block.reserve(kBlockRows);
-}
+RunCsvSink::RunCsvSink(std::FILE* to)
+    : m_writer(std::make_unique<Writer>(to)), m_block(m_writer->emptyBlock()) {}
 
 RunCsvSink::~RunCsvSink() {
     finish();
@@ -108,8 +126,7 @@ void RunCsvSink::step(plot::PlotMode, const plot::Moment& m, const astro::TideEv
     m_block.push_back({m, {e.Ssea, e.Msea, e.MSangle, e.MSGangle}});
     if (m_block.size() == kBlockRows) {
         m_writer->hand(std::move(m_block));
-        m_block = {};
-        m_block.reserve(kBlockRows);
+        m_block = m_writer->emptyBlock();
     }
 }
 
