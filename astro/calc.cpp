@@ -31,7 +31,7 @@ kernel::LanesOutcome evaluateOn(SimdPath path, const TideInput* at, std::size_t 
 
 const char* messageOf(kernel::Fault fault) {
     if (fault == kernel::Fault::DayCount) {
-        return "daycount: the date's day count does not fit 32 bits";
+        return kernel::kDayCountFault;
     }
     return "calc: the evaluation gave a value that is not a finite number";
 }

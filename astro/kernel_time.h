@@ -33,6 +33,9 @@ template <class V> V obliquity(V tc) {
 /// Julian day of 1974 December 31, 0 h: day count 0.
 inline constexpr double kDayCountOrigin = 2442412.5;
 
+/// What daycount and ephemtime throw, and calc, for a day count that does not fit.
+inline constexpr char kDayCountFault[] = "daycount: the date's day count does not fit 32 bits";
+
 /// The day count as a whole number in a double; `unfit` is set in the lanes
 /// whose count does not fit 32 bits (or is not a number), and those lanes hold 0.
 template <class V, class M> V daycount(V year, V month, V day, M& unfit) {

@@ -48,7 +48,7 @@ std::int32_t daycount(double year, double month, double day) {
     bool unfit = false;
     const double k = kernel::daycount(year, month, day, unfit);
     if (unfit) {
-        throw ArithmeticFault("daycount: the date's day count does not fit 32 bits");
+        throw ArithmeticFault(kernel::kDayCountFault);
     }
     return static_cast<std::int32_t>(k);
 }
@@ -58,7 +58,7 @@ double ephemtime(double year, double month, double day, double hour, double minu
     bool unfit = false;
     const double t = kernel::ephemtime(year, month, day, hour, minute, second, lonDeg, unfit);
     if (unfit) {
-        throw ArithmeticFault("daycount: the date's day count does not fit 32 bits");
+        throw ArithmeticFault(kernel::kDayCountFault);
     }
     return t;
 }
