@@ -1,5 +1,10 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+
 namespace veltaro::astro {
 
 /// Sun/Earth and Moon/Earth mass ratios used for the equilibrium tide.
@@ -87,10 +92,37 @@ double eqtide(double mu, double r, double z);
 ///     west of the Sun count as east of it. At every other moment the
 ///     longitudes enter as they are.
 ///  4. Everything is recomputed on every call; two calls with the same input
-///     give identical results.
+///     give identical results, on every processor and every path (simd.h).
 ///  5. Throws ArithmeticFault if any result is not a finite number, or if the
 ///     date's day count does not fit (ephemtime); for the accepted dates,
 ///     latitudes and longitudes neither happens.
+///  6. One moment through calcBatch: the same arithmetic, the same bits.
 TideEvaluation calc(const TideInput& at);
+
+/// How a batch evaluation went.
+struct BatchOutcome {
+    /// Moments evaluated, from the first on, before the first one that faulted;
+    /// all of them when none did.
+    std::size_t evaluated = 0;
+    /// The message of that moment's fault (as calc would throw it), if one did.
+    std::optional<std::string> fault;
+};
+
+/// The tide-generating force at many moments: out[i] = calc(at[i]).
+///
+/// Given:
+///   at      the moments and points, any number
+///   out     as many evaluations as there are moments
+///
+/// Returned:
+///   how far the batch got. out[0 .. evaluated) hold the evaluations; a fault
+///   stops the batch at the first moment that has one, and what follows it in
+///   `out` is left unspecified.
+///
+/// Notes:
+///  1. The moments are evaluated several at once, one in each lane of the
+///     widest vector registers the processor has (simd.h); every lane gets the
+///     same bits calc gives for its moment, whatever its neighbours hold.
+BatchOutcome calcBatch(std::span<const TideInput> at, std::span<TideEvaluation> out);
 
 } // namespace veltaro::astro

@@ -1,5 +1,6 @@
 // Whole drawings into off-screen images beside the bare evaluations they need:
 // how much the driver and the drawing add to the 8641 evaluations of a run.
+#include "astro/calcworker.h"
 #include "astro/tide.h"
 #include "calendar/calendar.h"
 #include "calendar/kansi.h"
@@ -25,8 +26,12 @@ PlotRequest requestFor(PlotMode mode) {
     return r;
 }
 
-Evaluator calcEvaluator() {
-    return astro::calc;
+/// The program's evaluation: slices as batches, on two cores.
+BatchEvaluator programEvaluator() {
+    static astro::CalcWorker worker;
+    return [](std::span<const astro::TideInput> at, std::span<astro::TideEvaluation> out) {
+        return worker(at, out);
+    };
 }
 
 /// The 8641 moments of an annual run, stepped beforehand.
@@ -56,7 +61,7 @@ struct NullSink : PlotSink {
 
 } // namespace
 
-// The evaluations of an annual run alone.
+// The evaluations of an annual run alone, one calc after another.
 static void BM_calc_8641(benchmark::State& bench) {
     const std::vector<ObservationState> moments = annualMoments();
     for (auto _ : bench) {
@@ -74,7 +79,7 @@ static void BM_run_annual_nodraw(benchmark::State& bench) {
         ObservationState state;
         kansiinit(state.kansiname);
         NullSink sink;
-        PlotRun run(state, requestFor(PlotMode::Annual), sink, calcEvaluator());
+        PlotRun run(state, requestFor(PlotMode::Annual), sink, programEvaluator());
         run.runToEnd();
         benchmark::DoNotOptimize(sink.steps);
     }
@@ -97,7 +102,7 @@ static void runDrawn(benchmark::State& bench, PlotMode mode) {
         ObservationState state;
         kansiinit(state.kansiname);
         PictureSink sink(graph, 1, moonPtrs, 1);
-        PlotRun run(state, requestFor(mode), sink, calcEvaluator());
+        PlotRun run(state, requestFor(mode), sink, programEvaluator());
         while (!run.done()) {
             run.advance(32);
         }

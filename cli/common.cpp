@@ -1,4 +1,5 @@
 #include "cli/common.h"
+#include "cli/csvnumbers.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -195,9 +196,9 @@ std::optional<std::pair<int, int>> parseTime(const QString& text, QString& error
 }
 
 QByteArray number17(double value) {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
-    return QByteArray(buffer);
+    char buffer[kNumberRoom];
+    const char* end = writeNumber17(buffer, value);
+    return QByteArray(buffer, static_cast<qsizetype>(end - buffer));
 }
 
 } // namespace veltaro::cli

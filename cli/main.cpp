@@ -3,11 +3,15 @@
 #include "cli/commands.h"
 #include "cli/common.h"
 
+#include "astro/simd.h"
+#include "veltaro_version.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -25,7 +29,17 @@ constexpr const char* kUsage =
     "  plot     the picture of a drawing as PNG, SVG or PDF\n"
     "  phases   new Moon, first quarter, full Moon and last quarter between two dates\n"
     "\n"
-    "'veltaro-tide <command> --help' describes a command's options.\n";
+    "'veltaro-tide <command> --help' describes a command's options;\n"
+    "'veltaro-tide --version' prints the version.\n";
+
+/// Which instruction-set path the evaluation takes, and how to choose another.
+std::string simdLine() {
+    const auto path = veltaro::astro::simdPathName(veltaro::astro::activeSimdPath());
+    return "\nEvaluation path: " + std::string(path) +
+           ". VELTARO_SIMD=auto|sse2|avx|avx512 chooses the instruction set;\n"
+           "auto, the default, takes the widest the processor has. Every path gives\n"
+           "the same numbers to the last bit.\n";
+}
 
 /// Qt's messages, less the one about XDG_RUNTIME_DIR that a script run without
 /// a desktop session would otherwise get from every plot.
@@ -75,6 +89,13 @@ int main(int argc, char* argv[]) {
     }
     if (args[1] == u"--help" || args[1] == u"-h" || args[1] == u"help") {
         std::fputs(kUsage, stdout);
+        std::fputs(simdLine().c_str(), stdout);
+        return 0;
+    }
+    if (args[1] == u"--version") {
+        std::printf("veltaro-tide %d.%d.%d\n", veltaro::version::major, veltaro::version::minor,
+                    veltaro::version::revision);
+        std::fputs(simdLine().c_str(), stdout);
         return 0;
     }
     const QString command = args.takeAt(1);

@@ -2,7 +2,9 @@
 #include "cli/commands.h"
 #include "cli/common.h"
 #include "cli/drawingoptions.h"
+#include "cli/runcsv.h"
 
+#include "astro/calcworker.h"
 #include "astro/fault.h"
 #include "astro/tide.h"
 #include "calendar/daterange.h"
@@ -13,7 +15,8 @@
 
 #include <QCommandLineParser>
 #include <cstdio>
-#include <string>
+#include <optional>
+#include <span>
 
 namespace veltaro::cli {
 
@@ -124,7 +127,6 @@ int runCommand(const QStringList& args) {
 
     ObservationState state;
     kansiinit(state.kansiname);
-    CsvSink sink(columns);
     std::string head;
     if (parser.isSet(comments)) {
         head += "# veltaro-tide " + versionText().toStdString() + " run\n";
@@ -134,9 +136,28 @@ int runCommand(const QStringList& args) {
     }
     head += plot::csvHeader(columns);
     std::fwrite(head.data(), 1, head.size(), stdout);
-    plot::PlotRun run(state, request, sink, astro::calc);
+    // The plain columns (km, no total) go through the fast writer on a thread of
+    // its own; the others are formatted as the window's CSV is.
+    const bool plain = columns.unit == plot::HeightUnit::Km && !columns.total;
+    std::optional<RunCsvSink> fastSink;
+    std::optional<CsvSink> columnSink;
+    plot::PlotSink* sink = nullptr;
+    if (plain) {
+        sink = &fastSink.emplace(stdout);
+    } else {
+        sink = &columnSink.emplace(columns);
+    }
+    // Both cores: a long run's batches are shared with the worker's helper thread.
+    astro::CalcWorker worker;
+    plot::PlotRun run(state, request, *sink,
+                      [&worker](std::span<const astro::TideInput> at,
+                                std::span<astro::TideEvaluation> out) { return worker(at, out); });
     run.runToEnd();
-    sink.flush();
+    if (fastSink) {
+        fastSink->finish();
+    } else {
+        columnSink->flush();
+    }
     if (run.fault()) {
         std::fprintf(stderr, "veltaro-tide: arithmetic fault: %s\n", run.fault()->c_str());
         return 1;

@@ -1,12 +1,15 @@
 // Running a drawing into the window: slices of the plot driver on the event loop.
 #include "plot/plotcontroller.h"
 
+#include "astro/calcworker.h"
 #include "astro/tide.h"
 #include "plot/graphpainter.h"
 #include "plot/graphwidget.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
+#include <optional>
+#include <utility>
 
 #include <algorithm>
 
@@ -16,8 +19,10 @@ namespace {
 
 // Time a slice may take before the event loop gets its turn again.
 constexpr qint64 kSliceMs = 15;
-// Steps between two looks at the clock within a slice.
-constexpr int kStepsPerLook = 32;
+// Steps between two looks at the clock within a slice, evaluated as one batch
+// (a diurnal pass of 289 steps is one batch of its own): about half a
+// millisecond of evaluating and drawing.
+constexpr int kStepsPerLook = 1024;
 
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -52,11 +57,10 @@ public:
     }
     void dayChoiceHidden() override { emit m_owner.dayChoiceHidden(); }
     void dayName(const std::string& name) override { emit m_owner.dayName(fromUtf8(name)); }
+    /// Kept until the pictures are shown: a long continuous drawing passes each
+    /// picture many times between two repaints, and only the last phase is seen.
     void moonPhase(int k, double msangle) override {
-        if (MoonWidget* moon = m_moons[static_cast<std::size_t>(k)]) {
-            moon->lunadraw(msangle);
-        }
-        emit m_owner.moonTooltip(k, fromUtf8(moonAngleText(msangle)));
+        m_phases[static_cast<std::size_t>(k)] = msangle;
     }
     void moonAge(double msgangle) override {
         emit m_owner.moonAge(fromUtf8(moonAgeText(msgangle)));
@@ -65,8 +69,17 @@ public:
         emit m_owner.dateReached(year, month, day);
     }
 
-    /// Shows what has been drawn so far.
+    /// Shows what has been drawn so far: the graph, and each Moon picture with
+    /// its latest phase and tooltip.
     void show() {
+        for (std::size_t k = 0; k < m_phases.size(); ++k) {
+            if (const std::optional<double> msangle = std::exchange(m_phases[k], std::nullopt)) {
+                if (MoonWidget* moon = m_moons[k]) {
+                    moon->lunadraw(*msangle);
+                }
+                emit m_owner.moonTooltip(static_cast<int>(k), fromUtf8(moonAngleText(*msangle)));
+            }
+        }
         flush();
         m_graph.update();
     }
@@ -85,6 +98,7 @@ private:
     GraphWidget& m_graph;
     std::array<MoonWidget*, 13> m_moons;
     RecordSink m_record;
+    std::array<std::optional<double>, 13> m_phases; // not yet drawn
 };
 
 struct PlotController::Impl {
@@ -94,7 +108,12 @@ struct PlotController::Impl {
     ObservationState& state;
     GraphWidget* graph;
     std::array<MoonWidget*, 13> moons;
-    Evaluator evaluator = astro::calc;
+    // Kept from drawing to drawing: its helper thread evaluates half of each batch.
+    astro::CalcWorker worker;
+    BatchEvaluator evaluator = [this](std::span<const astro::TideInput> at,
+                                      std::span<astro::TideEvaluation> out) {
+        return worker(at, out);
+    };
     int sliceSteps = 0; // steps a slice, or 0 for a slice of kSliceMs
     QTimer timer;
     std::unique_ptr<ControllerSink> sink;
@@ -131,7 +150,7 @@ PlotController::PlotController(ObservationState& state, GraphWidget* graph,
 PlotController::~PlotController() = default;
 
 void PlotController::setEvaluator(Evaluator evaluator) {
-    d->evaluator = std::move(evaluator);
+    d->evaluator = oneByOne(std::move(evaluator));
 }
 
 void PlotController::setSliceSteps(int steps) {

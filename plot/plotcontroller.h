@@ -20,7 +20,9 @@ class MoonWidget;
 /// The run is carried out in short slices on the window's event loop, so the
 /// window stays responsive and repaints; everything the run writes besides the
 /// pictures reaches the window through the signals below, in the order a run
-/// produces it.
+/// produces it, but for the Moon pictures and their tooltips: those are brought
+/// up to date, each with its latest phase, whenever the drawing is shown (after
+/// every slice and at the end).
 class PlotController : public QObject {
     Q_OBJECT
 public:
@@ -37,8 +39,9 @@ public:
     void cancel();
     bool running() const;
 
-    /// Replaces the evaluation of a moment (astro::calc); for tests that need a
-    /// fault or known values.
+    /// Replaces the program's evaluation (batches on two cores, astro::CalcWorker)
+    /// by one moment at a time with `evaluator`; for tests that need a fault or
+    /// known values.
     void setEvaluator(Evaluator evaluator);
     /// Makes each slice of the event-loop run carry out exactly `steps` steps
     /// instead of as many as fit in its time; 0 goes back to time. For tests

@@ -29,6 +29,22 @@ std::string fixed(double value, int decimals) {
 
 } // namespace
 
+BatchEvaluator oneByOne(Evaluator evaluator) {
+    return [evaluator = std::move(evaluator)](std::span<const astro::TideInput> at,
+                                              std::span<astro::TideEvaluation> out) {
+        astro::BatchOutcome outcome;
+        for (; outcome.evaluated < at.size(); ++outcome.evaluated) {
+            try {
+                out[outcome.evaluated] = evaluator(at[outcome.evaluated]);
+            } catch (const ArithmeticFault& fault) {
+                outcome.fault = fault.what();
+                break;
+            }
+        }
+        return outcome;
+    };
+}
+
 astro::TideInput tideInputOf(const ObservationState& state) {
     return {state.obsyear,   state.obsmonth, state.obsday, state.obshour,
             state.obsminute, state.obslat,   state.obslon};
@@ -69,6 +85,10 @@ std::string moonAgeText(double msgangle) {
 
 PlotRun::PlotRun(ObservationState& state, const PlotRequest& request, PlotSink& sink,
                  Evaluator evaluator)
+    : PlotRun(state, request, sink, oneByOne(std::move(evaluator))) {}
+
+PlotRun::PlotRun(ObservationState& state, const PlotRequest& request, PlotSink& sink,
+                 BatchEvaluator evaluator)
     : m_state(state), m_request(request), m_sink(sink), m_evaluator(std::move(evaluator)) {
     if (m_request.mode != PlotMode::Diurnal || !m_request.continuous) {
         m_request.continuous = false;
@@ -167,24 +187,19 @@ int PlotRun::plan(int count) {
 }
 
 std::size_t PlotRun::evaluate(int count) {
-    m_results.resize(static_cast<std::size_t>(count));
-    m_scratch.lat = m_state.obslat;
-    m_scratch.lon = m_state.obslon;
-    for (std::size_t i = 0; i < m_moments.size(); ++i) {
+    const auto n = static_cast<std::size_t>(count);
+    m_inputs.resize(n);
+    m_results.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
         const Moment& m = m_moments[i];
-        m_scratch.year = m.year;
-        m_scratch.month = m.month;
-        m_scratch.day = m.day;
-        m_scratch.hour = m.hour;
-        m_scratch.minute = m.minute;
-        try {
-            m_results[i] = m_evaluator(m_scratch);
-        } catch (const ArithmeticFault& fault) {
-            m_fault = fault.what();
-            return i;
-        }
+        m_inputs[i] = {m.year, m.month, m.day, m.hour, m.minute, m_state.obslat, m_state.obslon};
     }
-    return m_moments.size();
+    astro::BatchOutcome outcome = m_evaluator(m_inputs, m_results);
+    if (outcome.fault) {
+        m_fault = std::move(outcome.fault);
+        return outcome.evaluated;
+    }
+    return n;
 }
 
 void PlotRun::report(std::size_t count) {

@@ -82,27 +82,43 @@ public:
 /// The moment and point the observation state holds, as calc takes them.
 astro::TideInput tideInputOf(const ObservationState& state);
 
-/// Evaluates one moment; astro::calc in the program. May throw ArithmeticFault.
+/// Evaluates one moment, as astro::calc does; may throw ArithmeticFault. Tests
+/// put one in place of the program's batch evaluation to see a fault or known values.
 using Evaluator = std::function<astro::TideEvaluation(const astro::TideInput&)>;
+
+/// Evaluates the moments of a slice into `out` (as many), as astro::calcBatch
+/// does: the program's path, astro::calcBatch or an astro::CalcWorker. A fault
+/// ends the batch at its moment (BatchOutcome).
+using BatchEvaluator = std::function<astro::BatchOutcome(std::span<const astro::TideInput> at,
+                                                         std::span<astro::TideEvaluation> out)>;
+
+/// A batch evaluator that evaluates moment after moment with `evaluator` and
+/// stops at the first that throws ArithmeticFault, evaluating nothing after it.
+BatchEvaluator oneByOne(Evaluator evaluator);
 
 /// One drawing in progress.
 ///
 /// A run is advanced in slices: each slice first plans its moments (sets each
 /// moment in the state, then advances the clock by the mode's amount and
-/// normalises it with datecheck), then evaluates them all, then reports them to
-/// the sink in order. Between slices the observation state stands exactly where
-/// the step-by-step algorithm would leave it; a run may be cancelled there.
+/// normalises it with datecheck), then evaluates them all as one batch, then
+/// reports them to the sink in order. A slice ends at the latest with the pass
+/// (the day of a diurnal drawing). Between slices the observation state stands
+/// exactly where the step-by-step algorithm would leave it; a run may be
+/// cancelled there.
 class PlotRun {
 public:
     /// `state` is the program's observation state, written by the run; `sink`
     /// receives everything produced. Both must outlive the run. Nothing happens
     /// until the first advance().
     PlotRun(ObservationState& state, const PlotRequest& request, PlotSink& sink,
+            BatchEvaluator evaluator);
+    /// The same with moment-by-moment evaluation (oneByOne).
+    PlotRun(ObservationState& state, const PlotRequest& request, PlotSink& sink,
             Evaluator evaluator);
 
-    /// Carries out up to `maxSteps` steps (at least one, unless the run is over);
-    /// returns the number carried out. A fault ends the run after the steps
-    /// before it have been reported.
+    /// Carries out up to `maxSteps` steps (at least one, unless the run is over)
+    /// as one slice; returns the number carried out. A fault ends the run after
+    /// the steps before its moment have been reported.
     int advance(int maxSteps);
     /// Carries out everything that is left.
     void runToEnd();
@@ -136,7 +152,7 @@ private:
     ObservationState& m_state;
     PlotRequest m_request;
     PlotSink& m_sink;
-    Evaluator m_evaluator;
+    BatchEvaluator m_evaluator;
 
     Phase m_phase = Phase::NotStarted;
     bool m_cancelled = false;
@@ -147,10 +163,10 @@ private:
     int m_totalSteps = 0;
     Moment m_dayStart; // date of the day being drawn (diurnal)
 
-    // One slice: planned moments and their evaluations.
+    // One slice: planned moments, as the evaluation takes them, and their evaluations.
     std::vector<Moment> m_moments;
+    std::vector<astro::TideInput> m_inputs;
     std::vector<astro::TideEvaluation> m_results;
-    astro::TideInput m_scratch; // the moment handed to the evaluator
 };
 
 } // namespace veltaro::plot

@@ -1,23 +1,60 @@
 #!/usr/bin/env python3
 """Independent evaluation of Veltaro's ephemeris and tide, for the tests.
 
-Written from the written formulas of the routines with plain Python floats and
-the math module (which calls the same C library sin, cos, atan, sqrt and pow as
-the program), not from the C++ sources: every sum and product in the order the
-formulas give. The tables keep the sign of each angle's rate in a column of its
-own, and the angles are formed as phase + rate*T or phase - rate*T as the sign
-says. The day count uses the historical formula where it is valid (from
+Written from the written formulas of the routines with plain Python floats,
+not from the C++ sources: every sum and product in the order the formulas give.
+The sines, cosines, arctangents and powers of ten are the ones the program
+calls: SLEEF's deterministic scalar functions, through ctypes (libsleef3), the
+3.5-ulp sine, cosine and arctangent and the 1-ulp exp10; square roots, floor
+and trunc are exact everywhere. The tables keep the sign of each angle's rate in a column of
+its own, and the angles are formed as phase + rate*T or phase - rate*T as the
+sign says. The day count uses the historical formula where it is valid (from
 1900-03-01) and the ordinal of Python's proleptic Gregorian date elsewhere.
 
 Run:  python3 tests/astro/reference.py
 It prints C++ table rows that tests/astro/tst_reference.cpp holds.
+
+Run:  python3 tests/astro/reference.py --former
+It prints the rows of the moments as the program computed them before it took
+SLEEF's functions: with the C library's sin, cos, atan and pow (the math
+module's), on a processor with FMA (glibc picks other variants without it).
+tst_reference.cpp holds them to test how far the values have moved.
 """
 
+import ctypes
 import datetime
 import math
 import random
+import sys
 
 K = 0.017453292519943  # degrees to radians, as the program has it
+
+
+_sleef = ctypes.CDLL("libsleef.so.3")
+
+
+def _sleef_function(name, arguments=1):
+    function = getattr(_sleef, name)
+    function.restype = ctypes.c_double
+    function.argtypes = [ctypes.c_double] * arguments
+    return function
+
+
+class Sleef:
+    sin = staticmethod(_sleef_function("Sleef_cinz_sind1_u35purec"))
+    cos = staticmethod(_sleef_function("Sleef_cinz_cosd1_u35purec"))
+    atan = staticmethod(_sleef_function("Sleef_cinz_atand1_u35purec"))
+    exp10 = staticmethod(_sleef_function("Sleef_cinz_exp10d1_u10purec"))
+
+
+class Libm:
+    sin = staticmethod(math.sin)
+    cos = staticmethod(math.cos)
+    atan = staticmethod(math.atan)
+    exp10 = staticmethod(lambda q: 10 ** q)
+
+
+f = Sleef  # the elementary functions in use
 
 
 def Int(x):
@@ -253,7 +290,7 @@ def ephemtime(y, m, d, h, mi, s, lon):
     k = day_count(y, m, d)
     f = (h - lon / 15) / 24 + mi / 1440 + s / 86400
     t0 = (k + f) / 365.25
-    return t0 + (0.0317 * t0 + 1.43) * 10 ** -6
+    return t0 + (0.0317 * t0 + 1.43) * 1e-6
 
 
 def siderealtime(tc):
@@ -269,9 +306,9 @@ def localsidereal(st0h, clock, lon):
 def sunlon(t):
     e = [0.0] * 20
     e[0] = 279.0358 + 360.00769 * t
-    e[1] = (1.9159 - 0.00005 * t) * math.sin((356.531 + 359.991 * t) * K)
+    e[1] = (1.9159 - 0.00005 * t) * f.sin((356.531 + 359.991 * t) * K)
     for i, (amp, phase, sign, rate) in enumerate(SUNLON):
-        e[2 + i] = amp * math.sin(term_angle(phase, sign, rate, t))
+        e[2 + i] = amp * f.sin(term_angle(phase, sign, rate, t))
     s = 0.0
     for v in e:
         s = s + v
@@ -279,23 +316,23 @@ def sunlon(t):
 
 
 def sundist(t):
-    c = [amp * math.cos(term_angle(phase, sign, rate, t)) for amp, phase, sign, rate in SUNDIST]
-    q = (-0.007261 + 0.0000002 * t) * math.cos((356.53 + 359.991 * t) * K) + 0.00003
+    c = [amp * f.cos(term_angle(phase, sign, rate, t)) for amp, phase, sign, rate in SUNDIST]
+    q = (-0.007261 + 0.0000002 * t) * f.cos((356.53 + 359.991 * t) * K) + 0.00003
     for v in c:
         q = q + v
-    return 10 ** q * 149597870
+    return f.exp10(q) * 149597870
 
 
 # ---- the Moon ----
 
 def moonlon(t):
-    s1, s2, s3, s4 = [math.sin(term_angle(p, sg, r, t)) for _, p, sg, r in A]
+    s1, s2, s3, s4 = [f.sin(term_angle(p, sg, r, t)) for _, p, sg, r in A]
     a = 0.002 * s2 + 0.004 * s1 + 0.0006 * s3 + 0.0006 * s4
     e = [0.0] * 64
     e[0] = 124.8754 + 4812.67881 * t
-    e[1] = 6.2887 * math.sin(((338.915 + 4771.9886 * t) + a) * K)
+    e[1] = 6.2887 * f.sin(((338.915 + 4771.9886 * t) + a) * K)
     for i, (amp, phase, sign, rate) in enumerate(MOONLON):
-        e[2 + i] = amp * math.sin(term_angle(phase, sign, rate, t))
+        e[2 + i] = amp * f.sin(term_angle(phase, sign, rate, t))
     s = 0
     for v in e:
         s = s + v
@@ -304,12 +341,12 @@ def moonlon(t):
 
 
 def moonlat(t):
-    s = [math.sin(term_angle(p, sg, r, t)) for _, p, sg, r in B]
+    s = [f.sin(term_angle(p, sg, r, t)) for _, p, sg, r in B]
     b = 0.0267 * s[0] + 0.0043 * s[1] + 0.004 * s[2] + 0.002 * s[3] + 0.0005 * s[4]
     e = [0.0] * 47
-    e[0] = 5.1282 * math.sin(((236.231 + 4832.0202 * t) + b) * K)
+    e[0] = 5.1282 * f.sin(((236.231 + 4832.0202 * t) + b) * K)
     for i, (amp, phase, sign, rate) in enumerate(MOONLAT):
-        e[1 + i] = amp * math.sin(term_angle(phase, sign, rate, t))
+        e[1 + i] = amp * f.sin(term_angle(phase, sign, rate, t))
     total = 0
     for v in e:
         total = total + v
@@ -318,7 +355,7 @@ def moonlat(t):
 
 
 def moonpar(t):
-    c = [math.cos(term_angle(p, sg, r, t)) for _, p, sg, r in MOONPAR]
+    c = [f.cos(term_angle(p, sg, r, t)) for _, p, sg, r in MOONPAR]
     p = (0.0518 * c[0] + 0.9507 + 0.0095 * c[1] + 0.0078 * c[2] + 0.0028 * c[3]
          + 0.0009 * c[4] + 0.0005 * c[5] + 0.0004 * c[6] + 0.0003 * c[7])
     return 6378.14 / (p * K)
@@ -327,23 +364,23 @@ def moonpar(t):
 # ---- sky geometry ----
 
 def ecl2ra(lam, beta, eps):
-    x = math.cos(lam * K) * math.cos(beta * K)
-    y = -math.sin(beta * K) * math.sin(eps * K) + math.sin(lam * K) * math.cos(beta * K) * math.cos(eps * K)
-    alpha = math.atan(y / x) / K
+    x = f.cos(lam * K) * f.cos(beta * K)
+    y = -f.sin(beta * K) * f.sin(eps * K) + f.sin(lam * K) * f.cos(beta * K) * f.cos(eps * K)
+    alpha = f.atan(y / x) / K
     if x < 0:
         alpha = alpha + 180
     return alpha
 
 
 def ecl2dec(lam, beta, eps):
-    z = math.sin(beta * K) * math.cos(eps * K) + math.sin(lam * K) * math.cos(beta * K) * math.sin(eps * K)
-    return math.atan(z / math.sqrt(-z * z + 1)) / K
+    z = f.sin(beta * K) * f.cos(eps * K) + f.sin(lam * K) * f.cos(beta * K) * f.sin(eps * K)
+    return f.atan(z / math.sqrt(-z * z + 1)) / K
 
 
 def sepangle(a1, d1, a2, d2):
-    x = (math.cos((90 - d1) * K) * math.cos((90 - d2) * K)
-         + math.sin((90 - d2) * K) * math.sin((90 - d1) * K) * math.cos((a2 - a1) * K))
-    d = math.atan(-x / math.sqrt(-x * x + 1)) + 2 * math.atan(1)
+    x = (f.cos((90 - d1) * K) * f.cos((90 - d2) * K)
+         + f.sin((90 - d2) * K) * f.sin((90 - d1) * K) * f.cos((a2 - a1) * K))
+    d = f.atan(-x / math.sqrt(-x * x + 1)) + 2 * f.atan(1)
     delta = a2 - a1
     if (delta < 0 or delta > 180) and delta > -180:
         d = 6.28318530717958 - d
@@ -353,7 +390,7 @@ def sepangle(a1, d1, a2, d2):
 # ---- the tide ----
 
 def eqtide(mu, r, z):
-    c = math.cos(z)
+    c = f.cos(z)
     p = c * c - 1 / 3
     R = 6378.14
     return 3 / 2 * mu * R * R * R * R / (r * r * r) * p
@@ -440,7 +477,15 @@ def row(values):
 
 
 def main():
+    global f
     more_t, more_moments = drawn(1975, 120, 60)
+    if sys.argv[1:] == ["--former"]:
+        f = Libm
+        print("// year, month, day, hour, minute, lat, lon, then jd, T, sunlon, sundist, moonlon,")
+        print("// moonlat, moondist, obliquity, theta, SSlon, MMlon, zs, zm, MSangle, MSGangle, Ssea, Msea")
+        for m in MOMENTS + more_moments:
+            print("{" + row(m) + ",\n " + row(calc(*m)) + "},")
+        return
     print("// t, sunlon, sundist, moonlon, moonlat, moonpar")
     for t in SERIES_T + more_t:
         print("{" + row([t, sunlon(t), sundist(t), moonlon(t), moonlat(t), moonpar(t)]) + "},")

@@ -1,0 +1,11 @@
+// The batch evaluation in the SSE2 every x86-64 processor has.
+#include "kernel_batch.h"
+#include "lanes_sse2.h"
+
+namespace veltaro::astro::kernel {
+
+LanesOutcome evaluateSse2(const TideInput* at, std::size_t count, TideEvaluation* out) {
+    return evaluateLanes<Vec<Sse2>>(at, count, out);
+}
+
+} // namespace veltaro::astro::kernel

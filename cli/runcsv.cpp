@@ -1,0 +1,145 @@
+// The rows of veltaro-tide run, formatted and written on a thread of their own.
+#include "cli/runcsv.h"
+
+#include "cli/csvnumbers.h"
+
+#include <charconv>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+#include <utility>
+
+namespace veltaro::cli {
+
+namespace {
+
+/// Rows handed to the writer at a time.
+constexpr std::size_t kBlockRows = 4096;
+/// Blocks that may wait for the writer before the run waits for it.
+constexpr std::size_t kQueuedBlocks = 8;
+
+} // namespace
+
+char* writeRunRow(char* out, const RunRow& row) {
+    const plot::Moment& m = row.moment;
+    out = std::to_chars(out, out + kNumberRoom, m.t).ptr;
+    *out++ = ',';
+    out = writeZeroPadded(out, static_cast<int>(m.year), 4);
+    *out++ = '-';
+    out = writeZeroPadded(out, static_cast<int>(m.month), 2);
+    *out++ = '-';
+    out = writeZeroPadded(out, static_cast<int>(m.day), 2);
+    *out++ = ',';
+    out = writeZeroPadded(out, static_cast<int>(m.hour), 2);
+    *out++ = ':';
+    out = writeZeroPadded(out, static_cast<int>(m.minute), 2);
+    for (const double v : row.values) {
+        *out++ = ',';
+        out = writeNumber17(out, v);
+    }
+    *out++ = '\n';
+    return out;
+}
+
+struct RunCsvSink::Writer {
+    std::FILE* to;
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<std::vector<RunRow>> queue;
+    std::vector<std::vector<RunRow>> spare; // written blocks, emptied for reuse
+    bool closing = false;
+    std::thread thread;
+
+    explicit Writer(std::FILE* file) : to(file), thread([this] { run(); }) {}
+
+    void run() {
+        std::vector<char> text(kBlockRows * kRunRowRoom / 4 + kRunRowRoom);
+        for (;;) {
+            std::vector<RunRow> block;
+            {
+                std::unique_lock lock(mutex);
+                changed.wait(lock, [this] { return closing || !queue.empty(); });
+                if (queue.empty()) {
+                    return;
+                }
+                block = std::move(queue.front());
+                queue.pop_front();
+            }
+            changed.notify_all();
+            char* p = text.data();
+            for (const RunRow& row : block) {
+                if (p - text.data() > static_cast<std::ptrdiff_t>(text.size() - kRunRowRoom)) {
+                    std::fwrite(text.data(), 1, static_cast<std::size_t>(p - text.data()), to);
+                    p = text.data();
+                }
+                p = writeRunRow(p, row);
+            }
+            std::fwrite(text.data(), 1, static_cast<std::size_t>(p - text.data()), to);
+            block.clear();
+            std::lock_guard lock(mutex);
+            spare.push_back(std::move(block));
+        }
+    }
+
+    /// An empty block with room for kBlockRows rows: a written one if there is
+    /// one (a fresh allocation of that size costs page faults every time).
+    std::vector<RunRow> emptyBlock() {
+        std::vector<RunRow> block;
+        {
+            std::lock_guard lock(mutex);
+            if (!spare.empty()) {
+                block = std::move(spare.back());
+                spare.pop_back();
+            }
+        }
+        block.reserve(kBlockRows);
+        return block;
+    }
+
+    void hand(std::vector<RunRow>&& block) {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [this] { return queue.size() < kQueuedBlocks; });
+        queue.push_back(std::move(block));
+        changed.notify_all();
+    }
+
+    void close() {
+        {
+            std::lock_guard lock(mutex);
+            closing = true;
+        }
+        changed.notify_all();
+        thread.join();
+        std::fflush(to);
+    }
+};
+
+RunCsvSink::RunCsvSink(std::FILE* to)
+    : m_writer(std::make_unique<Writer>(to)), m_block(m_writer->emptyBlock()) {}
+
+RunCsvSink::~RunCsvSink() {
+    finish();
+}
+
+void RunCsvSink::step(plot::PlotMode, const plot::Moment& m, const astro::TideEvaluation& e) {
+    m_block.push_back({m, {e.Ssea, e.Msea, e.MSangle, e.MSGangle}});
+    if (m_block.size() == kBlockRows) {
+        m_writer->hand(std::move(m_block));
+        m_block = m_writer->emptyBlock();
+    }
+}
+
+void RunCsvSink::finish() {
+    if (!m_writer) {
+        return;
+    }
+    if (!m_block.empty()) {
+        m_writer->hand(std::move(m_block));
+        m_block = {};
+    }
+    m_writer->close();
+    m_writer.reset();
+}
+
+} // namespace veltaro::cli

@@ -1,0 +1,50 @@
+#pragma once
+
+// The rows veltaro-tide run prints, one per step of a drawing:
+// t,date,time,Ssea,Msea,MSangle,MSGangle.
+
+#include "plot/plotrun.h"
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace veltaro::cli {
+
+/// One row: the moment of a step and the values printed for it.
+struct RunRow {
+    plot::Moment moment;
+    double values[4]; ///< Ssea, Msea [km], MSangle, MSGangle [radians]
+};
+
+/// Room writeRunRow needs at `out`.
+inline constexpr int kRunRowRoom = 512;
+
+/// The row as a CSV line with its line end, "30,2002-08-16,00:05,2.04...e-05,...":
+/// the date as %04d-%02d-%02d, the clock as %02d:%02d, the values as %.17g.
+/// Returns the end of the line.
+char* writeRunRow(char* out, const RunRow& row);
+
+/// A sink that writes every step as a row to a file. The rows are formatted and
+/// written on a thread of the sink's own, in order, while the run goes on: on
+/// a long run the formatting would otherwise cost as much as the evaluation.
+class RunCsvSink : public plot::PlotSink {
+public:
+    explicit RunCsvSink(std::FILE* to);
+    /// Writes whatever is left (finish).
+    ~RunCsvSink() override;
+    RunCsvSink(const RunCsvSink&) = delete;
+    RunCsvSink& operator=(const RunCsvSink&) = delete;
+
+    void step(plot::PlotMode mode, const plot::Moment& m, const astro::TideEvaluation& e) override;
+
+    /// Writes every row handed over so far and returns when they are written.
+    void finish();
+
+private:
+    struct Writer;
+    std::unique_ptr<Writer> m_writer;
+    std::vector<RunRow> m_block; // rows not yet handed to the writer
+};
+
+} // namespace veltaro::cli
