@@ -21,16 +21,6 @@ const char* const kStems[10] = {"甲", "乙", "丙", "丁", "戊", "己", "庚",
 const char* const kBranches[12] = {"子", "丑", "寅", "卯", "辰", "巳",
                                    "午", "未", "申", "酉", "戌", "亥"};
 
-std::vector<std::string> split(const std::string& text, char by) {
-    std::vector<std::string> parts;
-    std::stringstream stream(text);
-    std::string part;
-    while (std::getline(stream, part, by)) {
-        parts.push_back(part);
-    }
-    return parts;
-}
-
 std::string errorText(veltaro::InputProblem problem) {
     return std::string(veltaro::inputMessage(problem));
 }
@@ -80,10 +70,10 @@ TEST(DayCommand, DaysCountedFromTheFirstOf2000) {
         const ToolRun run = runTool(std::string("day --date ") + row.quoted);
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.err, "");
-        const auto lines = split(run.out, '\n');
+        const auto lines = veltaro::support::split(run.out, '\n');
         ASSERT_EQ(lines.size(), 2u) << run.out;
         EXPECT_EQ(lines[0], "date,jd,kansi_index,kansi");
-        const auto fields = split(lines[1], ',');
+        const auto fields = veltaro::support::split(lines[1], ',');
         ASSERT_EQ(fields.size(), 4u) << lines[1];
 
         const long days = (sys_days{row.date} - anchor).count();

@@ -6,6 +6,7 @@
 #include "plot/csvformat.h"
 #include "plot/drawingrecord.h"
 #include "plot/plotrun.h"
+#include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
 
@@ -61,16 +62,6 @@ std::vector<Reported> draw(DrawingRecord& record, const PlotRequest& r, int canc
     }
     sink.finish(!run.cancelled() && !run.fault());
     return sink.reported;
-}
-
-std::vector<std::string> split(const std::string& text, char by) {
-    std::vector<std::string> parts;
-    std::stringstream stream(text);
-    std::string part;
-    while (std::getline(stream, part, by)) {
-        parts.push_back(part);
-    }
-    return parts;
 }
 
 } // namespace
@@ -144,7 +135,7 @@ TEST(Csv, RowsCarryTheRecordedValuesToTheLastDigit) {
         text += piece;
         return true;
     }));
-    const auto lines = split(text, '\n');
+    const auto lines = support::split(text, '\n');
     std::size_t at = 0;
     while (at < lines.size() && lines[at].starts_with("#")) {
         ++at;
@@ -155,7 +146,7 @@ TEST(Csv, RowsCarryTheRecordedValuesToTheLastDigit) {
     std::size_t row = at + 1;
     for (std::size_t d = 0; d < 2; ++d) {
         for (const RecordedStep& s : record.drawings()[d].steps) {
-            const auto f = split(lines[row++], ',');
+            const auto f = support::split(lines[row++], ',');
             ASSERT_EQ(f.size(), 9u);
             EXPECT_EQ(std::stoi(f[0]), int(d) + 1);
             EXPECT_EQ(std::stoi(f[1]), s.t);

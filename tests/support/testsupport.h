@@ -8,10 +8,23 @@
 #include "calendar/observation.h"
 
 #include <cstdio>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace veltaro::support {
+
+/// `text` cut at every `by`, as the tool's lines and CSV fields are read.
+inline std::vector<std::string> split(const std::string& text, char by) {
+    std::vector<std::string> parts;
+    std::stringstream stream(text);
+    std::string part;
+    while (std::getline(stream, part, by)) {
+        parts.push_back(part);
+    }
+    return parts;
+}
 
 /// The default observation point, the former Tokyo observatory at Azabu:
 /// 139 deg 44' 41" E, 35 deg 39' 16" N [decimal degrees].
