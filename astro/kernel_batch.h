@@ -14,6 +14,7 @@
 #include "kernel_calc.h"
 
 #include <cstddef>
+#include <cstdint>
 
 namespace veltaro::astro::kernel {
 
@@ -79,7 +80,8 @@ LanesOutcome evaluateLanes(const TideInput* at, std::size_t count, TideEvaluatio
             r.Msea = res[16][lane];
         }
 
-        const unsigned usedLanes = (1u << used) - 1;
+        // Shifted in 64 bits: a vector may have all 32 bits of an unsigned in use.
+        const auto usedLanes = static_cast<unsigned>((std::uint64_t{1} << used) - 1);
         const unsigned bad = (faults.dayCount | faults.notFinite) & usedLanes;
         if (bad != 0) {
             const int lane = __builtin_ctz(bad);
@@ -88,6 +90,21 @@ LanesOutcome evaluateLanes(const TideInput* at, std::size_t count, TideEvaluatio
         }
     }
     return {count, Fault::None};
+}
+
+/// The batch in vectors of `Wide` while a whole one is left, the rest in
+/// vectors of `Narrow`. Each lane computes the same either way; the wide
+/// vectors only keep more of them in flight, and the narrow ones keep the tail
+/// of a short batch from costing a whole wide vector.
+template <class Wide, class Narrow>
+LanesOutcome evaluateWide(const TideInput* at, std::size_t count, TideEvaluation* out) {
+    const std::size_t whole = count - count % Wide::kWidth;
+    const LanesOutcome head = evaluateLanes<Wide>(at, whole, out);
+    if (head.fault != Fault::None || whole == count) {
+        return head;
+    }
+    const LanesOutcome tail = evaluateLanes<Narrow>(at + whole, count - whole, out + whole);
+    return {whole + tail.evaluated, tail.fault};
 }
 
 // The paths, one a file.

@@ -43,10 +43,11 @@ TEST(calcBatch, EveryPathGivesTheBitsOfCalc) {
             continue;
         }
         ++paths;
-        // Batches of every length up to the widest vector and beyond, so that
-        // every lane and every filled-up last vector is met.
+        // Batches of every length up to twice the widest vector (32 lanes) and
+        // beyond, so that every lane, every filled-up last vector and every
+        // wide vector followed by narrow ones is met.
         std::size_t start = 0;
-        for (std::size_t length = 1; start < moments.size(); length = length % 19 + 1) {
+        for (std::size_t length = 1; start < moments.size(); length = length % 71 + 1) {
             length = std::min(length, moments.size() - start);
             std::vector<TideEvaluation> out(length);
             const BatchOutcome outcome =
@@ -73,14 +74,14 @@ TEST(calcBatch, FaultStopsAtItsMomentInAnyLane) {
         {"a date whose day count does not fit", {1e8, 8, 16, 9, 0, 35, 135}, "daycount"},
         {"a latitude that is not a number", {2002, 8, 16, 9, 0, nan, 135}, "calc"},
     };
-    const std::size_t positions[] = {0, 1, 3, 7, 8, 12, 18};
+    const std::size_t positions[] = {0, 1, 3, 7, 8, 12, 18, 31, 32, 47, 63, 64, 69};
     for (const SimdPath path : kPaths) {
         if (!simdPathSupported(path)) {
             continue;
         }
         for (const auto& f : faults) {
             for (const std::size_t at : positions) {
-                std::vector<TideInput> moments(19, TideInput{2002, 8, 16, 9, 0, 35, 135});
+                std::vector<TideInput> moments(71, TideInput{2002, 8, 16, 9, 0, 35, 135});
                 moments[at] = f.bad;
                 moments.back() = f.bad; // a later fault does not count
                 std::vector<TideEvaluation> out(moments.size());
