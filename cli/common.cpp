@@ -1,4 +1,6 @@
 #include "cli/common.h"
+
+#include "calendar/daterange.h"
 #include "cli/csvnumbers.h"
 
 #include <QRegularExpression>
@@ -71,6 +73,10 @@ QString reasonText(InputProblem problem) {
 
 QString requiredHelp(const QString& help) {
     return QStringLiteral("(required) ") + help;
+}
+
+QString acceptedDates() {
+    return QStringLiteral("between %1-01-01 and %2-12-31").arg(kFirstYear).arg(kLastYear);
 }
 
 SharedOptions::SharedOptions(const QString& dateHelp)

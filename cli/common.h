@@ -49,6 +49,10 @@ struct SharedOptions {
 /// The start of the help text of an option every command that has it requires.
 QString requiredHelp(const QString& help);
 
+/// "between 1600-01-01 and 2400-12-31": the dates every command accepts, for
+/// the help texts of its date options.
+QString acceptedDates();
+
 /// Parses `args` for `command` and handles what every command handles alike:
 /// --help (printed, status 0), unknown options and stray arguments (one line on
 /// standard error, status 2). Returns the exit status when the command is to

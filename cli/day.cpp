@@ -17,8 +17,7 @@ int dayCommand(const QStringList& args) {
         "The Julian day of 0 h of a date and the sexagenary (干支) name of that day,\n"
         "as the window shows it beside 日干支. Prints CSV: date,jd,kansi_index,kansi,\n"
         "the date written YYYY-MM-DD however it was typed."));
-    const SharedOptions options(
-        QStringLiteral("The date, YYYY-MM-DD, between 1600-01-01 and 2400-12-31."));
+    const SharedOptions options(QStringLiteral("The date, YYYY-MM-DD, %1.").arg(acceptedDates()));
     parser.addOption(options.help);
     parser.addOption(options.date);
     if (const auto status = parseCommandLine(parser, args, QStringLiteral("day"))) {

@@ -9,7 +9,7 @@
 namespace veltaro::cli {
 
 DrawingOptions::DrawingOptions()
-    : shared(QStringLiteral("The start date, YYYY-MM-DD, between 1600-01-01 and 2400-12-31.")),
+    : shared(QStringLiteral("The start date, YYYY-MM-DD, %1.").arg(acceptedDates())),
       mode(QStringLiteral("mode"),
            QStringLiteral("day (the default: 24 hours), 60 (60 days) or year (360 days)."),
            QStringLiteral("MODE")),

@@ -48,8 +48,7 @@ int momentCommand(const QStringList& args) {
         "\n"
         "Refused input prints one line on standard error and exits with status 2;\n"
         "an arithmetic fault in the evaluation exits with status 1."));
-    const SharedOptions options(
-        QStringLiteral("The date, YYYY-MM-DD, between 1600-01-01 and 2400-12-31."));
+    const SharedOptions options(QStringLiteral("The date, YYYY-MM-DD, %1.").arg(acceptedDates()));
     const QCommandLineOption time(
         QStringLiteral("time"),
         requiredHelp(

@@ -51,8 +51,7 @@ int phasesCommand(const QStringList& args) {
                                   QStringLiteral("Show this help."));
     const QCommandLineOption from(
         QStringLiteral("from"),
-        requiredHelp(
-            QStringLiteral("The first day, YYYY-MM-DD, between 1600-01-01 and 2400-12-31.")),
+        requiredHelp(QStringLiteral("The first day, YYYY-MM-DD, %1.").arg(acceptedDates())),
         QStringLiteral("YYYY-MM-DD"));
     const QCommandLineOption to(
         QStringLiteral("to"),
