@@ -12,6 +12,8 @@ namespace veltaro::astro {
 /// The instruction sets the evaluation has a path for, narrowest first. Every
 /// path gives the same bits: the arithmetic is the same kernel, without fused
 /// multiply-add, and the elementary functions are SLEEF's deterministic ones.
+/// The lanes are those of one register; a batch takes four registers' lanes at
+/// a time while it has that many moments left.
 enum class SimdPath {
     Sse2,   ///< 2 lanes; every x86-64 processor has it
     Avx,    ///< 4 lanes
