@@ -51,6 +51,16 @@ QString escaped(const QString& text) {
 
 } // namespace
 
+std::optional<int> refuseInvalidUtf8(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (!isValidUtf8(argv[i])) {
+            return fail(
+                QStringLiteral("argument '%1' is not valid UTF-8").arg(QString::fromUtf8(argv[i])));
+        }
+    }
+    return std::nullopt;
+}
+
 int fail(const QString& message) {
     // A refusal echoes at most one argument, between the first and the last
     // single quote of the message: a long one is cut short.

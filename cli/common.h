@@ -20,6 +20,10 @@ inline constexpr int kBadInput = 2;
 /// anywhere are written as escapes (\n, \x1b), so the line is always one line.
 int fail(const QString& message);
 
+/// Refuses (fail) the first argument that is not valid UTF-8, before Qt decodes
+/// the arguments and would turn such bytes into U+FFFD. Nothing when all are.
+std::optional<int> refuseInvalidUtf8(int argc, char* argv[]);
+
 /// A date option YYYY-MM-DD (the year may carry a sign), read with the same rules
 /// as the window's date boxes. On refusal `error` holds the reason, naming `option`.
 std::optional<ObservationInput> parseDate(const QString& text, QString& error,

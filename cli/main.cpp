@@ -7,11 +7,12 @@
 #include "veltaro_version.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -41,19 +42,33 @@ std::string simdLine() {
            "the same numbers to the last bit.\n";
 }
 
-/// Qt's messages, less the one about XDG_RUNTIME_DIR that a script run without
-/// a desktop session would otherwise get from every plot.
-QtMessageHandler qtHandler = nullptr;
-void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR"))) {
-        return;
+/// The plot command runs in a program of its own, VELTARO_PLOT_PROGRAM: only it
+/// loads Qt Gui and Qt SVG, which would otherwise cost every command of this
+/// tool some 12 ms at start-up. It is looked for beside this program (the build
+/// tree), then where it is installed, VELTARO_PLOT_PROGRAM_DIR relative to this
+/// program's folder. Returns only when neither can be run.
+int runPlotProgram(char* argv[]) {
+    char self[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0) {
+        return veltaro::cli::fail(QStringLiteral("cannot find this program's folder to run %1")
+                                      .arg(QLatin1String(VELTARO_PLOT_PROGRAM)));
     }
-    if (qtHandler) {
-        qtHandler(type, context, message);
-    } else {
-        std::fprintf(stderr, "%s\n",
-                     qFormatLogMessage(type, context, message).toUtf8().constData());
+    self[length] = '\0';
+    std::string folder(self);
+    folder.erase(folder.rfind('/') + 1);
+    int error = 0;
+    for (const std::string& candidate :
+         {folder + VELTARO_PLOT_PROGRAM,
+          folder + VELTARO_PLOT_PROGRAM_DIR + "/" + VELTARO_PLOT_PROGRAM}) {
+        execv(candidate.c_str(), argv);
+        if (error == 0 || errno != ENOENT) {
+            error = errno;
+        }
     }
+    std::fprintf(stderr, "veltaro-tide: cannot run %s for the plot command: %s\n",
+                 VELTARO_PLOT_PROGRAM, std::strerror(error));
+    return 1;
 }
 
 // The one line that answers a missing or unknown command.
@@ -64,24 +79,13 @@ constexpr const char* kCommands = "the commands are moment, day, run, plot and p
 
 int main(int argc, char* argv[]) {
     using veltaro::cli::fail;
-    // Qt would turn bytes that are not UTF-8 into U+FFFD before any option is read.
-    for (int i = 1; i < argc; ++i) {
-        if (!veltaro::isValidUtf8(argv[i])) {
-            return fail(
-                QStringLiteral("argument '%1' is not valid UTF-8").arg(QString::fromUtf8(argv[i])));
-        }
+    if (const auto refused = veltaro::cli::refuseInvalidUtf8(argc, argv)) {
+        return *refused;
     }
-    // Only plot paints. It draws off screen: no display is needed or asked for.
-    const bool painting = argc >= 2 && std::strcmp(argv[1], "plot") == 0;
-    if (painting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc >= 2 && std::strcmp(argv[1], "plot") == 0) {
+        return runPlotProgram(argv);
     }
-    if (painting) {
-        qtHandler = qInstallMessageHandler(quietHandler);
-    }
-    const std::unique_ptr<QCoreApplication> app =
-        painting ? std::make_unique<QGuiApplication>(argc, argv)
-                 : std::make_unique<QCoreApplication>(argc, argv);
+    const QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("veltaro-tide"));
     QStringList args = QCoreApplication::arguments();
     if (args.size() < 2) {
@@ -108,9 +112,6 @@ int main(int argc, char* argv[]) {
     }
     if (command == u"run") {
         return veltaro::cli::runCommand(args);
-    }
-    if (command == u"plot") {
-        return veltaro::cli::plotCommand(args);
     }
     if (command == u"phases") {
         return veltaro::cli::phasesCommand(args);

@@ -32,8 +32,10 @@ set(VELTARO_HOMEPAGE ${CMAKE_MATCH_1})
 
 # The programs. They link only system libraries, so they need no run path (Qt's
 # project setup would give them $ORIGIN/../lib).
-set_target_properties(veltaro veltaro-tide PROPERTIES INSTALL_RPATH "")
+set_target_properties(veltaro veltaro-tide veltaro-tide-plot PROPERTIES INSTALL_RPATH "")
 install(TARGETS veltaro veltaro-tide RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The plot command's program, run by veltaro-tide, not by the user.
+install(TARGETS veltaro-tide-plot RUNTIME DESTINATION ${VELTARO_PLOT_PROGRAM_DIR})
 
 # The menu entry, the metainfo, and the icon: the drawing and its rendered sizes.
 install(FILES ${veltaro_packaging}/${VELTARO_APP_ID}.desktop
@@ -57,7 +59,7 @@ add_custom_command(
             ${VELTARO_RELEASE_DATE} ${veltaro_generated}/veltaro-tide.1
     COMMAND gzip -9nf ${veltaro_generated}/veltaro-tide.1
     COMMAND gzip -9nkf ${veltaro_generated}/veltaro.1
-    DEPENDS veltaro-tide ${veltaro_packaging}/make-manpage ${veltaro_generated}/veltaro.1
+    DEPENDS veltaro-tide veltaro-tide-plot ${veltaro_packaging}/make-manpage ${veltaro_generated}/veltaro.1
     COMMENT "Writing the manual pages"
     VERBATIM)
 add_custom_target(manpages ALL

@@ -15,13 +15,13 @@ struct ToolRun {
     std::string err;
 };
 
-inline ToolRun runTool(const std::string& args) {
+inline ToolRun runProgram(const std::string& program, const std::string& args) {
     char errPath[] = "/tmp/veltaro-tide-stderr-XXXXXX";
     const int fd = mkstemp(errPath);
     if (fd >= 0) {
         close(fd);
     }
-    const std::string command = std::string(VELTARO_TIDE) + " " + args + " 2>" + errPath;
+    const std::string command = program + " " + args + " 2>" + errPath;
     ToolRun run;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[4096];
@@ -38,6 +38,10 @@ inline ToolRun runTool(const std::string& args) {
     run.err = text.str();
     std::remove(errPath);
     return run;
+}
+
+inline ToolRun runTool(const std::string& args) {
+    return runProgram(VELTARO_TIDE, args);
 }
 
 // The lines of a text, without their line ends.

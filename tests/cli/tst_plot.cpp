@@ -82,3 +82,17 @@ TEST(PlotCommand, RefusalsLeaveNoFile) {
     // Only the folder made above is there.
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 1);
 }
+
+TEST(PlotCommand, MissingPlotProgramIsOneLine) {
+    // The tool alone, without veltaro-tide-plot beside it or installed: every
+    // other command runs, and plot says what is missing.
+    Folder folder;
+    const fs::path tool = folder.path / "veltaro-tide";
+    fs::copy_file(VELTARO_TIDE, tool);
+    const ToolRun plot = runProgram(tool.string(), kDrawing + " --out " + folder.file("g.png"));
+    EXPECT_EQ(plot.status, 1);
+    EXPECT_NE(plot.err.find("cannot run veltaro-tide-plot"), std::string::npos) << plot.err;
+    EXPECT_EQ(plot.err.find('\n'), plot.err.size() - 1) << plot.err;
+    EXPECT_FALSE(fs::exists(folder.file("g.png")));
+    EXPECT_EQ(runProgram(tool.string(), "day --date 2002-08-16").status, 0);
+}

@@ -21,6 +21,7 @@ usr=$stage/usr
 # Exactly these files; the icon's rendered sizes are checked one by one below.
 expected="usr/bin/veltaro
 usr/bin/veltaro-tide
+usr/libexec/veltaro/veltaro-tide-plot
 usr/share/applications/$id.desktop
 usr/share/doc/veltaro/changelog.gz
 usr/share/doc/veltaro/copyright
@@ -90,7 +91,7 @@ printf '%s\n' "$examples" | while read -r example; do
 done || fail "an example of the manual failed"
 
 # The programs carry no path into the build tree.
-for program in "$usr"/bin/*; do
+for program in "$usr"/bin/* "$usr"/libexec/veltaro/*; do
     readelf -d "$program" | grep -q 'R.*PATH' && fail "$program has a run path"
 done
 
