@@ -50,17 +50,20 @@ std::string simdLine() {
 int runPlotProgram(char* argv[]) {
     char self[PATH_MAX];
     const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (length <= 0) {
-        return veltaro::cli::fail(QStringLiteral("cannot find this program's folder to run %1")
-                                      .arg(QLatin1String(VELTARO_PLOT_PROGRAM)));
+    int error = errno;
+    std::string folder;
+    if (length > 0) {
+        self[length] = '\0';
+        folder = self;
+        folder.erase(folder.rfind('/') + 1);
+        error = 0;
     }
-    self[length] = '\0';
-    std::string folder(self);
-    folder.erase(folder.rfind('/') + 1);
-    int error = 0;
     for (const std::string& candidate :
          {folder + VELTARO_PLOT_PROGRAM,
           folder + VELTARO_PLOT_PROGRAM_DIR + "/" + VELTARO_PLOT_PROGRAM}) {
+        if (folder.empty()) {
+            break; // this program's own folder is not known
+        }
         execv(candidate.c_str(), argv);
         if (error == 0 || errno != ENOENT) {
             error = errno;
