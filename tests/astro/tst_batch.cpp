@@ -106,9 +106,14 @@ TEST(CalcWorker, TwoThreadsGiveTheBitsOfOne) {
     EXPECT_FALSE(one.helped());
     std::vector<TideEvaluation> a(moments.size());
     std::vector<TideEvaluation> b(moments.size());
-    // Many batches, so that the helper takes part in some however busy the machine is.
-    for (std::size_t start = 0; start < moments.size(); start += 1000) {
-        const std::size_t n = std::min<std::size_t>(1000, moments.size() - start);
+    // Many batches, so that the helper takes part in some however busy the
+    // machine is, of lengths that cut the chunks short in different places: just
+    // above the smallest split, a diurnal slice, whole and broken wide vectors,
+    // an annual run.
+    const std::size_t lengths[] = {129, 289, 1000, 1024, 1057, 8641};
+    std::size_t next = 0;
+    for (std::size_t start = 0; start < moments.size(); start += lengths[next++ % 6]) {
+        const std::size_t n = std::min<std::size_t>(lengths[next % 6], moments.size() - start);
         const auto at = std::span(moments).subspan(start, n);
         EXPECT_EQ(one(at, std::span(a).subspan(start, n)).evaluated, n);
         EXPECT_EQ(two(at, std::span(b).subspan(start, n)).evaluated, n);

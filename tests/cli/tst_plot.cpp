@@ -83,7 +83,7 @@ TEST(PlotCommand, RefusalsLeaveNoFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 1);
 }
 
-TEST(PlotCommand, MissingPlotProgramIsOneLine) {
+TEST(PlotCommand, PlotProgramMissingOrRunAlone) {
     // The tool alone, without veltaro-tide-plot beside it or installed: every
     // other command runs, and plot says what is missing.
     Folder folder;
@@ -95,4 +95,9 @@ TEST(PlotCommand, MissingPlotProgramIsOneLine) {
     EXPECT_EQ(plot.err.find('\n'), plot.err.size() - 1) << plot.err;
     EXPECT_FALSE(fs::exists(folder.file("g.png")));
     EXPECT_EQ(runProgram(tool.string(), "day --date 2002-08-16").status, 0);
+
+    // The plot program run on its own takes nothing but plot.
+    const ToolRun alone = runProgram(VELTARO_TIDE_PLOT, "--help");
+    EXPECT_EQ(alone.status, 2);
+    EXPECT_NE(alone.err.find("veltaro-tide plot --help"), std::string::npos) << alone.err;
 }
