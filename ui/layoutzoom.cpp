@@ -1,5 +1,6 @@
 #include "ui/layoutzoom.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QMenu>
 
@@ -17,6 +18,16 @@ int scaled(int value, double factor) {
 /// True for a fixed-size widget: its size is set with setFixedSize.
 bool fixedSize(const QWidget* w) {
     return w->minimumSize() == w->maximumSize();
+}
+
+/// The application's font for menus, at `pointSize`.
+void setMenuClassFont(double pointSize) {
+    if (pointSize <= 0) {
+        return; // a font sized in pixels: left as it is
+    }
+    QFont font = QApplication::font("QMenu");
+    font.setPointSizeF(pointSize);
+    QApplication::setFont(font, "QMenu");
 }
 
 void resize(QWidget* w, QSize size) {
@@ -49,7 +60,8 @@ double nextZoomStep(double factor, int direction) {
 
 LayoutZoom::LayoutZoom(QWidget* window, QWidget* container)
     : m_window(window), m_windowPointSize(window->font().pointSizeF()), m_container(container),
-      m_containerSize(container->size()) {
+      m_containerSize(container->size()),
+      m_menuClassPointSize(QApplication::font("QMenu").pointSizeF()) {
     for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         note(child);
         // A plain frame holds controls of its own (Frame1, Frame2).
@@ -62,6 +74,10 @@ LayoutZoom::LayoutZoom(QWidget* window, QWidget* container)
     for (QMenu* menu : window->findChildren<QMenu*>()) {
         note(menu);
     }
+}
+
+LayoutZoom::~LayoutZoom() {
+    setMenuClassFont(m_menuClassPointSize);
 }
 
 void LayoutZoom::note(QWidget* widget) {
@@ -84,6 +100,7 @@ void LayoutZoom::apply(double factor) {
         resize(m_container, QSize(scaled(m_containerSize.width(), factor),
                                   scaled(m_containerSize.height(), factor)));
     }
+    setMenuClassFont(m_menuClassPointSize * factor);
     for (const Placed& m : m_menus) {
         if (m.widget) {
             QFont font = m.widget->font();

@@ -29,9 +29,15 @@ double nextZoomStep(double factor, int direction);
 /// its plain frames, the geometry and the point size of a font of its own.
 /// Controls without a font of their own follow the window's. The window's menus,
 /// windows of their own that take no font from it, are noted and scaled too.
+/// Menus made each time they open (the graph's right-click menu, a text box's
+/// edit menu) take the application's font for menus, which is scaled with the
+/// rest and set back to its size at 100 % when the zoom goes.
 class LayoutZoom {
 public:
     LayoutZoom(QWidget* window, QWidget* container);
+    ~LayoutZoom();
+    LayoutZoom(const LayoutZoom&) = delete;
+    LayoutZoom& operator=(const LayoutZoom&) = delete;
 
     /// Lays everything out at `factor` times its size at 100 %.
     void apply(double factor);
@@ -51,6 +57,7 @@ private:
     QSize m_containerSize;
     std::vector<Placed> m_placed;
     std::vector<Placed> m_menus; // font only
+    double m_menuClassPointSize; // of the application's font for menus at 100 %
     double m_factor = 1;
 };
 

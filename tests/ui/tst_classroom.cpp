@@ -169,6 +169,7 @@ void TestClassroom::zoomKeepsTheLayoutsProportionsAndTheDrawing() {
     QVERIFY(before.contains(u"txtnen"_s) && before.contains(u"optyes"_s) &&
             before.contains(u"picmoon12"_s));
     const double windowPt = m_window->font().pointSizeF();
+    const double menuPt = QApplication::font("QMenu").pointSizeF();
     const QImage image = graph()->image();
 
     find<QAction>(u"mnuzoom150"_s)->trigger();
@@ -176,6 +177,8 @@ void TestClassroom::zoomKeepsTheLayoutsProportionsAndTheDrawing() {
     QVERIFY(!find<QAction>(u"mnuzoom100"_s)->isChecked());
     QCOMPARE(m_window->centralWidget()->size(), QSize(995, 761)); // 663 x 507, half as much again
     QCOMPARE(m_window->font().pointSizeF(), windowPt * 1.5);
+    // Menus made as they open (the graph's right-click menu) are scaled too.
+    QCOMPARE(QApplication::font("QMenu").pointSizeF(), menuPt * 1.5);
     const auto after = placedControls(*m_window);
     for (auto it = before.begin(); it != before.end(); ++it) {
         const QRect was = it->geometry;
@@ -208,6 +211,7 @@ void TestClassroom::zoomKeepsTheLayoutsProportionsAndTheDrawing() {
     }
     QCOMPARE(m_window->centralWidget()->size(), QSize(663, 507));
     QCOMPARE(graph()->image(), image);
+    QCOMPARE(QApplication::font("QMenu").pointSizeF(), menuPt);
 }
 
 void TestClassroom::zoomKeys_data() {
