@@ -111,5 +111,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VELTARO_HOMEPAGE})
 # The libraries' packages come from dpkg-shlibdeps; the Japanese captions need the font.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-gothic)
+# Qt's own texts (a text box's edit menu, the file and print dialogs) in Japanese.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -4,6 +4,7 @@
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
 #include "ui/notifysound.h"
+#include "ui/qttranslations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,6 +12,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    veltaro::ui::installQtJapanese(app);
     // No line on standard error about a missing sound server.
     veltaro::ui::quietSoundBackEnd();
     veltaro::ui::installGothicSubstitutes();

@@ -7,6 +7,7 @@
 #include "plot/graphwidget.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
+#include "ui/qttranslations.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QMap>
 #include <QTest>
+#include <QTranslator>
 
 #include <cmath>
 
@@ -62,6 +64,7 @@ private slots:
     void zoomKeepsTheLayoutsProportionsAndTheDrawing();
     void zoomKeys_data();
     void zoomKeys();
+    void qtTextsInJapanese();
 
 private:
     template <typename T = QWidget> T* find(const QString& name) const {
@@ -235,6 +238,17 @@ void TestClassroom::zoomKeys() {
     QCOMPARE(m_window->zoom(), to);
     const QString checked = u"mnuzoom%1"_s.arg(std::lround(to * 100));
     QVERIFY(find<QAction>(checked)->isChecked());
+}
+
+void TestClassroom::qtTextsInJapanese() {
+    // A text box's edit menu, as the program starts it (tools/dev installs Qt's
+    // translations).
+    QTranslator* japanese = veltaro::ui::installQtJapanese(*qApp);
+    QVERIFY(japanese != nullptr);
+    const QString undo = QCoreApplication::translate("QLineEdit", "&Undo");
+    QCoreApplication::removeTranslator(japanese);
+    delete japanese;
+    QVERIFY2(undo != u"&Undo"_s, qPrintable(undo));
 }
 
 QTEST_MAIN(TestClassroom)
