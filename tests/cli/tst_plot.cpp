@@ -96,8 +96,12 @@ TEST(PlotCommand, PlotProgramMissingOrRunAlone) {
     EXPECT_FALSE(fs::exists(folder.file("g.png")));
     EXPECT_EQ(runProgram(tool.string(), "day --date 2002-08-16").status, 0);
 
-    // The plot program run on its own takes nothing but plot.
+    // The plot program run on its own takes nothing but plot, and checks the
+    // bytes of its arguments as the tool does.
     const ToolRun alone = runProgram(VELTARO_TIDE_PLOT, "--help");
     EXPECT_EQ(alone.status, 2);
     EXPECT_NE(alone.err.find("veltaro-tide plot --help"), std::string::npos) << alone.err;
+    const ToolRun bytes = runProgram(VELTARO_TIDE_PLOT, "plot --date \"$(printf '\\377')\"");
+    EXPECT_EQ(bytes.status, 2);
+    EXPECT_NE(bytes.err.find("not valid UTF-8"), std::string::npos) << bytes.err;
 }
