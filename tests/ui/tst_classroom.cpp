@@ -65,6 +65,7 @@ private slots:
     void zoomKeys_data();
     void zoomKeys();
     void qtTextsInJapanese();
+    void aZoomedWindowGoneLeavesMenusAsTheyWere();
 
 private:
     template <typename T = QWidget> T* find(const QString& name) const {
@@ -249,6 +250,16 @@ void TestClassroom::qtTextsInJapanese() {
     QCoreApplication::removeTranslator(japanese);
     delete japanese;
     QVERIFY2(undo != u"&Undo"_s, qPrintable(undo));
+}
+
+void TestClassroom::aZoomedWindowGoneLeavesMenusAsTheyWere() {
+    // The application's font for menus is shared by every window; one closed at
+    // 200 % must not leave it large.
+    const double menuPt = QApplication::font("QMenu").pointSizeF();
+    m_window->setZoom(2);
+    QCOMPARE(QApplication::font("QMenu").pointSizeF(), menuPt * 2);
+    m_window.reset();
+    QCOMPARE(QApplication::font("QMenu").pointSizeF(), menuPt);
 }
 
 QTEST_MAIN(TestClassroom)
