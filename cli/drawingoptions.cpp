@@ -3,10 +3,19 @@
 
 #include "calendar/daterange.h"
 #include "calendar/input.h"
+#include "plot/drawingrecord.h"
 
 #include <veltaro_version.h>
 
+#include <algorithm>
+#include <array>
+
 namespace veltaro::cli {
+
+namespace {
+constexpr std::array kModes{plot::PlotMode::Diurnal, plot::PlotMode::SixtyDay,
+                            plot::PlotMode::Annual};
+} // namespace
 
 DrawingOptions::DrawingOptions()
     : shared(QStringLiteral("The start date, YYYY-MM-DD, %1.").arg(acceptedDates())),
@@ -35,15 +44,13 @@ std::optional<int> DrawingOptions::read(const QCommandLineParser& parser,
     }
     const QString modeText =
         parser.isSet(mode) ? parser.value(mode).trimmed() : QStringLiteral("day");
-    if (modeText == u"day") {
-        request.mode = plot::PlotMode::Diurnal;
-    } else if (modeText == u"60") {
-        request.mode = plot::PlotMode::SixtyDay;
-    } else if (modeText == u"year") {
-        request.mode = plot::PlotMode::Annual;
-    } else {
+    const auto named = std::find_if(kModes.begin(), kModes.end(), [&](plot::PlotMode m) {
+        return modeText == QString::fromStdString(plot::modeOption(m));
+    });
+    if (named == kModes.end()) {
         return fail(QStringLiteral("--mode wants day, 60 or year, got '%1'").arg(modeText));
     }
+    request.mode = *named;
     if (parser.isSet(days)) {
         if (request.mode != plot::PlotMode::Diurnal) {
             return fail(QStringLiteral("--days goes with --mode day only"));

@@ -14,7 +14,9 @@
 #include "plot/plotrun.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <optional>
 #include <span>
 
@@ -111,15 +113,15 @@ int runCommand(const QStringList& args) {
     columns.total = parser.isSet(total);
     if (parser.isSet(unit)) {
         const QString text = parser.value(unit).trimmed();
-        if (text == u"km") {
-            columns.unit = plot::HeightUnit::Km;
-        } else if (text == u"m") {
-            columns.unit = plot::HeightUnit::M;
-        } else if (text == u"cm") {
-            columns.unit = plot::HeightUnit::Cm;
-        } else {
+        const plot::HeightUnit units[] = {plot::HeightUnit::Km, plot::HeightUnit::M,
+                                          plot::HeightUnit::Cm};
+        const auto* named = std::find_if(std::begin(units), std::end(units), [&](auto u) {
+            return text == QLatin1String(plot::unitName(u));
+        });
+        if (named == std::end(units)) {
             return fail(QStringLiteral("--unit wants km, m or cm, got '%1'").arg(text));
         }
+        columns.unit = *named;
     }
     if (const auto status = options.refuseMissing(parser, QStringLiteral("run"))) {
         return *status;
