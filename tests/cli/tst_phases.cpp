@@ -2,8 +2,6 @@
 // the real tool.
 #include "toolrun.h"
 
-#include "calendar/input.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -33,29 +31,6 @@ TEST(PhasesCommand, Rows) {
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.err, "");
         EXPECT_EQ(run.out, std::string("kind,date,time\n") + c.rows);
-    }
-}
-
-TEST(PhasesCommand, RefusedInput) {
-    using veltaro::InputProblem;
-    const struct {
-        const char* name;
-        const char* args;
-        std::string reason; // part of the one line on standard error
-    } cases[] = {
-        {"reversed dates", "phases --from 2024-02-01 --to 2024-01-31", "before --from"},
-        {"--from before the range", "phases --from 1599-12-31 --to 1600-01-31",
-         std::string(inputMessage(InputProblem::DateRange))},
-        {"--to not YYYY-MM-DD", "phases --from 2024-01-01 --to 20240131", "--to wants YYYY-MM-DD"},
-        {"no --to", "phases --from 2024-01-01", "--to"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const ToolRun run = runTool(c.args);
-        EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "not one line: " << run.err;
-        EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
     }
 }
 

@@ -1,4 +1,6 @@
-// Refusals of veltaro-tide: one line on standard error whatever was typed.
+// Refusals of veltaro-tide: one line on standard error whatever was typed, and
+// the line names what was wrong. The input rules themselves are tested in
+// tests/calendar; here each command's own checks, once each.
 #include "toolrun.h"
 
 #include "tests/support/testsupport.h"
@@ -27,6 +29,15 @@ TEST(Refusals, AlwaysOneLine) {
          "run --date 2002-08-16 --lon 0 --lat 0 --days \"$(printf '3\\377')\"", "not valid UTF-8"},
         {"not UTF-8 in --lat", "run --date 2002-08-16 --lon 0 --lat \"$(printf '35\\377')\"",
          "not valid UTF-8"},
+        // A bad option is named before a missing one.
+        {"run: --mode", "run --lat 35 --mode week", "--mode wants"},
+        {"run: --unit", "run --date 2002-08-16 --unit mm", "--unit wants"},
+        {"run: the option missing", "run --date 2002-08-16 --lon 139", "--lat is missing"},
+        {"phases: reversed dates", "phases --from 2024-02-01 --to 2024-01-31",
+         "--to 2024-01-31 is before --from 2024-02-01"},
+        {"phases: bad --from", "phases --from 1599-12-31 --to 1600-01-31", "--from '1599-12-31'"},
+        {"phases: bad --to", "phases --from 2024-01-01 --to 20240131", "--to wants YYYY-MM-DD"},
+        {"phases: no --to", "phases --from 2024-01-01", "--to is missing"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

@@ -1,5 +1,6 @@
 // veltaro-tide --version and --help: the version and the evaluation path,
-// which VELTARO_SIMD chooses.
+// which VELTARO_SIMD chooses. Which setting gives which path is tested in
+// tests/astro; here that the tool reads the setting and names the path.
 #include "toolrun.h"
 
 #include "astro/simd.h"
@@ -16,30 +17,21 @@ using namespace veltaro::astro;
 TEST(VersionOption, NamesThePathVeltaroSimdChooses) {
     const char* given = std::getenv("VELTARO_SIMD");
     const std::string kept = given ? given : "";
-    const struct {
-        const char* setting;
-        SimdPath path;
-    } rows[] = {{"sse2", SimdPath::Sse2}, {"avx", SimdPath::Avx}, {"avx512", SimdPath::Avx512}};
-    for (const auto& row : rows) {
-        if (!simdPathSupported(row.path)) {
-            continue;
-        }
-        SCOPED_TRACE(row.setting);
-        setenv("VELTARO_SIMD", row.setting, 1);
-        const ToolRun version = runTool("--version");
-        const ToolRun help = runTool("--help");
-        EXPECT_EQ(version.status, 0);
-        const auto first = lines(version.out).at(0);
-        EXPECT_EQ(first.rfind("veltaro-tide ", 0), 0u) << first;
-        const std::string named = "Evaluation path: " + std::string(row.setting) + ".";
-        EXPECT_NE(version.out.find(named), std::string::npos) << version.out;
-        EXPECT_NE(help.out.find(named), std::string::npos) << help.out;
-    }
+    // Every x86-64 processor has SSE2; where it is also the widest path, the
+    // forced and the automatic runs name the same.
+    setenv("VELTARO_SIMD", "sse2", 1);
+    const ToolRun version = runTool("--version");
+    const ToolRun help = runTool("--help");
     unsetenv("VELTARO_SIMD");
     const ToolRun automatic = runTool("--version");
     if (given) {
         setenv("VELTARO_SIMD", kept.c_str(), 1);
     }
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("veltaro-tide ", 0), 0u) << version.out;
+    const std::string forced = "Evaluation path: sse2.";
+    EXPECT_NE(version.out.find(forced), std::string::npos) << version.out;
+    EXPECT_NE(help.out.find(forced), std::string::npos) << help.out;
     const std::string widest =
         "Evaluation path: " + std::string(simdPathName(chooseSimdPath(nullptr))) + ".";
     EXPECT_NE(automatic.out.find(widest), std::string::npos) << automatic.out;
