@@ -5,6 +5,7 @@
 #include "calendar/observation.h"
 #include "plot/graphpainter.h"
 #include "plot/graphwidget.h"
+#include "tests/support/mainwindow.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
 #include "ui/qttranslations.h"
@@ -25,8 +26,6 @@ using veltaro::plot::MoonWidget;
 using veltaro::ui::frmushio;
 
 namespace {
-
-const QDate kDay(2002, 8, 16);
 
 QString cm(double km) {
     return QString::number(km * 1e5, 'f', 1) + u" cm"_s;
@@ -95,10 +94,7 @@ void TestClassroom::initTestCase() {
 }
 
 void TestClassroom::init() {
-    m_state = {};
-    m_window = std::make_unique<frmushio>(m_state, [] { return kDay; });
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_window = veltaro::support::shownMainWindow(m_state);
 }
 
 void TestClassroom::cleanup() {

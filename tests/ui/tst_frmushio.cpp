@@ -9,6 +9,7 @@
 #include "calendar/observation.h"
 #include "plot/plotcontroller.h"
 #include "tests/support/findchild.h"
+#include "tests/support/mainwindow.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
 #include "ui/helpwindow.h"
@@ -37,7 +38,6 @@ using veltaro::ui::UpDown;
 
 namespace {
 
-const QDate kDay(2002, 8, 16);
 const QStringList kTokyo{u"139"_s, u"44"_s, u"41"_s, u"35"_s, u"39"_s, u"16"_s};
 const QStringList kPointBoxes{u"txtkei"_s, u"txtkeim"_s, u"txtkeis"_s,
                               u"txtido"_s, u"txtidom"_s, u"txtidos"_s};
@@ -148,10 +148,9 @@ void TestFrmushio::initTestCase() {
 }
 
 void TestFrmushio::init() {
-    m_state = {};
     m_boxes.clear();
     m_boxCount = 0;
-    m_window = std::make_unique<frmushio>(m_state, [] { return kDay; });
+    m_window = veltaro::support::shownMainWindow(m_state);
     m_window->messageBoxes().answerWith([this](const MessageBoxes::Shown& shown) {
         m_boxes << shown;
         ++m_boxCount;
@@ -159,8 +158,6 @@ void TestFrmushio::init() {
     auto sound = std::make_unique<FakeSound>(&m_boxCount);
     m_sound = sound.get();
     m_window->setNotifySound(std::move(sound));
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
 
 void TestFrmushio::cleanup() {

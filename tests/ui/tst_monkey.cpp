@@ -9,6 +9,7 @@
 #include "calendar/input.h"
 #include "calendar/observation.h"
 #include "tests/support/findchild.h"
+#include "tests/support/mainwindow.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
 #include "ui/updown.h"
@@ -232,14 +233,12 @@ void TestMonkey::randomActions() {
     m_unexpectedModals = 0;
     m_boxesAnswered = 0;
     m_dateSpinBroke = false;
-    m_state = {};
-    m_window = std::make_unique<frmushio>(m_state, [] { return QDate(2002, 8, 16); });
+    m_window = veltaro::support::shownMainWindow(m_state);
     m_window->setNotifySound(std::make_unique<SilentSound>());
     if (!boxesOnScreen) {
         m_window->messageBoxes().answerWith(
             [this](const veltaro::ui::MessageBoxes::Shown&) { ++m_boxesAnswered; });
     }
-    m_window->show();
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 

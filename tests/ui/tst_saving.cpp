@@ -4,6 +4,7 @@
 #include "calendar/observation.h"
 #include "plot/graphexport.h"
 #include "plot/graphwidget.h"
+#include "tests/support/mainwindow.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
 
@@ -86,15 +87,12 @@ void TestSaving::initTestCase() {
 }
 
 void TestSaving::init() {
-    m_state = {};
     m_boxes.clear();
     m_asked = 0;
-    m_window = std::make_unique<frmushio>(m_state, [] { return QDate(2002, 8, 16); });
+    m_window = veltaro::support::shownMainWindow(m_state);
     m_window->messageBoxes().answerWith([this](const MessageBoxes::Shown& s) { m_boxes << s; });
     m_window->fileDialogs().answerPrintWith([](QPrinter&) -> bool { qFatal("print dialog"); });
     answer({});
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
 
 void TestSaving::cleanup() {
