@@ -4,6 +4,7 @@
 // Places and sizes are the design's twips; the window shows 15 twips to a pixel.
 #include "calendar/observation.h"
 #include "tests/support/findchild.h"
+#include "tests/support/mainwindow.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
 #include "ui/updown.h"
@@ -28,13 +29,11 @@ QRect fromTwips(int left, int top, int width, int height) {
     return {px(left), px(top), px(width), px(height)};
 }
 
-const QDate kDay(2002, 8, 16);
-
 /// One control with a caption or text. maxLength -1: not a text box. pt 0: the
 /// window's default font (command buttons, txtcont).
 struct Control {
     const char* name;
-    const char* text; // UTF-8; for the boxes, the text after start-up on kDay
+    const char* text; // UTF-8; for the boxes, the text after start-up on 16 August 2002
     double pt;
     int maxLength;
     int left, top, width, height; // twips, in the window or in its frame
@@ -186,10 +185,7 @@ void TestLayout::initTestCase() {
 }
 
 void TestLayout::init() {
-    m_state = {};
-    m_window = std::make_unique<frmushio>(m_state, [] { return kDay; });
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_window = veltaro::support::shownMainWindow(m_state);
 }
 
 void TestLayout::cleanup() {

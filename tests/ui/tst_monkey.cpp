@@ -9,6 +9,7 @@
 #include "calendar/input.h"
 #include "calendar/observation.h"
 #include "tests/support/findchild.h"
+#include "tests/support/mainwindow.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
 #include "ui/updown.h"
@@ -73,6 +74,15 @@ private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
     bool chance(double p) { return std::bernoulli_distribution(p)(m_rng); }
     QString randomText(const QString& box);
+    /// Clicks the button, or triggers the menu item, named `name`.
+    void press(const QString& name) {
+        if (name.startsWith(u"mnu"_s)) {
+            find<QAction>(name)->trigger();
+        } else {
+            QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
+        }
+        m_done << name;
+    }
     veltaro::InputProblem dateProblem();
 
     void typeInto(QLineEdit* box);
@@ -170,31 +180,21 @@ void TestMonkey::act() {
         spin();
         break;
     case 2: {
-        auto* option = find<QAbstractButton>(kOptions[pick(int(kOptions.size()))]);
-        if (option->isVisible()) {
-            QTest::mouseClick(option, Qt::LeftButton);
+        const QString option = kOptions[pick(int(kOptions.size()))];
+        if (find<QAbstractButton>(option)->isVisible()) {
+            press(option);
         }
-        m_done << u"click %1"_s.arg(option->objectName());
         break;
     }
-    case 3: {
-        const QString menu = kMenus[pick(int(kMenus.size()))];
-        find<QAction>(menu)->trigger();
-        m_done << menu;
+    case 3:
+        press(kMenus[pick(int(kMenus.size()))]);
         break;
-    }
     case 4:
         // A short drawing: one day, or a continuous run of a few days.
         if (chance(0.5)) {
             find<QLineEdit>(u"txtcont"_s)->setText(QString::number(1 + pick(3)));
         }
-        if (chance(0.5)) {
-            QTest::mouseClick(find<QAbstractButton>(u"btnhyouji"_s), Qt::LeftButton);
-            m_done << u"btnhyouji"_s;
-        } else {
-            find<QAction>(u"mnubyouga"_s)->trigger();
-            m_done << u"mnubyouga"_s;
-        }
+        press(chance(0.5) ? u"btnhyouji"_s : u"mnubyouga"_s);
         break;
     case 5: {
         static const Qt::Key keys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape};
@@ -232,14 +232,12 @@ void TestMonkey::randomActions() {
     m_unexpectedModals = 0;
     m_boxesAnswered = 0;
     m_dateSpinBroke = false;
-    m_state = {};
-    m_window = std::make_unique<frmushio>(m_state, [] { return QDate(2002, 8, 16); });
+    m_window = veltaro::support::shownMainWindow(m_state);
     m_window->setNotifySound(std::make_unique<SilentSound>());
     if (!boxesOnScreen) {
         m_window->messageBoxes().answerWith(
             [this](const veltaro::ui::MessageBoxes::Shown&) { ++m_boxesAnswered; });
     }
-    m_window->show();
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 
@@ -263,8 +261,7 @@ void TestMonkey::randomActions() {
                 QTest::keyClick(m_window.get(), Qt::Key_Escape);
                 m_done << u"Esc"_s;
             } else {
-                QTest::mouseClick(find<QAbstractButton>(u"btnstop"_s), Qt::LeftButton);
-                m_done << u"btnstop"_s;
+                press(u"btnstop"_s);
             }
             QTRY_VERIFY_WITH_TIMEOUT(!m_window->drawing(), 30000);
         }

@@ -4,6 +4,7 @@
 #include "calendar/observation.h"
 #include "plot/graphexport.h"
 #include "plot/graphwidget.h"
+#include "tests/support/mainwindow.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
 
@@ -86,15 +87,12 @@ void TestSaving::initTestCase() {
 }
 
 void TestSaving::init() {
-    m_state = {};
     m_boxes.clear();
     m_asked = 0;
-    m_window = std::make_unique<frmushio>(m_state, [] { return QDate(2002, 8, 16); });
+    m_window = veltaro::support::shownMainWindow(m_state);
     m_window->messageBoxes().answerWith([this](const MessageBoxes::Shown& s) { m_boxes << s; });
     m_window->fileDialogs().answerPrintWith([](QPrinter&) -> bool { qFatal("print dialog"); });
     answer({});
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
 
 void TestSaving::cleanup() {
@@ -146,15 +144,6 @@ void TestSaving::savedFiles() {
     QVERIFY(m_boxes.isEmpty());
     const QByteArray data = contents(dir.filePath(written));
     QVERIFY2(data.startsWith(start), data.left(16).constData());
-    if (item == u"mnusavecsv"_s) {
-        // The CSV holds the drawing's 289 steps, numbered as drawing 1.
-        const QList<QByteArray> lines = data.trimmed().split('\n');
-        QCOMPARE(lines.count("drawing,t,date,time,Ssea,Msea,MSangle,MSGangle,total"), 1);
-        QVERIFY(lines.last().startsWith("1,8640,2002-08-17,00:00,"));
-        QCOMPARE(lines.size() - lines.indexOf("drawing,t,date,time,Ssea,Msea,MSangle,MSGangle,"
-                                              "total"),
-                 290);
-    }
     // Nothing else was left in the folder (no temporary file).
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
 }
@@ -179,7 +168,6 @@ void TestSaving::unwritablePaths_data() {
     QTest::addColumn<QString>("reason"); // a word of the message's reason
     QTest::newRow("a folder's name") << u"folder.png"_s << u"フォルダー"_s;
     QTest::newRow("no such folder") << u"none/g.png"_s << u"作れません"_s;
-    QTest::newRow("under a file") << u"file.txt/g.png"_s << u"作れません"_s;
 }
 
 void TestSaving::unwritablePaths() {
@@ -188,9 +176,6 @@ void TestSaving::unwritablePaths() {
     draw();
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(u"folder.png"_s));
-    QFile file(dir.filePath(u"file.txt"_s));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
     answer(dir.filePath(path));
     action(u"mnusaveimage"_s)->trigger();
     QCOMPARE(m_boxes.size(), 1);
