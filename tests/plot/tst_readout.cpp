@@ -16,11 +16,8 @@ using namespace veltaro::plot;
 namespace {
 
 // At the default point the clock runs 9 h 18 m 59 s ahead of UT.
-using support::kDefaultLat;
-using support::kDefaultLon;
-
 PlotRequest request(PlotMode mode, int days = 1) {
-    return {mode, ObservationInput{2002, 8, 16, kDefaultLon, kDefaultLat}, days > 1, days};
+    return {mode, support::kDefaultStart, days > 1, days};
 }
 
 /// A drawing of `days` passes stopped after `steps` steps in all; each step's

@@ -1,8 +1,6 @@
 // The drawing record and the CSV made from it: what a run reports is what the
 // record holds, and what the CSV says, to the last digit.
-#include "astro/fault.h"
 #include "astro/tide.h"
-#include "calendar/kansi.h"
 #include "plot/csvformat.h"
 #include "plot/drawingrecord.h"
 #include "plot/plotrun.h"
@@ -11,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,16 +17,8 @@ using namespace veltaro::plot;
 
 namespace {
 
-constexpr double kLon = 139 + 44.0 / 60 + 41.0 / 3600;
-constexpr double kLat = 35 + 39.0 / 60 + 16.0 / 3600;
-
 PlotRequest request(PlotMode mode, int days = 1) {
-    PlotRequest r;
-    r.mode = mode;
-    r.start = ObservationInput{2002, 8, 16, kLon, kLat};
-    r.continuous = days > 1;
-    r.days = days;
-    return r;
+    return {mode, support::kDefaultStart, days > 1, days};
 }
 
 /// What the driver reports, step by step.
@@ -50,8 +39,7 @@ struct Tee : RecordSink {
 
 std::vector<Reported> draw(DrawingRecord& record, const PlotRequest& r, int cancelAfter = -1,
                            Evaluator evaluator = astro::calc) {
-    ObservationState state;
-    kansiinit(state.kansiname);
+    ObservationState state = support::freshState();
     Tee sink(record, r);
     PlotRun run(state, r, sink, std::move(evaluator));
     if (cancelAfter >= 0) {
@@ -186,7 +174,7 @@ TEST(Words, PlacesInDegreesMinutesSecondsWithTheirHemispheres) {
         double lat, lon;
         const char* text;
     } rows[] = {
-        {kLat, kLon, "35°39′16″N 139°44′41″E"},
+        {support::kDefaultLat, support::kDefaultLon, "35°39′16″N 139°44′41″E"},
         {-33.8688, -135.5, "33°52′08″S 135°30′00″W"},
         {-0.5, 0, "0°30′00″S 0°00′00″E"},
         {35.9999999, 179.99999, "36°00′00″N 180°00′00″E"}, // seconds carried
