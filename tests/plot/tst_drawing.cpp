@@ -19,9 +19,6 @@
 using namespace veltaro;
 using namespace veltaro::plot;
 
-using support::kDefaultLat;
-using support::kDefaultLon;
-
 namespace {
 
 const QColor kWhite(255, 255, 255);
@@ -202,7 +199,7 @@ TEST(Drawing, DiurnalCurvesLieWhereTheirValuesPutThem) {
     // 2002-08-16 at the default point, one day, drawn by the driver.
     ObservationState state = support::freshState();
     PlotRequest request;
-    request.start = ObservationInput{2002, 8, 16, kDefaultLon, kDefaultLat};
+    request.start = support::kDefaultStart;
     QImage img = frame(1);
     {
         PictureSink sink(img, 1, {}, 1);
@@ -260,7 +257,7 @@ TEST(Drawing, SixtyDayAndAnnualRunsFillTheWidth) {
         ObservationState state = support::freshState();
         PlotRequest request;
         request.mode = mode;
-        request.start = ObservationInput{2002, 8, 16, kDefaultLon, kDefaultLat};
+        request.start = support::kDefaultStart;
         QImage img = frame(1);
         std::array<QImage, 13> moons;
         std::array<QImage*, 13> moonPtrs{};
@@ -442,9 +439,7 @@ TEST(PhaseMarks, OnTheTimeAxisAsFarAsTheDrawingGot) {
     // new Moon at x 3242.9. Flat curves on the zero line keep the axis clear.
     auto drawn = [](int steps) {
         DrawingRecord record;
-        PlotRequest r{PlotMode::SixtyDay, ObservationInput{2002, 8, 16, kDefaultLon, kDefaultLat},
-                      false, 1};
-        record.beginDrawing(r, steps);
+        record.beginDrawing({PlotMode::SixtyDay, support::kDefaultStart}, steps);
         for (int t = 0; t < steps; ++t) {
             record.addStep(Moment{t, 2002, 8, 16, 0, 0}, astro::TideEvaluation{});
         }

@@ -1,10 +1,10 @@
 // The saved picture made from the drawing record: the graph in a PNG is the very
 // image on screen, the SVG holds the curves as shapes, the PDF is a page.
-#include "calendar/kansi.h"
 #include "plot/graphexport.h"
 #include "plot/graphpainter.h"
 #include "plot/graphwidget.h"
 #include "plot/plotcontroller.h"
+#include "tests/support/testsupport.h"
 
 #include <QBuffer>
 #include <QTest>
@@ -17,16 +17,6 @@ using namespace veltaro::plot;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr double kLon = 139 + 44.0 / 60 + 41.0 / 3600;
-constexpr double kLat = 35 + 39.0 / 60 + 16.0 / 3600;
-
-PlotRequest request(PlotMode mode) {
-    PlotRequest r;
-    r.mode = mode;
-    r.start = ObservationInput{2002, 8, 16, kLon, kLat};
-    return r;
-}
 
 QByteArray written(PictureFormat format, const DrawingRecord& record, QColor background) {
     QBuffer buffer;
@@ -57,8 +47,7 @@ private:
 };
 
 void TestExport::init() {
-    m_state = {};
-    kansiinit(m_state.kansiname);
+    m_state = support::freshState();
     m_graph = std::make_unique<GraphWidget>();
     std::array<MoonWidget*, 13> moons{};
     for (std::size_t k = 0; k < 13; ++k) {
@@ -67,8 +56,8 @@ void TestExport::init() {
     }
     m_graph->redrawline();
     m_controller = std::make_unique<PlotController>(m_state, m_graph.get(), moons);
-    m_controller->runToEnd(request(PlotMode::Diurnal));
-    m_controller->runToEnd(request(PlotMode::SixtyDay));
+    m_controller->runToEnd({PlotMode::Diurnal, support::kDefaultStart});
+    m_controller->runToEnd({PlotMode::SixtyDay, support::kDefaultStart});
     QCOMPARE(m_graph->record().stepCount(), std::size_t(289 + 8641));
 }
 

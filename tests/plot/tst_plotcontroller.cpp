@@ -17,15 +17,12 @@ using namespace veltaro;
 using namespace veltaro::plot;
 using namespace Qt::StringLiterals;
 
-using support::kDefaultLat;
-using support::kDefaultLon;
-
 namespace {
 
 PlotRequest request(PlotMode mode, bool continuous = false, int days = 1) {
     PlotRequest r;
     r.mode = mode;
-    r.start = ObservationInput{2002, 8, 16, kDefaultLon, kDefaultLat};
+    r.start = support::kDefaultStart;
     r.continuous = continuous;
     r.days = days;
     return r;

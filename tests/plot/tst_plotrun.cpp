@@ -1,6 +1,5 @@
 // The plot driver through a recording sink: what a run writes into the
 // observation state and reports, in which order, for every mode.
-#include "astro/calcworker.h"
 #include "astro/fault.h"
 #include "astro/tide.h"
 #include "calendar/kansi.h"
@@ -10,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -481,7 +479,8 @@ TEST(PlotRunFault, StopsAtTheFaultyMomentAfterDrawingTheStepsBefore) {
                 {PlotMode::Diurnal, true, 3, 300, 50},
                 {PlotMode::SixtyDay, false, 1, 1000, 333},
                 {PlotMode::Annual, false, 1, 8640, 4096},
-                {PlotMode::Diurnal, true, 2, 288, 1}};
+                {PlotMode::Diurnal, true, 2, 288, 1},
+                {PlotMode::Diurnal, true, 3, 866, 100}}; // the last step, before the write-back
     for (const auto& row : rows) {
         ObservationState state = freshState();
         Recorder rec;
@@ -507,70 +506,6 @@ TEST(PlotRunFault, StopsAtTheFaultyMomentAfterDrawingTheStepsBefore) {
         EXPECT_TRUE(rec.dates.empty());       // a faulty run writes no date back
         EXPECT_EQ(clockOf(state), faulty);    // the state holds the faulty moment
     }
-}
-
-TEST(PlotRunFault, BatchFaultStopsAtItsOwnMoment) {
-    // The program's path: whole slices evaluated as batches, the fault found in
-    // one lane of one slice; the steps before it are reported, the state holds
-    // its moment.
-    const struct {
-        PlotMode mode;
-        int days;
-        int faultyStep;
-        int slice;
-    } rows[] = {{PlotMode::Diurnal, 3, 0, 4096},   {PlotMode::Diurnal, 3, 300, 4096},
-                {PlotMode::Diurnal, 3, 577, 100},  {PlotMode::SixtyDay, 1, 4097, 4096},
-                {PlotMode::Annual, 1, 8640, 1000}, {PlotMode::Annual, 1, 1234, 8641}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.faultyStep);
-        ObservationState state = freshState();
-        Recorder rec;
-        int seen = 0; // moments handed to the evaluator so far
-        Clock faulty{};
-        BatchEvaluator eval = [&](std::span<const astro::TideInput> at,
-                                  std::span<astro::TideEvaluation> out) {
-            astro::BatchOutcome outcome = astro::calcBatch(at, out);
-            const int lane = row.faultyStep - seen;
-            seen += int(at.size());
-            if (lane >= 0 && lane < int(at.size())) {
-                faulty = clockOf(at[std::size_t(lane)]);
-                return astro::BatchOutcome{std::size_t(lane), "lane fault"};
-            }
-            return outcome;
-        };
-        PlotRun run(state, request(row.mode, {2002, 8, 16}, row.days > 1, row.days), rec, eval);
-        while (!run.done()) {
-            run.advance(row.slice);
-        }
-        ASSERT_TRUE(run.fault());
-        EXPECT_EQ(*run.fault(), "lane fault");
-        EXPECT_EQ(int(rec.moments.size()), row.faultyStep);
-        EXPECT_EQ(run.stepsDone(), row.faultyStep);
-        EXPECT_TRUE(rec.dates.empty());
-        EXPECT_EQ(clockOf(state), faulty);
-    }
-}
-
-TEST(PlotRunSteps, BatchesOnTwoCoresGiveTheRunOfOneMomentAtATime) {
-    const auto record = [](auto evaluator) {
-        ObservationState state = freshState();
-        Recorder rec;
-        PlotRun run(state, request(PlotMode::Diurnal, {1974, 12, 30}, true, 4), rec, evaluator);
-        run.runToEnd();
-        return rec;
-    };
-    astro::CalcWorker worker;
-    const Recorder batches = record(BatchEvaluator(
-        [&worker](std::span<const astro::TideInput> at, std::span<astro::TideEvaluation> out) {
-            return worker(at, out);
-        }));
-    const Recorder single = record(realCalc());
-    ASSERT_EQ(batches.results.size(), single.results.size());
-    EXPECT_EQ(std::memcmp(batches.results.data(), single.results.data(),
-                          single.results.size() * sizeof single.results[0]),
-              0);
-    EXPECT_EQ(batches.events, single.events);
-    EXPECT_EQ(batches.phases, single.phases);
 }
 
 // --- texts ----------------------------------------------------------------------------

@@ -1,8 +1,6 @@
 // The drawing record and the CSV made from it: what a run reports is what the
 // record holds, and what the CSV says, to the last digit.
-#include "astro/fault.h"
 #include "astro/tide.h"
-#include "calendar/kansi.h"
 #include "plot/csvformat.h"
 #include "plot/drawingrecord.h"
 #include "plot/plotrun.h"
@@ -11,8 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace veltaro;
@@ -20,16 +18,8 @@ using namespace veltaro::plot;
 
 namespace {
 
-constexpr double kLon = 139 + 44.0 / 60 + 41.0 / 3600;
-constexpr double kLat = 35 + 39.0 / 60 + 16.0 / 3600;
-
 PlotRequest request(PlotMode mode, int days = 1) {
-    PlotRequest r;
-    r.mode = mode;
-    r.start = ObservationInput{2002, 8, 16, kLon, kLat};
-    r.continuous = days > 1;
-    r.days = days;
-    return r;
+    return {mode, support::kDefaultStart, days > 1, days};
 }
 
 /// What the driver reports, step by step.
@@ -50,8 +40,7 @@ struct Tee : RecordSink {
 
 std::vector<Reported> draw(DrawingRecord& record, const PlotRequest& r, int cancelAfter = -1,
                            Evaluator evaluator = astro::calc) {
-    ObservationState state;
-    kansiinit(state.kansiname);
+    ObservationState state = support::freshState();
     Tee sink(record, r);
     PlotRun run(state, r, sink, std::move(evaluator));
     if (cancelAfter >= 0) {
@@ -66,51 +55,39 @@ std::vector<Reported> draw(DrawingRecord& record, const PlotRequest& r, int canc
 
 } // namespace
 
-TEST(Record, HoldsEveryStepTheDriverReported) {
-    const PlotRequest requests[] = {request(PlotMode::Diurnal, 3), request(PlotMode::SixtyDay),
-                                    request(PlotMode::Annual)};
-    for (const PlotRequest& r : requests) {
-        SCOPED_TRACE(modeName(r.mode));
-        DrawingRecord record;
-        const auto reported = draw(record, r);
-        ASSERT_EQ(record.drawings().size(), 1u);
-        const Drawing& d = record.drawings()[0];
-        EXPECT_TRUE(d.ended);
-        ASSERT_EQ(d.steps.size(), reported.size());
-        for (std::size_t i = 0; i < reported.size(); ++i) {
-            const RecordedStep& s = d.steps[i];
-            const Moment m = s.moment();
-            const Moment& want = reported[i].moment;
-            ASSERT_EQ(m.t, want.t) << i;
-            ASSERT_EQ(m.year, want.year) << i;
-            ASSERT_EQ(m.month, want.month) << i;
-            ASSERT_EQ(m.day, want.day) << i;
-            ASSERT_EQ(m.hour, want.hour) << i;
-            ASSERT_EQ(m.minute, want.minute) << i;
-            ASSERT_EQ(s.Ssea, reported[i].e.Ssea) << i;
-            ASSERT_EQ(s.Msea, reported[i].e.Msea) << i;
-            ASSERT_EQ(s.MSangle, reported[i].e.MSangle) << i;
-            ASSERT_EQ(s.MSGangle, reported[i].e.MSGangle) << i;
-        }
-        EXPECT_EQ(record.axisCaptions(), axisCaptionsFor(r.mode));
-    }
-}
-
-TEST(Record, DrawingsAccumulateUntilCleared) {
+TEST(Record, HoldsEveryStepTheDriverReportedUntilCleared) {
     DrawingRecord record;
     EXPECT_TRUE(record.empty());
     EXPECT_EQ(record.moonAngle(0), std::nullopt);
-    const auto first = draw(record, request(PlotMode::SixtyDay));
-    // A stopped drawing: its steps so far, marked as stopped, the Moon pictures
-    // it did not reach still those of the first drawing.
-    const auto second = draw(record, request(PlotMode::Diurnal), 100);
-    ASSERT_EQ(record.drawings().size(), 2u);
-    EXPECT_FALSE(record.drawings()[1].ended);
-    EXPECT_EQ(record.stepCount(), first.size() + second.size());
-    EXPECT_EQ(record.moonAngle(0), second[0].e.MSangle);                  // t = 0 of the day
-    EXPECT_EQ(record.moonAngle(12), first[8640].e.MSangle);               // t = 8640 of 60 days
+    // A year (over New Year), three days over each other, and a day stopped after
+    // 100 steps: marked as stopped, the Moon pictures it did not reach still
+    // those of the drawings before.
+    std::vector<Reported> reported[3];
+    reported[0] = draw(record, request(PlotMode::Annual));
+    EXPECT_EQ(record.axisCaptions(), axisCaptionsFor(PlotMode::Annual));
+    reported[1] = draw(record, request(PlotMode::Diurnal, 3));
+    reported[2] = draw(record, request(PlotMode::Diurnal), 100);
+    ASSERT_EQ(record.drawings().size(), 3u);
+    for (std::size_t d = 0; d < 3; ++d) {
+        const Drawing& drawing = record.drawings()[d];
+        EXPECT_EQ(drawing.ended, d < 2);
+        ASSERT_EQ(drawing.steps.size(), reported[d].size());
+        for (std::size_t i = 0; i < reported[d].size(); ++i) {
+            const RecordedStep& s = drawing.steps[i];
+            const Moment m = s.moment();
+            const auto& [want, e] = reported[d][i];
+            ASSERT_EQ(std::tie(m.t, m.year, m.month, m.day, m.hour, m.minute, s.Ssea, s.Msea,
+                               s.MSangle, s.MSGangle),
+                      std::tie(want.t, want.year, want.month, want.day, want.hour, want.minute,
+                               e.Ssea, e.Msea, e.MSangle, e.MSGangle))
+                << "drawing " << d << " step " << i;
+        }
+    }
+    EXPECT_EQ(record.stepCount(), 8641u + 3 * 289 + 100);
+    EXPECT_EQ(record.moonAngle(0), reported[2][0].e.MSangle);      // t = 0 of the stopped day
+    EXPECT_EQ(record.moonAngle(12), reported[1].back().e.MSangle); // t = 8640 of the third day
     EXPECT_EQ(record.axisCaptions(), axisCaptionsFor(PlotMode::Diurnal)); // the last mode's
-    EXPECT_NE(drawingTitle(record.drawings()[1]).find("中止"), std::string::npos);
+    EXPECT_NE(drawingTitle(record.drawings()[2]).find("中止"), std::string::npos);
     record.clear();
     EXPECT_TRUE(record.empty());
     EXPECT_EQ(record.moonAngle(12), std::nullopt);
@@ -186,7 +163,7 @@ TEST(Words, PlacesInDegreesMinutesSecondsWithTheirHemispheres) {
         double lat, lon;
         const char* text;
     } rows[] = {
-        {kLat, kLon, "35°39′16″N 139°44′41″E"},
+        {support::kDefaultLat, support::kDefaultLon, "35°39′16″N 139°44′41″E"},
         {-33.8688, -135.5, "33°52′08″S 135°30′00″W"},
         {-0.5, 0, "0°30′00″S 0°00′00″E"},
         {35.9999999, 179.99999, "36°00′00″N 180°00′00″E"}, // seconds carried

@@ -1,9 +1,10 @@
 #pragma once
 
-// What many tests share: the default observation point, an observation state
-// built in one line, numbers written as veltaro-tide writes them, and the check
-// that the tool refused input as it should.
+// What many tests share: the default observation point and the day drawn from
+// it, an observation state built in one line, numbers written as veltaro-tide
+// writes them, and the check that the tool refused input as it should.
 
+#include "calendar/input.h"
 #include "calendar/kansi.h"
 #include "calendar/observation.h"
 
@@ -32,6 +33,8 @@ inline constexpr double kDefaultLon = 139 + 44.0 / 60 + 41.0 / 3600;
 inline constexpr double kDefaultLat = 35 + 39.0 / 60 + 16.0 / 3600;
 /// The same point as veltaro-tide's options.
 inline constexpr std::string_view kDefaultPointOptions = "--lon 139:44:41 --lat 35:39:16";
+/// 2002-08-16 at the default point, where the plot tests draw from.
+inline constexpr ObservationInput kDefaultStart{2002, 8, 16, kDefaultLon, kDefaultLat};
 
 /// An observation state at a moment and point, with the sexagenary names filled
 /// in as start-up fills them.
