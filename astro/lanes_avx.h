@@ -2,6 +2,10 @@
 
 // Four lanes in the AVX registers. Only for files compiled with -mavx.
 
+#if !defined(__AVX__)
+#error "lanes_avx.h is for files compiled with -mavx (see astro/CMakeLists.txt)"
+#endif
+
 #include "lanes.h"
 
 #include <immintrin.h>

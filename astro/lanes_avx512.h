@@ -3,6 +3,10 @@
 // Eight lanes in the AVX-512 registers. Only for files compiled with -mavx512f;
 // nothing beyond AVX-512F is used.
 
+#if !defined(__AVX512F__)
+#error "lanes_avx512.h is for files compiled with -mavx512f (see astro/CMakeLists.txt)"
+#endif
+
 #include "lanes.h"
 
 #include <cstdint>

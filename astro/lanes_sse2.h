@@ -2,6 +2,10 @@
 
 // Two lanes in the SSE2 registers every x86-64 processor has.
 
+#if !defined(__SSE2__)
+#error "lanes_sse2.h needs SSE2, which every x86-64 compiler enables"
+#endif
+
 #include "lanes.h"
 
 #include <emmintrin.h>
