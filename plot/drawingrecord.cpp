@@ -30,6 +30,7 @@ void DrawingRecord::beginDrawing(const PlotRequest& request, int expectedSteps) 
     }
     d.steps.reserve(static_cast<std::size_t>(std::max(expectedSteps, 0)));
     d.phases = phaseMarks(d.request);
+    m_open = true;
 }
 
 void DrawingRecord::addStep(const Moment& m, const astro::TideEvaluation& e) {
@@ -47,6 +48,7 @@ void DrawingRecord::endDrawing(bool ranToEnd) {
     if (m_drawings.empty()) {
         return;
     }
+    m_open = false;
     Drawing& d = m_drawings.back();
     d.ended = ranToEnd;
     if (!ranToEnd) {
@@ -57,6 +59,7 @@ void DrawingRecord::endDrawing(bool ranToEnd) {
 void DrawingRecord::clear() {
     m_drawings.clear();
     m_drawings.shrink_to_fit();
+    m_open = false;
 }
 
 bool DrawingRecord::empty() const {
@@ -98,10 +101,21 @@ std::size_t DrawingRecord::bytes() const {
     return n;
 }
 
+std::optional<RoomRefusal> roomRefusal(const DrawingRecord& record, const PlotRequest& request) {
+    const std::size_t held = record.stepCount();
+    const auto asked = static_cast<std::size_t>(plannedSteps(request));
+    if (held + asked <= kMostRecordedSteps) {
+        return std::nullopt;
+    }
+    const int mostDays =
+        static_cast<int>(kMostRecordedSteps / std::size_t(stepsPerPass(PlotMode::Diurnal)));
+    const auto reason =
+        asked > kMostRecordedSteps ? RoomRefusal::Reason::TooLong : RoomRefusal::Reason::ClearFirst;
+    return RoomRefusal{reason, held, asked, kMostRecordedSteps, mostDays};
+}
+
 RecordSink::RecordSink(DrawingRecord& record, const PlotRequest& request) : m_record(record) {
-    const bool continuous = request.mode == PlotMode::Diurnal && request.continuous;
-    m_record.beginDrawing(request, stepsPerPass(request.mode) *
-                                       (continuous ? std::max(request.days, 1) : 1));
+    m_record.beginDrawing(request, plannedSteps(request));
 }
 
 void RecordSink::step(PlotMode, const Moment& moment, const astro::TideEvaluation& e) {

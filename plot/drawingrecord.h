@@ -48,6 +48,32 @@ struct Drawing {
     int lastT() const;
 };
 
+/// The most steps the graph holds, all its drawings together: 2,000,000 steps
+/// of 40 bytes, 80 MB. That is 231 drawings of 60 days or a year over each
+/// other, or 6,920 days of continuous diurnal drawing; a drawing that would pass
+/// it is refused before it starts (roomRefusal), so that memory stays bounded
+/// and nothing already drawn is lost.
+inline constexpr std::size_t kMostRecordedSteps = 2'000'000;
+
+/// Why a drawing does not fit on the graph, with the numbers the user is told.
+struct RoomRefusal {
+    enum class Reason {
+        ClearFirst, ///< it fits on an empty graph: clear the graph first
+        TooLong,    ///< it is larger than the graph ever holds: fewer days
+    };
+    Reason reason;
+    std::size_t held;  ///< steps on the graph now
+    std::size_t asked; ///< steps the drawing would add
+    std::size_t limit; ///< kMostRecordedSteps
+    int mostDays;      ///< continuous diurnal days that fit on an empty graph
+};
+
+class DrawingRecord;
+
+/// Whether the drawing `request` would take `record` past kMostRecordedSteps,
+/// and why; nothing when it fits.
+std::optional<RoomRefusal> roomRefusal(const DrawingRecord& record, const PlotRequest& request);
+
 /// Everything drawn on the graph since it was last cleared.
 class DrawingRecord {
 public:
@@ -63,6 +89,8 @@ public:
     void clear();
 
     const std::vector<Drawing>& drawings() const { return m_drawings; }
+    /// True while the drawing begun last has not ended: its steps are still coming.
+    bool drawingOpen() const { return m_open; }
     /// True when no step is recorded: nothing on the graph to save.
     bool empty() const;
     std::size_t stepCount() const;
@@ -76,6 +104,7 @@ public:
 
 private:
     std::vector<Drawing> m_drawings;
+    bool m_open = false;
 };
 
 /// A PlotSink that records a run into a DrawingRecord. Call finish() when the

@@ -58,6 +58,13 @@ int stepsPerPass(PlotMode mode) {
     return kLastT / tIncrement(mode) + 1;
 }
 
+int plannedSteps(const PlotRequest& request) {
+    const bool continuous = request.mode == PlotMode::Diurnal && request.continuous;
+    const int days =
+        continuous ? std::clamp(request.days, 1, longestContinuousRun(request.start)) : 1;
+    return stepsPerPass(request.mode) * days;
+}
+
 std::array<std::string, 13> axisCaptionsFor(PlotMode mode) {
     int per = 2;
     const char* unit = "時";
@@ -90,14 +97,11 @@ PlotRun::PlotRun(ObservationState& state, const PlotRequest& request, PlotSink& 
 PlotRun::PlotRun(ObservationState& state, const PlotRequest& request, PlotSink& sink,
                  BatchEvaluator evaluator)
     : m_state(state), m_request(request), m_sink(sink), m_evaluator(std::move(evaluator)) {
-    if (m_request.mode != PlotMode::Diurnal || !m_request.continuous) {
-        m_request.continuous = false;
-        m_request.days = 1;
-    }
     // At most the days that end by the last accepted date (callers refuse more
     // with requestRefusal before they start a run).
-    m_request.days = std::clamp(m_request.days, 1, longestContinuousRun(m_request.start));
-    m_totalSteps = stepsPerPass(m_request.mode) * m_request.days;
+    m_totalSteps = plannedSteps(m_request);
+    m_request.continuous = m_request.mode == PlotMode::Diurnal && m_request.continuous;
+    m_request.days = m_totalSteps / stepsPerPass(m_request.mode);
 }
 
 void PlotRun::showDayName() {

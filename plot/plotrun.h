@@ -27,6 +27,10 @@ inline constexpr int kColumn = 720;
 int tIncrement(PlotMode mode);
 /// Steps of one pass over the graph: 289 diurnal, 8641 otherwise.
 int stepsPerPass(PlotMode mode);
+/// Steps the run of `request` carries out when nothing stops it: one pass, or
+/// one a day of a continuous diurnal drawing, whose days end by the last
+/// accepted date (longestContinuousRun).
+int plannedSteps(const PlotRequest& request);
 
 /// The 13 axis captions of a mode (UTF-8): "0時".."24時", "0日".."60日", "0日".."360日".
 std::array<std::string, 13> axisCaptionsFor(PlotMode mode);

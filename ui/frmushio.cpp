@@ -5,6 +5,7 @@
 #include "calendar/daterange.h"
 #include "calendar/input.h"
 #include "calendar/kansi.h"
+#include "plot/drawingrecord.h"
 #include "plot/graphpainter.h"
 #include "plot/graphwidget.h"
 #include "plot/plotcontroller.h"
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -671,6 +673,10 @@ void frmushio::startDrawing() {
         m_messages.inform(this, fromUtf8(inputErrorTitle()), fromUtf8(*refusal));
         return;
     }
+    if (const auto full = plot::roomRefusal(m_picture1->record(), request)) {
+        refuseForRoom(*full);
+        return;
+    }
 
     // While the boxes are locked the focus waits on 中止, so that neither it nor
     // a key pressed meanwhile falls to 終了.
@@ -683,6 +689,25 @@ void frmushio::startDrawing() {
     setInputsLocked(true);
     statusBar()->clearMessage();
     m_plot->start(request);
+}
+
+void frmushio::refuseForRoom(const plot::RoomRefusal& full) {
+    const QLocale numbers(QLocale::Japanese);
+    auto count = [&numbers](std::size_t n) { return numbers.toString(qulonglong(n)); };
+    QString text = tr("グラフに描ける点は、すべての描画を合わせて %1 点までです。"
+                      "この描画には %2 点が要ります。")
+                       .arg(count(full.limit), count(full.asked));
+    if (full.reason == plot::RoomRefusal::Reason::TooLong) {
+        text += tr("\n連続の日数を %1 日以下にしてください。").arg(full.mostDays);
+        m_txtcont->setFocus(Qt::OtherFocusReason);
+        m_txtcont->selectAll();
+    } else {
+        text += tr("いまグラフには %1 点が描いてあり、合わせると上限を超えます。\n"
+                   "「消去」でグラフを消してから、もう一度描画してください。")
+                    .arg(count(full.held));
+    }
+    text += tr("\n描いてあるグラフはそのまま残っています。");
+    m_messages.inform(this, tr("これ以上描けません"), text);
 }
 
 void frmushio::cancelDrawing() {

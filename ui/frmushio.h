@@ -25,6 +25,7 @@ class QRadioButton;
 class QShortcut;
 
 namespace veltaro::plot {
+struct RoomRefusal;
 class GraphWidget;
 class MoonWidget;
 class PlotController;
@@ -118,6 +119,8 @@ private:
     void mnuakasiClicked();
     void mnuredClicked();
     void startDrawing();
+    /// Tells why a drawing that does not fit on the graph was not started.
+    void refuseForRoom(const plot::RoomRefusal& full);
     void cancelDrawing();
     void drawingFinished(bool cancelled);
     void btnclearClicked();
