@@ -4,7 +4,6 @@
 #include "plot/graphpainter.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QIODevice>
@@ -217,7 +216,11 @@ QImage exportImage(const DrawingRecord& record, int scale, QColor graphBackgroun
 }
 
 std::optional<PictureFormat> pictureFormatOf(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
+    // Read off the name itself, whatever its length: QFileInfo gives no suffix
+    // for a name of some 32 000 characters or more.
+    const QStringView name = QStringView(path).mid(path.lastIndexOf(u'/') + 1);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const QString suffix = dot < 0 ? QString() : name.mid(dot + 1).toString().toLower();
     if (suffix == u"png"_s) {
         return PictureFormat::Png;
     }

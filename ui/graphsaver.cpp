@@ -4,18 +4,23 @@
 #include "plot/csvformat.h"
 #include "plot/graphexport.h"
 #include "plot/graphwidget.h"
+#include "plot/savefile.h"
 #include "ui/filedialogs.h"
 #include "ui/messageboxes.h"
 
 #include <veltaro_version.h>
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -75,48 +80,47 @@ void GraphSaver::refuse(const QString& path, const QString& reason) {
         tr("「%1」に保存できませんでした。\n%2").arg(QDir::toNativeSeparators(path), reason));
 }
 
-bool GraphSaver::writeFile(const QString& path, const std::function<bool(QIODevice&)>& write) {
-    if (QFileInfo(path).isDir()) {
-        refuse(path, tr("その名前はフォルダーです。別の名前を選んでください。"));
-        return false;
-    }
-    QSaveFile file(path);
-    // A write that stops short sets no error of its own: it is a full disk
-    // (or a file size limit) as far as the user is concerned.
-    auto reason = [&file](bool writing) {
-        QString why;
-        switch (file.error()) {
-        case QFileDevice::PermissionsError:
-            why = tr("書き込みが許可されていません。");
-            break;
-        case QFileDevice::OpenError:
-            why = tr("ファイルを作れません。フォルダーがないか、書き込めない場所です。");
-            break;
-        case QFileDevice::NoError:
-        case QFileDevice::WriteError:
-        case QFileDevice::ResourceError:
-            why = writing ? tr("書き込めませんでした。ディスクの空きが足りない可能性があります。")
-                          : tr("書き込めませんでした。");
-            break;
-        default:
-            why = tr("書き込めませんでした。");
-            break;
-        }
-        if (file.error() != QFileDevice::NoError) {
-            why += u"\n（"_s + file.errorString() + u"）"_s;
-        }
+QString GraphSaver::reasonText(const plot::SaveResult& result) {
+    QString why;
+    switch (result.problem) {
+    case plot::SaveProblem::None:
         return why;
-    };
-    if (!file.open(QIODevice::WriteOnly)) {
-        refuse(path, reason(false));
+    case plot::SaveProblem::IsFolder:
+        return tr("その名前はフォルダーです。別の名前を選んでください。");
+    case plot::SaveProblem::IsLink:
+        return tr("その名前はシンボリックリンクです。リンク先を置き換えないよう、"
+                  "ファイルそのものの名前を選んでください。");
+    case plot::SaveProblem::NotRegular:
+        return tr("その名前は通常のファイルではありません。別の名前を選んでください。");
+    case plot::SaveProblem::CannotCreate:
+        why = result.error == EACCES || result.error == EPERM || result.error == EROFS
+                  ? tr("書き込みが許可されていません。")
+                  : tr("ファイルを作れません。フォルダーがないか、書き込めない場所です。");
+        break;
+    case plot::SaveProblem::CannotWrite:
+        why = result.error == ENOSPC || result.error == EFBIG || result.error == EDQUOT
+                  ? tr("書き込めませんでした。ディスクの空きが足りない可能性があります。")
+                  : tr("書き込めませんでした。");
+        break;
+    }
+    return why + u"\n（"_s + QString::fromLocal8Bit(std::strerror(result.error)) + u"）"_s;
+}
+
+bool GraphSaver::writeFile(const QString& path, const std::function<bool(QIODevice&)>& write) {
+    // Made whole in memory first: the painters and image writers do not report
+    // a short write, so only a file written in one checked piece is known complete.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!write(buffer)) {
+        refuse(path, tr("保存する内容を作れませんでした。"));
         return false;
     }
-    // Flushed first, so that a write that fails (a full disk) is still known
-    // when the reason is told.
-    if (!write(file) || !file.flush() || !file.commit()) {
-        const QString why = reason(true);
-        file.cancelWriting();
-        refuse(path, why);
+    const QByteArray& bytes = buffer.data();
+    const plot::SaveResult result =
+        plot::saveFile(QFile::encodeName(path).toStdString(),
+                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!result.ok()) {
+        refuse(path, reasonText(result));
         return false;
     }
     emit saved(path);

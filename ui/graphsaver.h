@@ -10,7 +10,8 @@ class QWidget;
 
 namespace veltaro::plot {
 class GraphWidget;
-}
+struct SaveResult;
+} // namespace veltaro::plot
 
 namespace veltaro::ui {
 
@@ -21,10 +22,11 @@ class MessageBoxes;
 /// saved as PDF or CSV, copied to the clipboard. Everything is made from the
 /// graph's drawing record.
 ///
-/// A cancelled dialog does nothing. A file is written under a temporary name
-/// beside the chosen one and renamed only when complete; a file that cannot be
-/// written gets a message naming it and the reason, and nothing is left under
-/// its name.
+/// A cancelled dialog does nothing. A file is made whole in memory, written
+/// under a temporary name beside the chosen one and renamed only when every
+/// byte is on the disk (plot::saveFile); a name that is a symbolic link, a
+/// folder or a device is refused. A file that cannot be written gets a message
+/// naming it and the reason, and nothing is left under its name.
 class GraphSaver : public QObject {
     Q_OBJECT
 public:
@@ -48,6 +50,8 @@ private:
                     QString* filter);
     /// Writes the file through a temporary one; reports a failure.
     bool writeFile(const QString& path, const std::function<bool(QIODevice&)>& write);
+    /// Why a file was not saved, in words for the message box.
+    static QString reasonText(const plot::SaveResult& result);
     void refuse(const QString& path, const QString& reason);
     QString suggestedName(const QString& suffix) const;
 

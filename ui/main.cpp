@@ -10,7 +10,12 @@
 #include <QDir>
 #include <QIcon>
 
+#include <csignal>
+
 int main(int argc, char* argv[]) {
+    // A save past a file-size limit fails with EFBIG and is reported, instead
+    // of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     veltaro::ui::installQtJapanese(app);
     // No line on standard error about a missing sound server.

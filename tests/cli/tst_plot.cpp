@@ -63,25 +63,44 @@ TEST(PlotCommand, EachFormatIsWritten) {
 TEST(PlotCommand, RefusalsLeaveNoFile) {
     Folder folder;
     fs::create_directory(folder.path / "taken.png");
+    std::ofstream(folder.file("old.svg")) << "old";
+    std::ofstream(folder.file("target.png")) << "target";
+    fs::create_symlink(folder.file("target.png"), folder.file("link.png"));
+    // A file-size limit stands in for a full disk (dash counts it in 512-byte blocks).
+    const std::string fullDisk = "ulimit -f 16; ";
     const struct {
+        std::string before; // shell words before the program
         std::string args;
         int status;
         const char* says;
     } rows[] = {
-        {kDrawing + " --out " + folder.file("g.jpg"), 2, "--out wants"},
-        {kDrawing, 2, "--out is missing"},
-        {kDrawing + " --out " + folder.file("none/g.png"), 1, "cannot write"},
-        {kDrawing + " --out " + folder.file("taken.png"), 1, "folder"},
+        {"", kDrawing + " --out " + folder.file("g.jpg"), 2, "--out wants"},
+        {"", kDrawing, 2, "--out is missing"},
+        {"", kDrawing + " --out " + folder.file("none/g.png"), 1, "cannot write"},
+        {"", kDrawing + " --out " + folder.file("taken.png"), 1, "folder"},
+        {"", kDrawing + " --out " + folder.file("link.png"), 1, "symbolic link"},
+        {"", kDrawing + " --out " + folder.file(std::string(33000, 'a') + ".svg"), 1,
+         "File name too long"},
+        // A new line and an escape sequence in the name are written as escapes.
+        {"", kDrawing + " --out \"" + folder.file("none/$(printf 'a\\nb\\033[31m.png')") + "\"", 1,
+         "a\\nb\\x1b[31m"},
+        {fullDisk, kDrawing + " --out " + folder.file("full.png"), 1, "File too large"},
+        {fullDisk, kDrawing + " --mode year --out " + folder.file("old.svg"), 1, "File too large"},
+        {fullDisk, kDrawing + " --mode 60 --out " + folder.file("full.pdf"), 1, "File too large"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.args);
-        const ToolRun run = runTool(row.args);
+        SCOPED_TRACE(row.before + row.args.substr(0, 200));
+        const ToolRun run = runProgram(row.before + VELTARO_TIDE, row.args);
         EXPECT_EQ(run.status, row.status);
         EXPECT_NE(run.err.find(row.says), std::string::npos) << run.err;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+        EXPECT_LT(run.err.size(), 300u) << run.err;
     }
-    // Only the folder made above is there.
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 1);
+    // Only what was made above is there, as it was.
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 4);
+    EXPECT_EQ(head(folder.file("old.svg"), 10), "old");
+    EXPECT_EQ(head(folder.file("target.png"), 10), "target");
+    EXPECT_TRUE(fs::is_symlink(folder.file("link.png")));
 }
 
 TEST(PlotCommand, PlotProgramMissingOrRunAlone) {

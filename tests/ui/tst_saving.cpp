@@ -49,6 +49,7 @@ private slots:
     void cancelledDialogsDoNothing();
     void unwritablePaths_data();
     void unwritablePaths();
+    void aFullDiskLeavesTheOldFile_data();
     void aFullDiskLeavesTheOldFile();
     void printing();
     void copyAndTheContextMenu();
@@ -168,6 +169,7 @@ void TestSaving::unwritablePaths_data() {
     QTest::addColumn<QString>("reason"); // a word of the message's reason
     QTest::newRow("a folder's name") << u"folder.png"_s << u"フォルダー"_s;
     QTest::newRow("no such folder") << u"none/g.png"_s << u"作れません"_s;
+    QTest::newRow("a link") << u"link.png"_s << u"シンボリックリンク"_s;
 }
 
 void TestSaving::unwritablePaths() {
@@ -176,6 +178,10 @@ void TestSaving::unwritablePaths() {
     draw();
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(u"folder.png"_s));
+    QFile target(dir.filePath(u"target.png"_s));
+    QVERIFY(target.open(QIODevice::WriteOnly));
+    target.close();
+    QVERIFY(QFile::link(target.fileName(), dir.filePath(u"link.png"_s)));
     answer(dir.filePath(path));
     action(u"mnusaveimage"_s)->trigger();
     QCOMPARE(m_boxes.size(), 1);
@@ -184,10 +190,22 @@ void TestSaving::unwritablePaths() {
     QVERIFY2(m_boxes[0].text.contains(reason), qPrintable(m_boxes[0].text));
 }
 
+void TestSaving::aFullDiskLeavesTheOldFile_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("png") << u"mnusaveimage"_s << u"old.png"_s;
+    QTest::newRow("svg") << u"mnusaveimage"_s << u"old.svg"_s;
+    QTest::newRow("pdf") << u"mnusavepdf"_s << u"old.pdf"_s;
+    QTest::newRow("csv") << u"mnusavecsv"_s << u"old.csv"_s;
+}
+
 void TestSaving::aFullDiskLeavesTheOldFile() {
     // A file size limit stands in for a full disk: writing stops partway.
+    QFETCH(QString, item);
+    QFETCH(QString, name);
     draw();
-    const QString path = m_dir.filePath(u"old.csv"_s);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
     QFile old(path);
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("old\n");
@@ -199,12 +217,12 @@ void TestSaving::aFullDiskLeavesTheOldFile() {
     rlimit small = saved;
     small.rlim_cur = 4096;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    action(u"mnusavecsv"_s)->trigger();
+    action(item)->trigger();
     setrlimit(RLIMIT_FSIZE, &saved);
     QCOMPARE(m_boxes.size(), 1);
     QVERIFY2(m_boxes[0].text.contains(u"ディスク"_s), qPrintable(m_boxes[0].text));
     QCOMPARE(contents(path), QByteArray("old\n"));
-    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{u"old.csv"_s});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
 }
 
 void TestSaving::printing() {
