@@ -17,8 +17,15 @@ namespace {
 /// degrees a day, so one step never reaches from one multiple of 90 past the next.
 constexpr double kStepDays = 4;
 
-/// How closely a crossing is pinned down [days]: 1e-7 days is 8.6 ms.
-constexpr double kToleranceDays = 1e-7;
+/// Where the sampling grid stands: every kStepDays from this Julian day, so that
+/// a phase is bracketed by the same two samples, and found as the same number,
+/// whatever span is asked for.
+constexpr double kGridEpoch = 2451545.0;
+
+/// How closely a crossing is pinned down [days]: 1e-10 days is 8.6 µs, far below
+/// the minute the moments are rounded to, and near what the elongation's own
+/// rounding allows.
+constexpr double kToleranceDays = 1e-10;
 
 /// The longest synodic month is 29.83 days: a month back always holds a new Moon.
 constexpr double kMonthBackDays = 31;
@@ -130,10 +137,13 @@ std::vector<MoonPhaseEvent> moonPhaseEvents(double jdFromUT, double jdToUT) {
     if (!(jdFromUT <= jdToUT)) {
         return events;
     }
-    double from = jdFromUT;
+    // The grid's cells that cover the span, each searched whole.
+    const double first = std::floor((jdFromUT - kGridEpoch) / kStepDays);
+    const double last = std::ceil((jdToUT - kGridEpoch) / kStepDays);
+    double from = kGridEpoch + first * kStepDays;
     int quarterFrom = quarterOf(moonElongation(from));
-    while (from < jdToUT) {
-        const double to = std::min(from + kStepDays, jdToUT);
+    for (double cell = first; cell < last; ++cell) {
+        const double to = kGridEpoch + (cell + 1) * kStepDays;
         const int quarterTo = quarterOf(moonElongation(to));
         if (quarterTo != quarterFrom) {
             // The elongation passed 90 x quarterTo between the two samples.
@@ -141,7 +151,9 @@ std::vector<MoonPhaseEvent> moonPhaseEvents(double jdFromUT, double jdToUT) {
             const auto past = [from, target](double x) { return pastPhase(from + x, target); };
             const double at =
                 from + brentZero(past, to - from, past(0), past(to - from), kToleranceDays);
-            events.push_back({static_cast<MoonPhase>(quarterTo), at});
+            if (at >= jdFromUT && at <= jdToUT) {
+                events.push_back({static_cast<MoonPhase>(quarterTo), at});
+            }
         }
         from = to;
         quarterFrom = quarterTo;

@@ -56,8 +56,10 @@ double moonElongation(double jdUT);
 ///
 /// Notes:
 ///  1. The elongation is sampled every 4 days (at most 58 degrees of its motion,
-///     so a step crosses at most one multiple of 90), and each crossing is then
-///     found by Brent's method to 1e-7 days (0.01 s) of the series' own moment.
+///     so a step crosses at most one multiple of 90) on a grid fixed at Julian
+///     day 2451545.0, not at jdFromUT, and each crossing is then found by Brent's
+///     method to 1e-10 days (9 µs) of the series' own moment: a phase comes out
+///     as the same number whatever span holds it.
 ///  2. The moments are as good as the series and ephemtime's step from universal
 ///     to uniform time. Against published times of 1994 to 2024 they agree within
 ///     a minute (tests/astro/tst_moonphase.cpp). Against the IAU SOFA Moon (Moon98)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -69,6 +70,27 @@ TEST(moonPhaseEvents, EachMomentIsWhereTheSeriesReachTheAngle) {
             EXPECT_EQ(static_cast<int>(e.kind), (static_cast<int>(before.kind) + 1) % 4) << i;
             EXPECT_GT(e.jdUT - before.jdUT, 6.0) << i;
             EXPECT_LT(e.jdUT - before.jdUT, 9.0) << i;
+        }
+    }
+}
+
+TEST(moonPhaseEvents, AMomentDoesNotDependOnTheSpanAsked) {
+    // Decades asked at once and year by year give the same numbers to the last
+    // bit; these decades hold phases that once came out a minute apart
+    // (1633-12-23, 2381-09-12, both last quarters).
+    for (const int decade : {1630, 2380}) {
+        const auto whole =
+            moonPhaseEvents(julianday(decade, 1, 1, 0, 0), julianday(decade + 10, 1, 1, 0, 0));
+        std::vector<MoonPhaseEvent> byYear;
+        for (int year = decade; year < decade + 10; ++year) {
+            const auto part =
+                moonPhaseEvents(julianday(year, 1, 1, 0, 0), julianday(year + 1, 1, 1, 0, 0));
+            byYear.insert(byYear.end(), part.begin(), part.end());
+        }
+        ASSERT_EQ(whole.size(), byYear.size()) << decade;
+        for (std::size_t i = 0; i < whole.size(); ++i) {
+            EXPECT_EQ(whole[i].kind, byYear[i].kind) << decade << " #" << i;
+            EXPECT_EQ(whole[i].jdUT, byYear[i].jdUT) << decade << " #" << i;
         }
     }
 }
