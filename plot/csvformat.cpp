@@ -14,8 +14,9 @@ char* number17(char* p, char* end, double v) {
 
 std::string degrees10(double v) {
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.10g", v);
-    return buffer;
+    return std::string(
+        buffer,
+        std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 10).ptr);
 }
 
 } // namespace

@@ -17,16 +17,6 @@ namespace {
 // The value of pi the angle and age texts are scaled with.
 constexpr double kPi = 3.14159265358979;
 
-std::string fixed(double value, int decimals) {
-    char buffer[64];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    if (ec != std::errc()) {
-        return {};
-    }
-    return std::string(buffer, end);
-}
-
 } // namespace
 
 BatchEvaluator oneByOne(Evaluator evaluator) {
@@ -82,12 +72,22 @@ std::array<std::string, 13> axisCaptionsFor(PlotMode mode) {
     return captions;
 }
 
+std::string fixedText(double value, int decimals) {
+    char buffer[64];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (ec != std::errc()) {
+        return {};
+    }
+    return std::string(buffer, end);
+}
+
 std::string moonAngleText(double msangle) {
-    return fixed(msangle / kPi * 180, 2);
+    return fixedText(msangle / kPi * 180, 2);
 }
 
 std::string moonAgeText(double msgangle) {
-    return fixed(msgangle / 2 / kPi * 28, 1);
+    return fixedText(msgangle / 2 / kPi * 28, 1);
 }
 
 PlotRun::PlotRun(ObservationState& state, const PlotRequest& request, PlotSink& sink,

@@ -35,6 +35,10 @@ int plannedSteps(const PlotRequest& request);
 /// The 13 axis captions of a mode (UTF-8): "0時".."24時", "0日".."60日", "0日".."360日".
 std::array<std::string, 13> axisCaptionsFor(PlotMode mode);
 
+/// `value` with `decimals` digits after the point, as printf's "%.*f" in the C
+/// locale whatever the locale in force: every number the program writes has '.'.
+std::string fixedText(double value, int decimals);
+
 /// Tooltip of a Moon picture: the Sun-to-Moon angle `msangle` [radians] in
 /// degrees with two decimals ("90.00"); always a '.' as decimal separator.
 std::string moonAngleText(double msangle);

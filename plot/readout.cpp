@@ -32,9 +32,7 @@ std::string clockText(int hour, int minute) {
 /// is shown without a sign.
 std::string centimetres(double km) {
     const double cm = std::round(km * kCmPerKm * 10) / 10 + 0.0;
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "%.1f cm", cm == 0 ? 0.0 : cm);
-    return buffer;
+    return fixedText(cm == 0 ? 0.0 : cm, 1) + " cm";
 }
 
 std::string momentText(const RecordedStep& s) {
@@ -127,9 +125,7 @@ std::string moonText(const Drawing& drawing, const RecordedStep& s) {
         const double age = astro::moonAge(
             astro::universalJulianDay({double(s.year), double(s.month), double(s.day),
                                        double(s.hour), double(s.minute), at.lat, at.lon}));
-        char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "　月齢 %.1f日", age);
-        text += buffer;
+        text += "　月齢 " + fixedText(age, 1) + "日";
     } catch (const ArithmeticFault&) {
         // The angle and the phase are what the drawing recorded; the age is left out.
     }
