@@ -5,6 +5,9 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
 
 namespace veltaro::cli {
 
@@ -49,7 +52,32 @@ QString escaped(const QString& text) {
     return out;
 }
 
+/// The message as one line: the argument it echoes, between the first and the
+/// last single quote, cut short when long; control characters escaped.
+QString oneLine(const QString& message) {
+    QString line = message;
+    const qsizetype open = line.indexOf(u'\'');
+    const qsizetype close = line.lastIndexOf(u'\'');
+    if (open >= 0 && close > open + 1) {
+        const QString echo = line.mid(open + 1, close - open - 1);
+        line = line.left(open + 1) + shortened(echo, kLongestEcho) + line.mid(close);
+    }
+    return shortened(escaped(line), kLongestLine);
+}
+
 } // namespace
+
+int fail(const QString& message) {
+    std::fprintf(stderr, "veltaro-tide: %s\n", oneLine(message).toUtf8().constData());
+    return kBadInput;
+}
+
+int cannotWrite(const QString& path, const QString& reason) {
+    std::fprintf(
+        stderr, "veltaro-tide: %s\n",
+        oneLine(QStringLiteral("cannot write '%1': %2").arg(path, reason)).toUtf8().constData());
+    return 1;
+}
 
 std::optional<int> refuseInvalidUtf8(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
@@ -61,19 +89,54 @@ std::optional<int> refuseInvalidUtf8(int argc, char* argv[]) {
     return std::nullopt;
 }
 
-int fail(const QString& message) {
-    // A refusal echoes at most one argument, between the first and the last
-    // single quote of the message: a long one is cut short.
-    QString line = message;
-    const qsizetype open = line.indexOf(u'\'');
-    const qsizetype close = line.lastIndexOf(u'\'');
-    if (open >= 0 && close > open + 1) {
-        const QString echo = line.mid(open + 1, close - open - 1);
-        line = line.left(open + 1) + shortened(echo, kLongestEcho) + line.mid(close);
+namespace {
+// The reason (errno) of the first write to standard output that failed; 0 while none has.
+std::atomic<int> outputError{0};
+} // namespace
+
+bool writeOut(std::string_view text) {
+    if (outputError.load(std::memory_order_relaxed) != 0) {
+        return false;
     }
-    line = shortened(escaped(line), kLongestLine);
-    std::fprintf(stderr, "veltaro-tide: %s\n", line.toUtf8().constData());
-    return kBadInput;
+    if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size()) {
+        return true;
+    }
+    int expected = 0;
+    outputError.compare_exchange_strong(expected, errno != 0 ? errno : EIO);
+    return false;
+}
+
+bool outputFailed() {
+    return outputError.load(std::memory_order_relaxed) != 0;
+}
+
+int finishOutput(int status) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        int expected = 0;
+        outputError.compare_exchange_strong(expected, errno != 0 ? errno : EIO);
+    }
+    if (const int error = outputError.load(); error != 0) {
+        std::fprintf(stderr, "veltaro-tide: cannot write the output: %s\n", std::strerror(error));
+        return 1;
+    }
+    return status;
+}
+
+QString saveProblemText(const plot::SaveResult& result) {
+    switch (result.problem) {
+    case plot::SaveProblem::None:
+        break;
+    case plot::SaveProblem::IsFolder:
+        return QStringLiteral("it is a folder");
+    case plot::SaveProblem::IsLink:
+        return QStringLiteral("it is a symbolic link; name the file itself");
+    case plot::SaveProblem::NotRegular:
+        return QStringLiteral("it is not a regular file");
+    case plot::SaveProblem::CannotCreate:
+    case plot::SaveProblem::CannotWrite:
+        return QString::fromLocal8Bit(std::strerror(result.error));
+    }
+    return {};
 }
 
 QString reasonText(InputProblem problem) {

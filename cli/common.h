@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/input.h"
+#include "plot/savefile.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <initializer_list>
 #include <optional>
+#include <string_view>
 
 namespace veltaro::cli {
 
@@ -19,6 +21,25 @@ inline constexpr int kBadInput = 2;
 /// and last single quote; a long one is cut short, and control characters
 /// anywhere are written as escapes (\n, \x1b), so the line is always one line.
 int fail(const QString& message);
+
+/// Prints "veltaro-tide: cannot write '<path>': <reason>" as one line on
+/// standard error, the path escaped and cut short as fail() does, and returns 1.
+int cannotWrite(const QString& path, const QString& reason);
+
+/// Why a file was not saved, in words for cannotWrite.
+QString saveProblemText(const plot::SaveResult& result);
+
+/// Writes `text` to standard output. False once any write to it has failed;
+/// the first failure's reason is kept for finishOutput. Safe from any thread.
+bool writeOut(std::string_view text);
+
+/// True once a write to standard output has failed (a full disk, a closed pipe).
+bool outputFailed();
+
+/// Flushes standard output and returns the status to exit with: `status` when
+/// everything reached the reader; otherwise 1, after one line on standard
+/// error saying why ("cannot write the output: No space left on device").
+int finishOutput(int status);
 
 /// Refuses (fail) the first argument that is not valid UTF-8, before Qt decodes
 /// the arguments and would turn such bytes into U+FFFD. Nothing when all are.

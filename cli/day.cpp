@@ -47,7 +47,7 @@ int dayCommand(const QStringList& args) {
     QByteArray out = "date,jd,kansi_index,kansi\n";
     out += QByteArray(date) + ',' + number17(jd) + ',' + QByteArray::number(index) + ',' +
            QByteArray::fromStdString(name) + '\n';
-    std::fwrite(out.constData(), 1, static_cast<std::size_t>(out.size()), stdout);
+    writeOut(std::string_view(out.constData(), static_cast<std::size_t>(out.size())));
     return 0;
 }
 

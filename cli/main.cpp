@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -80,7 +81,9 @@ constexpr const char* kCommands = "the commands are moment, day, run, plot and p
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+namespace {
+
+int runCommand(int argc, char* argv[]) {
     using veltaro::cli::fail;
     if (const auto refused = veltaro::cli::refuseInvalidUtf8(argc, argv)) {
         return *refused;
@@ -120,4 +123,13 @@ int main(int argc, char* argv[]) {
         return veltaro::cli::phasesCommand(args);
     }
     return fail(QStringLiteral("unknown command '%1': %2").arg(command, QLatin1String(kCommands)));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // A write past a file-size limit fails with EFBIG and is reported, instead
+    // of ending the program with nothing said.
+    std::signal(SIGXFSZ, SIG_IGN);
+    return veltaro::cli::finishOutput(runCommand(argc, argv));
 }

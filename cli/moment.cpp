@@ -99,7 +99,7 @@ int momentCommand(const QStringList& args) {
         out += number17(row[i]);
         out += i + 1 < std::size(row) ? ',' : '\n';
     }
-    std::fwrite(out.constData(), 1, static_cast<std::size_t>(out.size()), stdout);
+    writeOut(std::string_view(out.constData(), static_cast<std::size_t>(out.size())));
     return 0;
 }
 

@@ -104,7 +104,7 @@ int phasesCommand(const QStringList& args) {
                       date.day(), at.minuteOfDay / 60, at.minuteOfDay % 60);
         out += row;
     }
-    std::fwrite(out.constData(), 1, static_cast<std::size_t>(out.size()), stdout);
+    writeOut(std::string_view(out.constData(), static_cast<std::size_t>(out.size())));
     return 0;
 }
 

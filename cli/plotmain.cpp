@@ -4,24 +4,49 @@
 #include "cli/common.h"
 
 #include <QGuiApplication>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
 
 namespace {
 
-/// Qt's messages, less the one about XDG_RUNTIME_DIR that a script run without
-/// a desktop session would otherwise get from every plot.
-QtMessageHandler qtHandler = nullptr;
-void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR"))) {
-        return;
+/// Where Qt may look for a runtime folder while it starts, when the session
+/// gives none (cron, ssh without a session). Qt's platform start-up looks into
+/// that folder even for the off-screen painting, which needs none; without one
+/// it would make /tmp/runtime-$USER, a name another user may have taken first.
+/// Instead it gets a private, empty folder of an unguessable name, which is
+/// removed as soon as the application is up.
+class StartupRuntimeFolder {
+public:
+    StartupRuntimeFolder() {
+        if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            return;
+        }
+        const QByteArray temp =
+            qEnvironmentVariableIsEmpty("TMPDIR") ? QByteArray("/tmp") : qgetenv("TMPDIR");
+        m_path = temp + "/veltaro-tide-XXXXXX";
+        if (mkdtemp(m_path.data()) == nullptr) {
+            m_path.clear();
+            return;
+        }
+        qputenv("XDG_RUNTIME_DIR", m_path);
     }
-    if (qtHandler) {
-        qtHandler(type, context, message);
-    } else {
-        std::fprintf(stderr, "%s\n",
-                     qFormatLogMessage(type, context, message).toUtf8().constData());
+    ~StartupRuntimeFolder() { release(); }
+    StartupRuntimeFolder(const StartupRuntimeFolder&) = delete;
+    StartupRuntimeFolder& operator=(const StartupRuntimeFolder&) = delete;
+
+    void release() {
+        if (!m_path.isEmpty()) {
+            qunsetenv("XDG_RUNTIME_DIR");
+            rmdir(m_path.constData());
+            m_path.clear();
+        }
     }
-}
+
+private:
+    QByteArray m_path;
+};
 
 } // namespace
 
@@ -34,8 +59,12 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    qtHandler = qInstallMessageHandler(quietHandler);
+    // A save past a file-size limit fails with EFBIG and is reported, instead
+    // of ending the program with nothing said.
+    std::signal(SIGXFSZ, SIG_IGN);
+    StartupRuntimeFolder runtime;
     const QGuiApplication app(argc, argv);
+    runtime.release();
     QCoreApplication::setApplicationName(QStringLiteral("veltaro-tide"));
     QStringList args = QCoreApplication::arguments();
     if (args.size() < 2 || args[1] != u"plot") {
@@ -44,5 +73,5 @@ int main(int argc, char* argv[]) {
     }
     args.removeAt(1);
     args[0] = QStringLiteral("veltaro-tide plot");
-    return veltaro::cli::plotCommand(args);
+    return veltaro::cli::finishOutput(veltaro::cli::plotCommand(args));
 }

@@ -40,7 +40,7 @@ public:
     }
 
     void flush() {
-        std::fwrite(m_buffer.data(), 1, m_buffer.size(), stdout);
+        writeOut(m_buffer);
         m_buffer.clear();
     }
 
@@ -137,7 +137,7 @@ int runCommand(const QStringList& args) {
         head += "# time: clock time on the meridian of the place (local mean time)\n";
     }
     head += plot::csvHeader(columns);
-    std::fwrite(head.data(), 1, head.size(), stdout);
+    writeOut(head);
     // The plain columns (km, no total) go through the fast writer on a thread of
     // its own; the others are formatted as the window's CSV is.
     const bool plain = columns.unit == plot::HeightUnit::Km && !columns.total;
@@ -145,7 +145,7 @@ int runCommand(const QStringList& args) {
     std::optional<CsvSink> columnSink;
     plot::PlotSink* sink = nullptr;
     if (plain) {
-        sink = &fastSink.emplace(stdout);
+        sink = &fastSink.emplace();
     } else {
         sink = &columnSink.emplace(columns);
     }
@@ -154,7 +154,12 @@ int runCommand(const QStringList& args) {
     plot::PlotRun run(state, request, *sink,
                       [&worker](std::span<const astro::TideInput> at,
                                 std::span<astro::TideEvaluation> out) { return worker(at, out); });
-    run.runToEnd();
+    // In slices, so that output that can no longer be written (a full disk, a
+    // closed pipe) ends the run at once.
+    constexpr int kStepsPerLook = 4096;
+    while (!run.done() && !outputFailed()) {
+        run.advance(kStepsPerLook);
+    }
     if (fastSink) {
         fastSink->finish();
     } else {

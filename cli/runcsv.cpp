@@ -1,6 +1,7 @@
 // The rows of veltaro-tide run, formatted and written on a thread of their own.
 #include "cli/runcsv.h"
 
+#include "cli/common.h"
 #include "cli/csvnumbers.h"
 
 #include <charconv>
@@ -43,7 +44,6 @@ char* writeRunRow(char* out, const RunRow& row) {
 }
 
 struct RunCsvSink::Writer {
-    std::FILE* to;
     std::mutex mutex;
     std::condition_variable changed;
     std::deque<std::vector<RunRow>> queue;
@@ -51,7 +51,7 @@ struct RunCsvSink::Writer {
     bool closing = false;
     std::thread thread;
 
-    explicit Writer(std::FILE* file) : to(file), thread([this] { run(); }) {}
+    Writer() : thread([this] { run(); }) {}
 
     void run() {
         std::vector<char> text(kBlockRows * kRunRowRoom / 4 + kRunRowRoom);
@@ -67,15 +67,22 @@ struct RunCsvSink::Writer {
                 queue.pop_front();
             }
             changed.notify_all();
+            // Once the output has failed, the blocks still handed over are dropped
+            // unwritten: the run stops at its next look.
             char* p = text.data();
+            auto written = [&] {
+                const std::string_view done(text.data(), static_cast<std::size_t>(p - text.data()));
+                p = text.data();
+                return writeOut(done);
+            };
             for (const RunRow& row : block) {
-                if (p - text.data() > static_cast<std::ptrdiff_t>(text.size() - kRunRowRoom)) {
-                    std::fwrite(text.data(), 1, static_cast<std::size_t>(p - text.data()), to);
-                    p = text.data();
+                if (p - text.data() > static_cast<std::ptrdiff_t>(text.size() - kRunRowRoom) &&
+                    !written()) {
+                    break;
                 }
                 p = writeRunRow(p, row);
             }
-            std::fwrite(text.data(), 1, static_cast<std::size_t>(p - text.data()), to);
+            written();
             block.clear();
             std::lock_guard lock(mutex);
             spare.push_back(std::move(block));
@@ -111,12 +118,10 @@ struct RunCsvSink::Writer {
         }
         changed.notify_all();
         thread.join();
-        std::fflush(to);
     }
 };
 
-RunCsvSink::RunCsvSink(std::FILE* to)
-    : m_writer(std::make_unique<Writer>(to)), m_block(m_writer->emptyBlock()) {}
+RunCsvSink::RunCsvSink() : m_writer(std::make_unique<Writer>()), m_block(m_writer->emptyBlock()) {}
 
 RunCsvSink::~RunCsvSink() {
     finish();

@@ -25,12 +25,13 @@ inline constexpr int kRunRowRoom = 512;
 /// Returns the end of the line.
 char* writeRunRow(char* out, const RunRow& row);
 
-/// A sink that writes every step as a row to a file. The rows are formatted and
-/// written on a thread of the sink's own, in order, while the run goes on: on
-/// a long run the formatting would otherwise cost as much as the evaluation.
+/// A sink that writes every step as a row to standard output (writeOut). The
+/// rows are formatted and written on a thread of the sink's own, in order, while
+/// the run goes on: on a long run the formatting would otherwise cost as much as
+/// the evaluation. Once a write fails, the rows after it are dropped.
 class RunCsvSink : public plot::PlotSink {
 public:
-    explicit RunCsvSink(std::FILE* to);
+    RunCsvSink();
     /// Writes whatever is left (finish).
     ~RunCsvSink() override;
     RunCsvSink(const RunCsvSink&) = delete;
