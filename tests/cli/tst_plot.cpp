@@ -39,6 +39,10 @@ TEST(PlotCommand, EachFormatIsWritten) {
     // The tool picks the off-screen platform itself: no display is asked for.
     unsetenv("QT_QPA_PLATFORM");
     unsetenv("DISPLAY");
+    // Nor a runtime folder (cron, ssh without a session): none is made.
+    const Folder temp;
+    unsetenv("XDG_RUNTIME_DIR");
+    setenv("TMPDIR", temp.path.c_str(), 1);
     const struct {
         const char* name;
         const char* more;
@@ -58,6 +62,8 @@ TEST(PlotCommand, EachFormatIsWritten) {
         EXPECT_EQ(head(folder.file(row.name), 5).substr(0, std::strlen(row.start)), row.start);
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 3);
+    EXPECT_TRUE(fs::is_empty(temp.path));
+    unsetenv("TMPDIR");
 }
 
 TEST(PlotCommand, RefusalsLeaveNoFile) {
