@@ -1,7 +1,7 @@
 #include "cli/common.h"
 
 #include "calendar/daterange.h"
-#include "cli/csvnumbers.h"
+#include "plot/csvnumbers.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -275,8 +275,8 @@ std::optional<std::pair<int, int>> parseTime(const QString& text, QString& error
 }
 
 QByteArray number17(double value) {
-    char buffer[kNumberRoom];
-    const char* end = writeNumber17(buffer, value);
+    char buffer[plot::kNumberRoom];
+    const char* end = plot::writeNumber17(buffer, value);
     return QByteArray(buffer, static_cast<qsizetype>(end - buffer));
 }
 

@@ -22,36 +22,6 @@
 
 namespace veltaro::cli {
 
-namespace {
-
-/// Writes one CSV row per step to standard output through a large buffer.
-class CsvSink : public plot::PlotSink {
-public:
-    explicit CsvSink(const plot::CsvColumns& columns) : m_columns(columns) {
-        m_buffer.reserve(kFlushAt + 512);
-    }
-    ~CsvSink() override { flush(); }
-
-    void step(plot::PlotMode, const plot::Moment& m, const astro::TideEvaluation& e) override {
-        plot::appendCsvRow(m_buffer, m_columns, 0, m, e.Ssea, e.Msea, e.MSangle, e.MSGangle);
-        if (m_buffer.size() >= kFlushAt) {
-            flush();
-        }
-    }
-
-    void flush() {
-        writeOut(m_buffer);
-        m_buffer.clear();
-    }
-
-private:
-    static constexpr std::size_t kFlushAt = 1 << 20;
-    plot::CsvColumns m_columns;
-    std::string m_buffer;
-};
-
-} // namespace
-
 int runCommand(const QStringList& args) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -138,20 +108,11 @@ int runCommand(const QStringList& args) {
     }
     head += plot::csvHeader(columns);
     writeOut(head);
-    // The plain columns (km, no total) go through the fast writer on a thread of
-    // its own; the others are formatted as the window's CSV is.
-    const bool plain = columns.unit == plot::HeightUnit::Km && !columns.total;
-    std::optional<RunCsvSink> fastSink;
-    std::optional<CsvSink> columnSink;
-    plot::PlotSink* sink = nullptr;
-    if (plain) {
-        sink = &fastSink.emplace();
-    } else {
-        sink = &columnSink.emplace(columns);
-    }
+    // The rows are formatted and written on a thread of their own.
+    RunCsvSink sink(columns);
     // Both cores: a long run's batches are shared with the worker's helper thread.
     astro::CalcWorker worker;
-    plot::PlotRun run(state, request, *sink,
+    plot::PlotRun run(state, request, sink,
                       [&worker](std::span<const astro::TideInput> at,
                                 std::span<astro::TideEvaluation> out) { return worker(at, out); });
     // In slices, so that output that can no longer be written (a full disk, a
@@ -160,11 +121,7 @@ int runCommand(const QStringList& args) {
     while (!run.done() && !outputFailed()) {
         run.advance(kStepsPerLook);
     }
-    if (fastSink) {
-        fastSink->finish();
-    } else {
-        columnSink->flush();
-    }
+    sink.finish();
     if (run.fault()) {
         std::fprintf(stderr, "veltaro-tide: arithmetic fault: %s\n", run.fault()->c_str());
         return 1;

@@ -2,7 +2,6 @@
 #include "cli/runcsv.h"
 
 #include "cli/common.h"
-#include "cli/csvnumbers.h"
 
 #include <charconv>
 #include <condition_variable>
@@ -22,28 +21,8 @@ constexpr std::size_t kQueuedBlocks = 8;
 
 } // namespace
 
-char* writeRunRow(char* out, const RunRow& row) {
-    const plot::Moment& m = row.moment;
-    out = std::to_chars(out, out + kNumberRoom, m.t).ptr;
-    *out++ = ',';
-    out = writeZeroPadded(out, static_cast<int>(m.year), 4);
-    *out++ = '-';
-    out = writeZeroPadded(out, static_cast<int>(m.month), 2);
-    *out++ = '-';
-    out = writeZeroPadded(out, static_cast<int>(m.day), 2);
-    *out++ = ',';
-    out = writeZeroPadded(out, static_cast<int>(m.hour), 2);
-    *out++ = ':';
-    out = writeZeroPadded(out, static_cast<int>(m.minute), 2);
-    for (const double v : row.values) {
-        *out++ = ',';
-        out = writeNumber17(out, v);
-    }
-    *out++ = '\n';
-    return out;
-}
-
 struct RunCsvSink::Writer {
+    plot::CsvColumns columns;
     std::mutex mutex;
     std::condition_variable changed;
     std::deque<std::vector<RunRow>> queue;
@@ -51,10 +30,10 @@ struct RunCsvSink::Writer {
     bool closing = false;
     std::thread thread;
 
-    Writer() : thread([this] { run(); }) {}
+    explicit Writer(const plot::CsvColumns& c) : columns(c), thread([this] { run(); }) {}
 
     void run() {
-        std::vector<char> text(kBlockRows * kRunRowRoom / 4 + kRunRowRoom);
+        std::vector<char> text(kBlockRows * plot::kCsvRowRoom / 4 + plot::kCsvRowRoom);
         for (;;) {
             std::vector<RunRow> block;
             {
@@ -76,11 +55,13 @@ struct RunCsvSink::Writer {
                 return writeOut(done);
             };
             for (const RunRow& row : block) {
-                if (p - text.data() > static_cast<std::ptrdiff_t>(text.size() - kRunRowRoom) &&
+                if (p - text.data() >
+                        static_cast<std::ptrdiff_t>(text.size() - plot::kCsvRowRoom) &&
                     !written()) {
                     break;
                 }
-                p = writeRunRow(p, row);
+                const double* v = row.values;
+                p = plot::writeCsvRow(p, columns, 0, row.moment, v[0], v[1], v[2], v[3]);
             }
             written();
             block.clear();
@@ -121,7 +102,8 @@ struct RunCsvSink::Writer {
     }
 };
 
-RunCsvSink::RunCsvSink() : m_writer(std::make_unique<Writer>()), m_block(m_writer->emptyBlock()) {}
+RunCsvSink::RunCsvSink(const plot::CsvColumns& columns)
+    : m_writer(std::make_unique<Writer>(columns)), m_block(m_writer->emptyBlock()) {}
 
 RunCsvSink::~RunCsvSink() {
     finish();

@@ -1,8 +1,9 @@
 #pragma once
 
 // The rows veltaro-tide run prints, one per step of a drawing:
-// t,date,time,Ssea,Msea,MSangle,MSGangle.
+// t,date,time,Ssea,Msea,MSangle,MSGangle and the columns asked for.
 
+#include "plot/csvformat.h"
 #include "plot/plotrun.h"
 
 #include <cstdio>
@@ -17,21 +18,13 @@ struct RunRow {
     double values[4]; ///< Ssea, Msea [km], MSangle, MSGangle [radians]
 };
 
-/// Room writeRunRow needs at `out`.
-inline constexpr int kRunRowRoom = 512;
-
-/// The row as a CSV line with its line end, "30,2002-08-16,00:05,2.04...e-05,...":
-/// the date as %04d-%02d-%02d, the clock as %02d:%02d, the values as %.17g.
-/// Returns the end of the line.
-char* writeRunRow(char* out, const RunRow& row);
-
 /// A sink that writes every step as a row to standard output (writeOut). The
 /// rows are formatted and written on a thread of the sink's own, in order, while
 /// the run goes on: on a long run the formatting would otherwise cost as much as
 /// the evaluation. Once a write fails, the rows after it are dropped.
 class RunCsvSink : public plot::PlotSink {
 public:
-    RunCsvSink();
+    explicit RunCsvSink(const plot::CsvColumns& columns);
     /// Writes whatever is left (finish).
     ~RunCsvSink() override;
     RunCsvSink(const RunCsvSink&) = delete;

@@ -1,16 +1,14 @@
 // The CSV of a drawing's steps.
 #include "plot/csvformat.h"
 
+#include "plot/csvnumbers.h"
+
 #include <charconv>
 #include <cstdio>
 
 namespace veltaro::plot {
 
 namespace {
-
-char* number17(char* p, char* end, double v) {
-    return std::to_chars(p, end, v, std::chars_format::general, 17).ptr;
-}
 
 std::string degrees10(double v) {
     char buffer[40];
@@ -54,34 +52,44 @@ std::string csvHeader(const CsvColumns& columns) {
     return header + "\n";
 }
 
-void appendCsvRow(std::string& out, const CsvColumns& columns, int drawing, const Moment& m,
-                  double Ssea, double Msea, double MSangle, double MSGangle) {
-    char line[320];
-    char* p = line;
-    char* const end = line + sizeof line;
+char* writeCsvRow(char* p, const CsvColumns& columns, int drawing, const Moment& m, double Ssea,
+                  double Msea, double MSangle, double MSGangle) {
     if (columns.drawing) {
-        out += std::to_string(drawing);
-        out += ',';
+        p = std::to_chars(p, p + kNumberRoom, drawing).ptr;
+        *p++ = ',';
     }
-    p = std::to_chars(p, end, m.t).ptr;
-    p += std::snprintf(p, static_cast<std::size_t>(end - p), ",%04d-%02d-%02d,%02d:%02d",
-                       static_cast<int>(m.year), static_cast<int>(m.month), static_cast<int>(m.day),
-                       static_cast<int>(m.hour), static_cast<int>(m.minute));
+    p = std::to_chars(p, p + kNumberRoom, m.t).ptr;
+    *p++ = ',';
+    p = writeZeroPadded(p, static_cast<int>(m.year), 4);
+    *p++ = '-';
+    p = writeZeroPadded(p, static_cast<int>(m.month), 2);
+    *p++ = '-';
+    p = writeZeroPadded(p, static_cast<int>(m.day), 2);
+    *p++ = ',';
+    p = writeZeroPadded(p, static_cast<int>(m.hour), 2);
+    *p++ = ':';
+    p = writeZeroPadded(p, static_cast<int>(m.minute), 2);
     // Kilometres are written as computed; other units are scaled once.
     const double scale = unitsPerKm(columns.unit);
     const bool scaled = columns.unit != HeightUnit::Km;
     for (double v :
          {scaled ? Ssea * scale : Ssea, scaled ? Msea * scale : Msea, MSangle, MSGangle}) {
         *p++ = ',';
-        p = number17(p, end, v);
+        p = writeNumber17(p, v);
     }
     if (columns.total) {
         const double total = Ssea + Msea;
         *p++ = ',';
-        p = number17(p, end, scaled ? total * scale : total);
+        p = writeNumber17(p, scaled ? total * scale : total);
     }
     *p++ = '\n';
-    out.append(line, p);
+    return p;
+}
+
+void appendCsvRow(std::string& out, const CsvColumns& columns, int drawing, const Moment& m,
+                  double Ssea, double Msea, double MSangle, double MSGangle) {
+    char line[kCsvRowRoom];
+    out.append(line, writeCsvRow(line, columns, drawing, m, Ssea, Msea, MSangle, MSGangle));
 }
 
 std::string requestComment(const PlotRequest& request) {

@@ -32,8 +32,18 @@ struct CsvColumns {
 /// and the extra columns.
 std::string csvHeader(const CsvColumns& columns);
 
-/// Appends one row for a step (with its line end). `drawing` is written only when
-/// the columns have that column. The heights are given in km.
+/// Room writeCsvRow needs at `out`, whatever the values.
+inline constexpr int kCsvRowRoom = 320;
+
+/// Writes one row for a step, with its line end, at `out` (kCsvRowRoom free) and
+/// returns its end: "30,2002-08-16,00:05,2.04...e-05,...", the date as
+/// %04d-%02d-%02d, the clock as %02d:%02d, every value as %.17g. `drawing` is
+/// written only when the columns have that column. The heights are given in km.
+/// The one row writer of the tool's run and the window's CSV.
+char* writeCsvRow(char* out, const CsvColumns& columns, int drawing, const Moment& m, double Ssea,
+                  double Msea, double MSangle, double MSGangle);
+
+/// Appends one row for a step (writeCsvRow).
 void appendCsvRow(std::string& out, const CsvColumns& columns, int drawing, const Moment& m,
                   double Ssea, double Msea, double MSangle, double MSGangle);
 

@@ -1,12 +1,12 @@
 // Decimal forms of numbers without printf.
-#include "cli/csvnumbers.h"
+#include "plot/csvnumbers.h"
 
 #include <bit>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
 
-namespace veltaro::cli {
+namespace veltaro::plot {
 
 namespace {
 
@@ -187,4 +187,4 @@ char* writeZeroPadded(char* out, int value, int width) {
     return out + length;
 }
 
-} // namespace veltaro::cli
+} // namespace veltaro::plot

@@ -1,5 +1,5 @@
-// The tool's number formatting against printf, which it replaces.
-#include "cli/csvnumbers.h"
+// The CSV number formatting against printf, which it replaces.
+#include "plot/csvnumbers.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 
 namespace {
 
-using namespace veltaro::cli;
+using namespace veltaro::plot;
 
 std::string number17(double v) {
     char buffer[kNumberRoom];

@@ -1,10 +1,10 @@
 #pragma once
 
-// Numbers for the CSV the tool prints, written straight into a character
+// Numbers for the CSV the tool prints and the window saves, written straight into a character
 // buffer: no printf, no locale, no allocation. The output is byte for byte
 // what printf gives in the C locale for the format each function names.
 
-namespace veltaro::cli {
+namespace veltaro::plot {
 
 /// Room every function below needs at `out`, whatever the value; it may write
 /// scratch characters past the end it returns, within this room.
@@ -20,4 +20,4 @@ char* writeNumber17(char* out, double value);
 /// for width 4). Returns the end of what was written.
 char* writeZeroPadded(char* out, int value, int width);
 
-} // namespace veltaro::cli
+} // namespace veltaro::plot
