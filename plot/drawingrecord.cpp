@@ -22,12 +22,7 @@ int Drawing::lastT() const {
 
 void DrawingRecord::beginDrawing(const PlotRequest& request, int expectedSteps) {
     Drawing& d = m_drawings.emplace_back();
-    d.request = request;
-    // As the driver takes it: several days only for a continuous diurnal drawing.
-    if (request.mode != PlotMode::Diurnal || !request.continuous) {
-        d.request.continuous = false;
-        d.request.days = 1;
-    }
+    d.request = normalized(request);
     d.steps.reserve(static_cast<std::size_t>(std::max(expectedSteps, 0)));
     d.phases = phaseMarks(d.request);
     m_open = true;
@@ -86,7 +81,7 @@ std::optional<double> DrawingRecord::moonAngle(int k) const {
     return std::nullopt;
 }
 
-std::optional<std::array<std::string, 13>> DrawingRecord::axisCaptions() const {
+std::optional<std::array<std::string, kMoonPictures>> DrawingRecord::axisCaptions() const {
     if (m_drawings.empty()) {
         return std::nullopt;
     }
@@ -139,30 +134,6 @@ std::string dmsText(double degrees, bool latitude) {
 
 std::string placeText(double lat, double lon) {
     return dmsText(lat, true) + " " + dmsText(lon, false);
-}
-
-std::string modeName(PlotMode mode) {
-    switch (mode) {
-    case PlotMode::SixtyDay:
-        return "60日変化";
-    case PlotMode::Annual:
-        return "年周変化";
-    case PlotMode::Diurnal:
-        break;
-    }
-    return "日周変化";
-}
-
-std::string modeOption(PlotMode mode) {
-    switch (mode) {
-    case PlotMode::SixtyDay:
-        return "60";
-    case PlotMode::Annual:
-        return "year";
-    case PlotMode::Diurnal:
-        break;
-    }
-    return "day";
 }
 
 std::string isoDate(double year, double month, double day) {

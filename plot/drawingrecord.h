@@ -98,7 +98,7 @@ public:
     /// step drawn at t = 720 k, if any.
     std::optional<double> moonAngle(int k) const;
     /// The axis captions under the graph: those of the last drawing's mode.
-    std::optional<std::array<std::string, 13>> axisCaptions() const;
+    std::optional<std::array<std::string, kMoonPictures>> axisCaptions() const;
     /// Memory held by the record [bytes].
     std::size_t bytes() const;
 
@@ -126,10 +126,6 @@ private:
 std::string dmsText(double degrees, bool latitude);
 /// The place, latitude first: "35°39′16″N 139°44′41″E".
 std::string placeText(double lat, double lon);
-/// The mode's name as the window's option buttons word it: "日周変化", "60日変化", "年周変化".
-std::string modeName(PlotMode mode);
-/// The mode as the tool's --mode takes it: "day", "60", "year".
-std::string modeOption(PlotMode mode);
 /// A date as YYYY-MM-DD.
 std::string isoDate(double year, double month, double day);
 /// One line naming a drawing: mode, start date and period, place, and whether

@@ -7,21 +7,9 @@
 
 namespace veltaro::plot {
 
-double minutesPerUnit(PlotMode mode) {
-    switch (mode) {
-    case PlotMode::SixtyDay:
-        return 10;
-    case PlotMode::Annual:
-        return 60;
-    case PlotMode::Diurnal:
-        break;
-    }
-    return 1.0 / 6;
-}
-
 std::vector<PhaseMark> phaseMarks(const PlotRequest& request) {
     std::vector<PhaseMark> marks;
-    if (request.mode == PlotMode::Diurnal) {
+    if (!modeDefinition(request.mode).phaseMarks) {
         return marks;
     }
     const ObservationInput& in = request.start;

@@ -17,10 +17,6 @@ struct PhaseMark {
     double jdUT;           ///< its moment [Julian day, universal time]
 };
 
-/// Minutes of clock time one unit of the graph's x stands for: 1/6 in the
-/// diurnal graph (10 s), 10 in the 60-day graph, 60 in the annual graph.
-double minutesPerUnit(PlotMode mode);
-
 /// The new and full Moons a drawing of `request` spans.
 ///
 /// Given:

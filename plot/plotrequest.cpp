@@ -15,8 +15,24 @@ int longestContinuousRun(const ObservationInput& start) {
     return static_cast<int>(std::clamp(days, 1.0, double(kMostContinuousDays)));
 }
 
+std::string modeName(PlotMode mode) {
+    return modeDefinition(mode).name;
+}
+
+std::string modeOption(PlotMode mode) {
+    return modeDefinition(mode).option;
+}
+
+PlotRequest normalized(const PlotRequest& request) {
+    PlotRequest out = request;
+    out.continuous = modeDefinition(request.mode).severalDays && request.continuous;
+    out.days =
+        out.continuous ? std::clamp(request.days, 1, longestContinuousRun(request.start)) : 1;
+    return out;
+}
+
 std::optional<std::string> requestRefusal(const PlotRequest& request) {
-    if (request.mode != PlotMode::Diurnal || !request.continuous) {
+    if (!modeDefinition(request.mode).severalDays || !request.continuous) {
         return std::nullopt;
     }
     const int longest = longestContinuousRun(request.start);

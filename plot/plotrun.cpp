@@ -40,34 +40,15 @@ astro::TideInput tideInputOf(const ObservationState& state) {
             state.obsminute, state.obslat,   state.obslon};
 }
 
-int tIncrement(PlotMode mode) {
-    return mode == PlotMode::Diurnal ? 30 : 1;
-}
-
-int stepsPerPass(PlotMode mode) {
-    return kLastT / tIncrement(mode) + 1;
-}
-
 int plannedSteps(const PlotRequest& request) {
-    const bool continuous = request.mode == PlotMode::Diurnal && request.continuous;
-    const int days =
-        continuous ? std::clamp(request.days, 1, longestContinuousRun(request.start)) : 1;
-    return stepsPerPass(request.mode) * days;
+    return stepsPerPass(request.mode) * normalized(request).days;
 }
 
-std::array<std::string, 13> axisCaptionsFor(PlotMode mode) {
-    int per = 2;
-    const char* unit = "時";
-    if (mode == PlotMode::SixtyDay) {
-        per = 5;
-        unit = "日";
-    } else if (mode == PlotMode::Annual) {
-        per = 30;
-        unit = "日";
-    }
-    std::array<std::string, 13> captions;
-    for (int h = 0; h <= 12; ++h) {
-        captions[static_cast<std::size_t>(h)] = std::to_string(per * h) + unit;
+std::array<std::string, kMoonPictures> axisCaptionsFor(PlotMode mode) {
+    const ModeDefinition& m = modeDefinition(mode);
+    std::array<std::string, kMoonPictures> captions;
+    for (int h = 0; h < kMoonPictures; ++h) {
+        captions[static_cast<std::size_t>(h)] = std::to_string(m.captionStep * h) + m.captionUnit;
     }
     return captions;
 }
@@ -99,9 +80,8 @@ PlotRun::PlotRun(ObservationState& state, const PlotRequest& request, PlotSink& 
     : m_state(state), m_request(request), m_sink(sink), m_evaluator(std::move(evaluator)) {
     // At most the days that end by the last accepted date (callers refuse more
     // with requestRefusal before they start a run).
+    m_request = normalized(m_request);
     m_totalSteps = plannedSteps(m_request);
-    m_request.continuous = m_request.mode == PlotMode::Diurnal && m_request.continuous;
-    m_request.days = m_totalSteps / stepsPerPass(m_request.mode);
 }
 
 void PlotRun::showDayName() {
@@ -162,7 +142,8 @@ void PlotRun::startDay() {
 }
 
 int PlotRun::plan(int count) {
-    const int dt = tIncrement(m_request.mode);
+    const ModeDefinition& mode = modeDefinition(m_request.mode);
+    const int dt = mode.tPerStep;
     const int left = (kLastT - m_t) / dt + 1;
     count = std::min(count, left);
     m_moments.resize(static_cast<std::size_t>(count));
@@ -173,17 +154,8 @@ int PlotRun::plan(int count) {
                    m_state.obsday,
                    m_state.obshour,
                    m_state.obsminute};
-        switch (m_request.mode) {
-        case PlotMode::Diurnal:
-            m_state.obsminute += 5;
-            break;
-        case PlotMode::SixtyDay:
-            m_state.obsminute += 10;
-            break;
-        case PlotMode::Annual:
-            m_state.obshour += 1;
-            break;
-        }
+        m_state.obshour += mode.hoursPerStep;
+        m_state.obsminute += mode.minutesPerStep;
         datecheck(m_state);
         m_t += dt;
     }

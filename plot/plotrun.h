@@ -18,22 +18,13 @@
 
 namespace veltaro::plot {
 
-/// Last value of the step t; t is also the x of the plotted points (0..8640).
-inline constexpr int kLastT = 8640;
-/// Steps between two Moon pictures (one column of the graph).
-inline constexpr int kColumn = 720;
-
-/// Increment of t from one step to the next: 30 in the diurnal mode, else 1.
-int tIncrement(PlotMode mode);
-/// Steps of one pass over the graph: 289 diurnal, 8641 otherwise.
-int stepsPerPass(PlotMode mode);
 /// Steps the run of `request` carries out when nothing stops it: one pass, or
 /// one a day of a continuous diurnal drawing, whose days end by the last
 /// accepted date (longestContinuousRun).
 int plannedSteps(const PlotRequest& request);
 
 /// The 13 axis captions of a mode (UTF-8): "0時".."24時", "0日".."60日", "0日".."360日".
-std::array<std::string, 13> axisCaptionsFor(PlotMode mode);
+std::array<std::string, kMoonPictures> axisCaptionsFor(PlotMode mode);
 
 /// `value` with `decimals` digits after the point, as printf's "%.*f" in the C
 /// locale whatever the locale in force: every number the program writes has '.'.
@@ -62,7 +53,9 @@ public:
     virtual ~PlotSink() = default;
 
     /// The 13 captions of the time axis for the run's mode.
-    virtual void axisCaptions(const std::array<std::string, 13>& captions) { (void)captions; }
+    virtual void axisCaptions(const std::array<std::string, kMoonPictures>& captions) {
+        (void)captions;
+    }
     /// The 60-day and annual modes empty every Moon picture's tooltip first.
     virtual void tooltipsCleared() {}
     /// The annual mode hides the one-day / continuous choice.
