@@ -1,8 +1,13 @@
 // The window drawing a 999-day continuous diurnal graph, the longest drawing
 // its boxes take: the time from the click to the end of the drawing, and the
 // longest the event loop was kept from its turn meanwhile (how long a click or
-// a repaint could have had to wait). Offscreen unless a display is given.
+// a repaint could have had to wait). And one zoom step with the graph holding
+// all it may hold: the time until the graph is drawn anew at its new size, and
+// the longest wait of the event loop meanwhile. Offscreen unless a display is
+// given.
 #include "calendar/observation.h"
+#include "plot/drawingrecord.h"
+#include "plot/graphwidget.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
 
@@ -14,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 
@@ -72,6 +78,60 @@ BENCHMARK(BM_window_999_days)
                         [](const std::vector<double>& v) {
                             return *std::min_element(v.begin(), v.end());
                         })
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+/// Fills the graph's record with 60-day drawings up to the bound, with curves of
+/// the usual height (the values' source does not matter to the drawing).
+void fillToTheBound(veltaro::plot::GraphWidget& graph) {
+    using namespace veltaro::plot;
+    DrawingRecord& record = graph.record();
+    PlotRequest request;
+    request.mode = PlotMode::SixtyDay;
+    const int steps = stepsPerPass(request.mode);
+    for (int d = 0; record.stepCount() + std::size_t(steps) <= kMostRecordedSteps; ++d) {
+        record.beginDrawing(request, steps);
+        for (int t = 0; t < steps; ++t) {
+            const double a = t * 0.0073 + d * 0.37;
+            veltaro::astro::TideEvaluation e{};
+            e.Ssea = 2.5e-5 * std::sin(2 * a);
+            e.Msea = 5.5e-5 * std::cos(a + 0.2 * d);
+            record.addStep(Moment{t, 2002, 8, 16, 0, 0}, e);
+        }
+        record.endDrawing(true);
+    }
+}
+
+void BM_window_zoom_at_the_bound(benchmark::State& bench) {
+    application();
+    veltaro::ObservationState state;
+    veltaro::ui::frmushio window(state, [] { return QDate(2002, 8, 16); });
+    window.show();
+    QApplication::processEvents();
+    auto* graph = child<veltaro::plot::GraphWidget>(window, "Picture1");
+    fillToTheBound(*graph);
+    auto settled = [graph] { return !graph->rendering(); };
+    qint64 longestGap = 0;
+    for (auto _ : bench) {
+        const double to = window.zoom() == 1.0 ? 1.25 : 1.0;
+        QElapsedTimer clock;
+        clock.start();
+        window.setZoom(to);
+        qint64 last = clock.nsecsElapsed();
+        longestGap = std::max(longestGap, last);
+        do {
+            QApplication::processEvents();
+            const qint64 now = clock.nsecsElapsed();
+            longestGap = std::max(longestGap, now - last);
+            last = now;
+        } while (!settled());
+        bench.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) * 1e-9);
+    }
+    bench.counters["longest_gap_ms"] = static_cast<double>(longestGap) * 1e-6;
+    bench.counters["steps"] = static_cast<double>(graph->record().stepCount());
+}
+BENCHMARK(BM_window_zoom_at_the_bound)
+    ->Iterations(4)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 

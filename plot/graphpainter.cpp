@@ -253,6 +253,35 @@ QImage renderGraph(const DrawingRecord& record, QSize size, double dpr, QColor b
     return image;
 }
 
+GraphRender::GraphRender(QSize size, double dpr, QColor background)
+    : m_image(makeGraphImage(size, background)), m_dpr(dpr) {
+    GraphPainter(m_image, m_dpr).redrawline();
+}
+
+bool GraphRender::advance(const DrawingRecord& record, std::size_t maxSteps) {
+    const std::vector<Drawing>& drawings = record.drawings();
+    GraphPainter painter(m_image, m_dpr);
+    while (m_drawing < drawings.size()) {
+        const Drawing& d = drawings[m_drawing];
+        const std::size_t end = std::min(d.steps.size(), m_step + maxSteps);
+        maxSteps -= end - m_step;
+        for (; m_step < end; ++m_step) {
+            const RecordedStep& s = d.steps[m_step];
+            painter.plotStep(d.mode(), s.t, s.Ssea, s.Msea);
+        }
+        if (m_step < d.steps.size()) {
+            return false;
+        }
+        if (m_drawing + 1 == drawings.size() && record.drawingOpen()) {
+            return true;
+        }
+        painter.plotPhases(d);
+        ++m_drawing;
+        m_step = 0;
+    }
+    return true;
+}
+
 // --- the Moon -----------------------------------------------------------------
 
 void lunadraw(QImage& image, double dpr, double an) {
@@ -325,7 +354,7 @@ PictureSink::PictureSink(QImage& graph, double graphDpr, std::array<QImage*, 13>
 
 void PictureSink::step(PlotMode mode, const Moment& moment, const astro::TideEvaluation& e) {
     if (!m_graph) {
-        m_graph = std::make_unique<GraphPainter>(m_graphImage, m_graphDpr);
+        m_graph = std::make_unique<GraphPainter>(m_graphImage, graphDpr());
     }
     m_graph->plotStep(mode, moment.t, e.Ssea, e.Msea);
 }
@@ -338,7 +367,7 @@ void PictureSink::moonPhase(int k, double msangle) {
 
 void PictureSink::phases(const Drawing& drawing) {
     if (!m_graph) {
-        m_graph = std::make_unique<GraphPainter>(m_graphImage, m_graphDpr);
+        m_graph = std::make_unique<GraphPainter>(m_graphImage, graphDpr());
     }
     m_graph->plotPhases(drawing);
 }

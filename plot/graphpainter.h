@@ -138,6 +138,35 @@ QImage renderGraph(const DrawingRecord& record, double dpr, QColor background);
 /// device pixels to a pixel: the graph shown at a zoom.
 QImage renderGraph(const DrawingRecord& record, QSize size, double dpr, QColor background);
 
+/// The graph of a record drawn into a new image a slice at a time, so that a
+/// large record does not hold up the window while the graph is drawn anew at
+/// another size. The result is renderGraph's: the frame, then each drawing's
+/// steps followed by its new and full Moon marks.
+///
+/// The record may grow between slices (a drawing under way writes to it): the
+/// render follows it. The marks of the drawing still open wait for its end, as
+/// the window draws them only then; the window goes on drawing that drawing
+/// into the image once the render has caught up.
+class GraphRender {
+public:
+    /// An image of `size` device pixels, lines and dots `dpr` device pixels to
+    /// a pixel, filled with `background` and framed.
+    GraphRender(QSize size, double dpr, QColor background);
+
+    /// Draws up to `maxSteps` more steps of `record` (the marks of a drawing
+    /// count as none); true when the image holds everything the record holds.
+    bool advance(const DrawingRecord& record, std::size_t maxSteps);
+
+    QImage& image() { return m_image; }
+    double dpr() const { return m_dpr; }
+
+private:
+    QImage m_image;
+    double m_dpr;
+    std::size_t m_drawing = 0; // the drawing being drawn
+    std::size_t m_step = 0;    // its next step
+};
+
 /// y of a Sun point (and of the combined curve) for the value v [km].
 inline double sunY(double v) {
     return geometry::kZeroLine - (0.35 * v) * 1e7;
@@ -172,6 +201,12 @@ public:
     /// Ends the painting of the graph (done by the destructor too); needed
     /// before the image is shown or copied.
     void flush();
+
+protected:
+    /// The graph image's device pixels per pixel, asked each time painting
+    /// starts after a flush(): the image may have been drawn anew at another
+    /// size meanwhile.
+    virtual double graphDpr() const { return m_graphDpr; }
 
 private:
     QImage& m_graphImage;

@@ -5,6 +5,7 @@
 #include "plot/graphpainter.h"
 #include "plot/readout.h"
 
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -36,7 +37,11 @@ GraphWidget::GraphWidget(QWidget* parent) : QWidget(parent) {
     m_ratio = devicePixelRatioF();
     m_scale = m_ratio;
     m_image = makeGraphImage(m_ratio, background());
+    m_renderTimer.setInterval(0);
+    connect(&m_renderTimer, &QTimer::timeout, this, &GraphWidget::renderSlice);
 }
+
+GraphWidget::~GraphWidget() = default;
 
 QSize GraphWidget::innerSize() const {
     const int b = geometry::kGraphBorder;
@@ -46,24 +51,56 @@ QSize GraphWidget::innerSize() const {
 void GraphWidget::matchScreen() {
     const double ratio = devicePixelRatioF();
     const QSize device = deviceSize(innerSize(), ratio);
-    if (ratio != m_ratio || device != m_image.size()) {
-        // Drawn anew from the record: sharp at the new ratio and size.
-        m_ratio = ratio;
-        m_scale = ratio * width() / geometry::kGraphOuter.width();
-        m_image = renderGraph(m_record, device, m_scale, background());
+    const bool matched = m_render ? ratio == m_renderRatio && device == m_render->image().size()
+                                  : ratio == m_ratio && device == m_image.size();
+    if (matched) {
+        return;
     }
+    // Drawn anew from the record: sharp at the new ratio and size. A first
+    // slice at once, which is all a small record needs.
+    m_render = std::make_unique<GraphRender>(
+        device, ratio * width() / geometry::kGraphOuter.width(), background());
+    m_renderRatio = ratio;
+    renderSlice();
+}
+
+void GraphWidget::renderSlice() {
+    QElapsedTimer clock;
+    clock.start();
+    // About a millisecond of drawing between two looks at the clock.
+    constexpr std::size_t kStepsPerLook = 4096;
+    bool complete = false;
+    while (!complete && clock.elapsed() < kSliceMs) {
+        complete = m_render->advance(m_record, kStepsPerLook);
+    }
+    if (!complete) {
+        m_renderTimer.start();
+        return;
+    }
+    m_renderTimer.stop();
+    m_image = std::move(m_render->image());
+    m_ratio = m_renderRatio;
+    m_scale = m_render->dpr();
+    m_render.reset();
+    update();
 }
 
 void GraphWidget::redrawline() {
     matchScreen();
     GraphPainter(m_image, m_scale).redrawline();
+    if (m_render) {
+        GraphPainter(m_render->image(), m_render->dpr()).redrawline();
+    }
     update();
 }
 
 void GraphWidget::erase() {
-    matchScreen();
-    m_image.fill(background());
+    m_renderTimer.stop();
+    m_render.reset();
     m_record.clear();
+    m_ratio = devicePixelRatioF();
+    m_scale = m_ratio * width() / geometry::kGraphOuter.width();
+    m_image = makeGraphImage(deviceSize(innerSize(), m_ratio), background());
     setReading(std::nullopt, QString());
     update();
 }
@@ -131,10 +168,11 @@ void GraphWidget::paintEvent(QPaintEvent*) {
     const QSizeF inner(innerSize());
     p.drawImage(QRectF(QPointF(b, b), inner), m_image);
     if (m_cursorT) {
-        // The cursor: the column of device pixels the step's dots stand in.
+        // The cursor: the column of image pixels the step's dots stand in.
         const double column = std::floor(*m_cursorT * double(m_image.width()) / kLastT);
         const double width = std::max(1.0, std::round(m_scale));
-        p.fillRect(QRectF(b + column / m_ratio, b, width / m_ratio, inner.height()),
+        const double perPixel = inner.width() / m_image.width();
+        p.fillRect(QRectF(b + column * perPixel, b, width * perPixel, inner.height()),
                    QColor(0, 0, 0, 110));
     }
 }

@@ -17,8 +17,6 @@ namespace veltaro::plot {
 
 namespace {
 
-// Time a slice may take before the event loop gets its turn again.
-constexpr qint64 kSliceMs = 15;
 // Steps between two looks at the clock within a slice, evaluated as one batch
 // (a diurnal pass of 289 steps is one batch of its own): about half a
 // millisecond of evaluating and drawing.
@@ -42,6 +40,9 @@ public:
         PictureSink::step(mode, moment, e);
         m_record.step(mode, moment, e);
     }
+    /// The graph's, which changes when a drawing that started while the graph
+    /// was drawn anew at another size goes on into the new image.
+    double graphDpr() const override { return m_graph.imageRatio(); }
 
     void axisCaptions(const std::array<std::string, 13>& captions) override {
         QStringList list;
