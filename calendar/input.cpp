@@ -204,6 +204,8 @@ std::string_view inputMessage(InputProblem problem) {
         return kLatRangeText;
     case InputProblem::ContDays:
         return contDaysText();
+    case InputProblem::ContinuousReach:
+        break; // its text names the days: continuousReachMessage
     }
     return {};
 }

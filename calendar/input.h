@@ -10,19 +10,21 @@ namespace veltaro {
 /// Why typed input was refused. Each has one message text (inputMessage).
 enum class InputProblem {
     None,
-    Date,         ///< a date box not a whole number, month not 1..12, day not in the month
-    DateRange,    ///< a valid date outside 1600-01-01 .. 2400-12-31
-    LonNotNumber, ///< a longitude box empty or not a finite number
-    LatNotNumber, ///< a latitude box empty or not a finite number
-    LonRange,     ///< longitude beyond +-180 degrees
-    LatRange,     ///< latitude beyond +-90 degrees
-    ContDays,     ///< continuous-days text not a whole number 1..kMostContinuousDays
+    Date,            ///< a date box not a whole number, month not 1..12, day not in the month
+    DateRange,       ///< a valid date outside 1600-01-01 .. 2400-12-31
+    LonNotNumber,    ///< a longitude box empty or not a finite number
+    LatNotNumber,    ///< a latitude box empty or not a finite number
+    LonRange,        ///< longitude beyond +-180 degrees
+    LatRange,        ///< latitude beyond +-90 degrees
+    ContDays,        ///< continuous-days text not a whole number 1..kMostContinuousDays
+    ContinuousReach, ///< a continuous drawing would run past the last accepted date
 };
 
 /// Title of every input-error message box.
 std::string_view inputErrorTitle();
 
-/// The one text that tells the user what is wrong (UTF-8, Japanese).
+/// The one text that tells the user what is wrong (UTF-8, Japanese). The text
+/// of ContinuousReach names the days left: continuousReachMessage.
 std::string_view inputMessage(InputProblem problem);
 
 /// The texts of the three date boxes and the six position boxes.

@@ -196,63 +196,112 @@ std::optional<int> refuseMissing(const QCommandLineParser& parser, const QString
     return std::nullopt;
 }
 
-bool readDateAndPoint(const QCommandLineParser& parser, const SharedOptions& options,
-                      ObservationInput& input, QString& error) {
-    if (parser.isSet(options.date)) {
-        const auto date = parseDate(parser.value(options.date).trimmed(), error);
-        if (!date) {
-            return false;
-        }
-        input.year = date->year;
-        input.month = date->month;
-        input.day = date->day;
-    }
-    if (parser.isSet(options.lon)) {
-        const auto lon = parseAngle(parser.value(options.lon).trimmed(), false, error);
-        if (!lon) {
-            return false;
-        }
-        input.lon = *lon;
-    }
-    if (parser.isSet(options.lat)) {
-        const auto lat = parseAngle(parser.value(options.lat).trimmed(), true, error);
-        if (!lat) {
-            return false;
-        }
-        input.lat = *lat;
-    }
-    return true;
-}
+namespace {
 
-std::optional<ObservationInput> parseDate(const QString& text, QString& error,
-                                          const QString& option) {
+/// A date text split as the date boxes hold it, or the form's refusal.
+bool splitDate(const QString& text, const QString& option, InputTexts& texts, QString& error) {
     // An optional sign on the year, then three fields separated by '-'.
     static const QRegularExpression form(QStringLiteral("^\\s*([+-]?[^-]+)-([^-]+)-([^-]+)\\s*$"));
     const auto match = form.match(text);
     if (!match.hasMatch()) {
         error = QStringLiteral("%1 wants YYYY-MM-DD, got '%2'").arg(option, text);
-        return std::nullopt;
+        return false;
     }
-    const auto read = readDate(match.captured(1).toStdString(), match.captured(2).toStdString(),
-                               match.captured(3).toStdString());
-    if (!read.ok()) {
-        error = QStringLiteral("%1 '%2': %3").arg(option, text, reasonText(read.problem));
-        return std::nullopt;
-    }
-    return read.value;
+    texts.year = match.captured(1).toStdString();
+    texts.month = match.captured(2).toStdString();
+    texts.day = match.captured(3).toStdString();
+    return true;
 }
 
-std::optional<double> parseAngle(const QString& text, bool latitude, QString& error) {
-    const QString option = latitude ? QStringLiteral("--lat") : QStringLiteral("--lon");
+/// An angle text, decimal degrees or D:M:S, split as the degree, minute and
+/// second boxes hold it, or the form's refusal.
+bool splitAngle(const QString& text, bool latitude, std::string& deg, std::string& min,
+                std::string& sec, QString& error) {
     const QStringList parts = text.split(u':');
     if (parts.size() != 1 && parts.size() != 3) {
-        error = QStringLiteral("%1 wants decimal degrees or D:M:S, got '%2'").arg(option, text);
+        error = QStringLiteral("%1 wants decimal degrees or D:M:S, got '%2'")
+                    .arg(latitude ? QStringLiteral("--lat") : QStringLiteral("--lon"), text);
+        return false;
+    }
+    deg = parts[0].toStdString();
+    min = parts.size() == 3 ? parts[1].toStdString() : std::string("0");
+    sec = parts.size() == 3 ? parts[2].toStdString() : std::string("0");
+    return true;
+}
+
+} // namespace
+
+bool placeTexts(const QCommandLineParser& parser, const SharedOptions& options, InputTexts& texts,
+                QString& error) {
+    // Placeholders that every reader accepts, for the options not given.
+    texts = InputTexts{"2000", "1", "1", "0", "0", "0", "0", "0", "0"};
+    if (parser.isSet(options.date) &&
+        !splitDate(parser.value(options.date).trimmed(), QStringLiteral("--date"), texts, error)) {
+        return false;
+    }
+    if (parser.isSet(options.lon) && !splitAngle(parser.value(options.lon).trimmed(), false,
+                                                 texts.lonDeg, texts.lonMin, texts.lonSec, error)) {
+        return false;
+    }
+    return !parser.isSet(options.lat) ||
+           splitAngle(parser.value(options.lat).trimmed(), true, texts.latDeg, texts.latMin,
+                      texts.latSec, error);
+}
+
+QString refusalText(const QCommandLineParser& parser, const SharedOptions& options,
+                    const QCommandLineOption* days, const plot::RequestRefusal& refusal) {
+    const QCommandLineOption* option = days;
+    switch (refusal.box) {
+    case InputBox::Year:
+    case InputBox::Month:
+    case InputBox::Day:
+        option = &options.date;
+        break;
+    case InputBox::LonDeg:
+    case InputBox::LonMin:
+    case InputBox::LonSec:
+        option = &options.lon;
+        break;
+    case InputBox::LatDeg:
+    case InputBox::LatMin:
+    case InputBox::LatSec:
+        option = &options.lat;
+        break;
+    case InputBox::ContDays:
+    case InputBox::None:
+        break;
+    }
+    const QString reason = QString::fromStdString(plot::refusalMessage(refusal));
+    if (option == nullptr) {
+        return reason;
+    }
+    return QStringLiteral("--%1 '%2': %3")
+        .arg(option->names().constLast(),
+             option == days ? parser.value(*option) : parser.value(*option).trimmed(), reason);
+}
+
+bool readDateAndPoint(const QCommandLineParser& parser, const SharedOptions& options,
+                      ObservationInput& input, QString& error) {
+    InputTexts texts;
+    if (!placeTexts(parser, options, texts, error)) {
+        return false;
+    }
+    const auto read = readObservation(texts);
+    if (!read.ok()) {
+        error = refusalText(parser, options, nullptr, {read.problem, read.box});
+        return false;
+    }
+    input = *read.value;
+    return true;
+}
+
+std::optional<ObservationInput> parseDate(const QString& text, QString& error,
+                                          const QString& option) {
+    InputTexts texts;
+    if (!splitDate(text, option, texts, error)) {
         return std::nullopt;
     }
-    const std::string deg = parts[0].toStdString();
-    const std::string min = parts.size() == 3 ? parts[1].toStdString() : std::string("0");
-    const std::string sec = parts.size() == 3 ? parts[2].toStdString() : std::string("0");
-    const auto read = readAngle(deg, min, sec, latitude);
+    const auto read = readDate(texts.year, texts.month, texts.day);
     if (!read.ok()) {
         error = QStringLiteral("%1 '%2': %3").arg(option, text, reasonText(read.problem));
         return std::nullopt;

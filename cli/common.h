@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/input.h"
+#include "plot/plotrequest.h"
 #include "plot/savefile.h"
 
 #include <QCommandLineOption>
@@ -50,10 +51,6 @@ std::optional<int> refuseInvalidUtf8(int argc, char* argv[]);
 std::optional<ObservationInput> parseDate(const QString& text, QString& error,
                                           const QString& option = QStringLiteral("--date"));
 
-/// A position option: decimal degrees ("139.7447") or degrees:minutes:seconds
-/// ("139:44:41", "-135:30:0"), read with the same rules as the window's boxes.
-std::optional<double> parseAngle(const QString& text, bool latitude, QString& error);
-
 /// A clock time HH:MM with 0 <= HH <= 23 and 0 <= MM <= 59, each read as the
 /// date's numbers are (full-width digits, blanks around, a fraction rounded).
 std::optional<std::pair<int, int>> parseTime(const QString& text, QString& error);
@@ -93,8 +90,23 @@ std::optional<int> refuseMissing(const QCommandLineParser& parser, const QString
                                  std::initializer_list<const QCommandLineOption*> required,
                                  const QString& usage);
 
-/// Reads --date, --lon and --lat, each if it is given, into `input` (those not
-/// given are left alone). False, with the reason in `error`, for the first bad one.
+/// The texts of --date (YYYY-MM-DD) and of --lon and --lat (decimal degrees,
+/// "139.7447", or degrees:minutes:seconds, "139:44:41") as the window's boxes
+/// would hold them, for the readers of typed input. An option not given reads
+/// as a placeholder every reader accepts, so that the given ones are checked
+/// before refuseMissing names the others. False, with the reason in `error`,
+/// for a text not of its option's form.
+bool placeTexts(const QCommandLineParser& parser, const SharedOptions& options, InputTexts& texts,
+                QString& error);
+
+/// A refusal of the readers worded for the option at fault: "--lon '200': <reason>";
+/// a refusal of the days names `days`.
+QString refusalText(const QCommandLineParser& parser, const SharedOptions& options,
+                    const QCommandLineOption* days, const plot::RequestRefusal& refusal);
+
+/// Reads --date, --lon and --lat into `input` (placeTexts, readObservation);
+/// those not given hold placeholders. False, with the reason in `error`, for
+/// the first bad one.
 bool readDateAndPoint(const QCommandLineParser& parser, const SharedOptions& options,
                       ObservationInput& input, QString& error);
 

@@ -3,7 +3,6 @@
 
 #include "calendar/daterange.h"
 #include "calendar/input.h"
-#include "plot/drawingrecord.h"
 
 #include <veltaro_version.h>
 
@@ -11,11 +10,6 @@
 #include <array>
 
 namespace veltaro::cli {
-
-namespace {
-constexpr std::array kModes{plot::PlotMode::Diurnal, plot::PlotMode::SixtyDay,
-                            plot::PlotMode::Annual};
-} // namespace
 
 DrawingOptions::DrawingOptions()
     : shared(QStringLiteral("The start date, YYYY-MM-DD, %1.").arg(acceptedDates())),
@@ -38,37 +32,35 @@ void DrawingOptions::addTo(QCommandLineParser& parser) const {
 
 std::optional<int> DrawingOptions::read(const QCommandLineParser& parser,
                                         plot::PlotRequest& request) const {
+    plot::RequestTexts texts;
     QString error;
-    if (!readDateAndPoint(parser, shared, request.start, error)) {
+    if (!placeTexts(parser, shared, texts.place, error)) {
         return fail(error);
     }
     const QString modeText =
         parser.isSet(mode) ? parser.value(mode).trimmed() : QStringLiteral("day");
-    const auto named = std::find_if(kModes.begin(), kModes.end(), [&](plot::PlotMode m) {
-        return modeText == QString::fromStdString(plot::modeOption(m));
+    const auto named = std::find_if(plot::kModes.begin(), plot::kModes.end(), [&](const auto& m) {
+        return modeText == QLatin1String(m.option);
     });
-    if (named == kModes.end()) {
+    texts.mode = named == plot::kModes.end() ? plot::PlotMode::Diurnal : named->mode;
+    if (parser.isSet(days)) {
+        texts.days = parser.value(days).toStdString();
+    }
+    const auto read = plot::readRequest(texts);
+    const auto* refusal = std::get_if<plot::RequestRefusal>(&read);
+    if (refusal && refusal->box != InputBox::ContDays) {
+        return fail(refusalText(parser, shared, &days, *refusal));
+    }
+    if (named == plot::kModes.end()) {
         return fail(QStringLiteral("--mode wants day, 60 or year, got '%1'").arg(modeText));
     }
-    request.mode = *named;
-    if (parser.isSet(days)) {
-        if (request.mode != plot::PlotMode::Diurnal) {
-            return fail(QStringLiteral("--days goes with --mode day only"));
-        }
-        const auto read = readContinuousDays(parser.value(days).toStdString());
-        if (!read.ok()) {
-            return fail(QStringLiteral("--days '%1': %2")
-                            .arg(parser.value(days), reasonText(read.problem)));
-        }
-        request.continuous = true;
-        request.days = *read.value;
-        // How far a run may go depends on its start, so only with a start date.
-        if (const auto refusal = plot::requestRefusal(request);
-            refusal && parser.isSet(shared.date)) {
-            return fail(QStringLiteral("--days '%1': %2")
-                            .arg(parser.value(days), QString::fromStdString(*refusal)));
-        }
+    if (parser.isSet(days) && !named->severalDays) {
+        return fail(QStringLiteral("--days goes with --mode day only"));
     }
+    if (refusal) {
+        return fail(refusalText(parser, shared, &days, *refusal));
+    }
+    request = std::get<plot::PlotRequest>(read);
     return std::nullopt;
 }
 

@@ -31,7 +31,7 @@ PlotRequest normalized(const PlotRequest& request) {
     return out;
 }
 
-std::optional<std::string> requestRefusal(const PlotRequest& request) {
+std::optional<RequestRefusal> requestRefusal(const PlotRequest& request) {
     if (!modeDefinition(request.mode).severalDays || !request.continuous) {
         return std::nullopt;
     }
@@ -39,7 +39,36 @@ std::optional<std::string> requestRefusal(const PlotRequest& request) {
     if (request.days <= longest) {
         return std::nullopt;
     }
-    return continuousReachMessage(longest);
+    return RequestRefusal{InputProblem::ContinuousReach, InputBox::ContDays, longest};
+}
+
+std::variant<PlotRequest, RequestRefusal> readRequest(const RequestTexts& texts) {
+    const auto place = readObservation(texts.place);
+    if (!place.ok()) {
+        return RequestRefusal{place.problem, place.box};
+    }
+    PlotRequest request;
+    request.start = *place.value;
+    request.mode = texts.mode;
+    if (texts.days && modeDefinition(texts.mode).severalDays) {
+        const auto days = readContinuousDays(*texts.days);
+        if (!days.ok()) {
+            return RequestRefusal{days.problem, days.box};
+        }
+        request.continuous = true;
+        request.days = *days.value;
+    }
+    if (const auto refusal = requestRefusal(request)) {
+        return *refusal;
+    }
+    return request;
+}
+
+std::string refusalMessage(const RequestRefusal& refusal) {
+    if (refusal.problem == InputProblem::ContinuousReach) {
+        return continuousReachMessage(refusal.longestDays);
+    }
+    return std::string(inputMessage(refusal.problem));
 }
 
 } // namespace veltaro::plot

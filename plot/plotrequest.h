@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <variant>
 
 namespace veltaro::plot {
 
@@ -87,10 +88,35 @@ int longestContinuousRun(const ObservationInput& start);
 /// the record and the window all take a request through this one rule.
 PlotRequest normalized(const PlotRequest& request);
 
-/// Why `request` is not drawn, as the user is told (UTF-8), or nothing when it
-/// may be drawn. The readers have checked the start and the number of days each
-/// on its own; this is the rule on both together: a continuous drawing ends by
-/// the last accepted date. The window and veltaro-tide both ask it before a run.
-std::optional<std::string> requestRefusal(const PlotRequest& request);
+/// Why a drawing is not drawn: the problem, the box at fault and, for a
+/// continuous drawing that would run past the last accepted date
+/// (InputProblem::ContinuousReach), the most days one from its start may take.
+struct RequestRefusal {
+    InputProblem problem = InputProblem::None;
+    InputBox box = InputBox::None;
+    int longestDays = 0;
+};
+
+/// Why `request` is not drawn, or nothing when it may be drawn. The readers
+/// have checked the start and the number of days each on its own; this is the
+/// rule on both together: a continuous drawing ends by the last accepted date.
+std::optional<RequestRefusal> requestRefusal(const PlotRequest& request);
+
+/// A drawing as it is asked for, in typed texts: the date and the point box by
+/// box, the mode, and the days of a continuous drawing.
+struct RequestTexts {
+    InputTexts place;
+    PlotMode mode = PlotMode::Diurnal;
+    std::optional<std::string> days; ///< the days' text, when several days are asked for
+};
+
+/// Reads typed texts into a request, or the first refusal in the order date,
+/// longitude, latitude, days, reach (requestRefusal). Days asked for in a mode
+/// that draws one pass are ignored. The window's boxes and veltaro-tide's
+/// options both come through here.
+std::variant<PlotRequest, RequestRefusal> readRequest(const RequestTexts& texts);
+
+/// The words that tell the user why (UTF-8, Japanese).
+std::string refusalMessage(const RequestRefusal& refusal);
 
 } // namespace veltaro::plot

@@ -50,7 +50,10 @@ TEST(RequestRefusal, ContinuousDrawingEndsByTheLastAcceptedDate) {
         const auto refusal = requestRefusal(row.request);
         ASSERT_EQ(refusal.has_value(), row.refused);
         if (refusal) {
-            EXPECT_EQ(*refusal, continuousReachMessage(row.longest));
+            EXPECT_EQ(refusal->problem, InputProblem::ContinuousReach);
+            EXPECT_EQ(refusal->box, InputBox::ContDays);
+            EXPECT_EQ(refusal->longestDays, row.longest);
+            EXPECT_EQ(refusalMessage(*refusal), continuousReachMessage(row.longest));
         }
     }
 }
