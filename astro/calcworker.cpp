@@ -76,7 +76,11 @@ struct CalcWorker::Helper {
     std::span<TideEvaluation> out;
     std::atomic<std::size_t> next{0}; // first moment no thread has taken yet
     FirstFault helperFault;
-    bool stop = false;
+    // Set once, before the last post. Atomic: a helper woken by an earlier post
+    // may read it while it is set, when the caller closed that batch alone and
+    // so never waited for the helper; that read sees false, and the helper's
+    // next look, after seeing the last post, sees true.
+    std::atomic<bool> stop{false};
 
     std::atomic<int> stage{Closed};
     std::atomic<unsigned> posted{0}; // batches posted; wakes the helper
@@ -107,7 +111,7 @@ struct CalcWorker::Helper {
         unsigned seen = 0;
         for (;;) {
             seen = awaitChange(posted, seen);
-            if (stop) {
+            if (stop.load(std::memory_order_relaxed)) {
                 return;
             }
             int open = Open;
@@ -130,7 +134,7 @@ CalcWorker::CalcWorker(bool helper) {
 
 CalcWorker::~CalcWorker() {
     if (m_helper) {
-        m_helper->stop = true;
+        m_helper->stop.store(true, std::memory_order_relaxed);
         m_helper->posted.fetch_add(1, std::memory_order_release);
         m_helper->posted.notify_one();
         m_helper->thread.join();
