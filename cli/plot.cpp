@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/common.h"
 #include "cli/drawingoptions.h"
+#include "cli/plotoptions.h"
 
 #include "astro/tide.h"
 #include "calendar/kansi.h"
@@ -16,7 +17,7 @@
 
 namespace veltaro::cli {
 
-int plotCommand(const QStringList& args) {
+std::variant<PlotJob, int> readPlotOptions(const QStringList& args) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Draws a drawing as the window would (same code, no display needed) and saves\n"
@@ -54,6 +55,18 @@ int plotCommand(const QStringList& args) {
                                                   QStringLiteral(" --out FILE"))) {
         return *status;
     }
+    return PlotJob{request, path, *format};
+}
+
+int plotCommand(const QStringList& args) {
+    const auto read = readPlotOptions(args);
+    if (const int* status = std::get_if<int>(&read)) {
+        return *status;
+    }
+    const PlotJob& job = std::get<PlotJob>(read);
+    const plot::PlotRequest& request = job.request;
+    const QString& path = job.path;
+    const std::optional<plot::PictureFormat> format = job.format;
 
     ObservationState state;
     kansiinit(state.kansiname);
