@@ -4,16 +4,19 @@
 #include "cli/drawingoptions.h"
 #include "cli/plotoptions.h"
 
+#include "astro/calcworker.h"
 #include "astro/tide.h"
 #include "calendar/kansi.h"
 #include "plot/drawingrecord.h"
 #include "plot/graphexport.h"
 #include "plot/plotrun.h"
+#include "plot/savefile.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QFile>
 #include <cstdio>
+#include <span>
 
 namespace veltaro::cli {
 
@@ -28,8 +31,9 @@ std::variant<PlotJob, int> readPlotOptions(const QStringList& args) {
         "  .svg  a vector drawing (the points, lines and Moon discs as shapes)\n"
         "  .pdf  the picture fitted to an A4 landscape page, as vector shapes\n"
         "The file is written under a temporary name beside it and renamed when\n"
-        "complete, so a failed run never leaves a half-written file. Refused input\n"
-        "exits with status 2, a file that cannot be written with status 1."));
+        "complete, so a failed run never leaves a half-written file. A name that is\n"
+        "a symbolic link, a folder or a device is refused. Refused input exits with\n"
+        "status 2, a file that cannot be written with status 1."));
     const DrawingOptions options;
     options.addTo(parser);
     const QCommandLineOption out(QStringLiteral("out"),
@@ -72,7 +76,11 @@ int plotCommand(const QStringList& args) {
     kansiinit(state.kansiname);
     plot::DrawingRecord record;
     plot::RecordSink sink(record, request);
-    plot::PlotRun run(state, request, sink, astro::calc);
+    // Both cores and the wide batches, as run evaluates.
+    astro::CalcWorker worker;
+    plot::PlotRun run(state, request, sink,
+                      [&worker](std::span<const astro::TideInput> at,
+                                std::span<astro::TideEvaluation> out) { return worker(at, out); });
     run.runToEnd();
     sink.finish(!run.fault());
     if (run.fault()) {
@@ -80,27 +88,19 @@ int plotCommand(const QStringList& args) {
         return 1;
     }
 
-    auto cannotWrite = [&path](const QString& reason) {
-        std::fprintf(stderr, "veltaro-tide: cannot write '%s': %s\n", path.toUtf8().constData(),
-                     reason.toUtf8().constData());
-        return 1;
-    };
-    if (QFileInfo(path).isDir()) {
-        return cannotWrite(QStringLiteral("it is a folder"));
+    // The whole picture is made in memory and then saved in one checked piece:
+    // the painters do not report a short write.
+    QBuffer picture;
+    picture.open(QIODevice::WriteOnly);
+    if (!plot::writePicture(picture, *format, record, Qt::white,
+                            QStringLiteral("Veltaro %1").arg(versionText()))) {
+        return cannotWrite(path, QStringLiteral("the picture could not be made"));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return cannotWrite(file.errorString());
-    }
-    const QString title = QStringLiteral("Veltaro %1").arg(versionText());
-    if (!plot::writePicture(file, *format, record, Qt::white, title) || !file.flush()) {
-        file.cancelWriting();
-        return cannotWrite(file.errorString());
-    }
-    if (!file.commit()) {
-        return cannotWrite(file.errorString());
-    }
-    return 0;
+    const QByteArray& bytes = picture.data();
+    const plot::SaveResult saved =
+        plot::saveFile(QFile::encodeName(path).toStdString(),
+                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return saved.ok() ? 0 : cannotWrite(path, saveProblemText(saved));
 }
 
 } // namespace veltaro::cli
