@@ -620,59 +620,40 @@ void frmushio::startDrawing() {
     if (m_plot->running()) {
         return;
     }
-    InputTexts texts;
-    texts.year = m_txtnen->text().toStdString();
-    texts.month = m_txtgetu->text().toStdString();
-    texts.day = m_txtniti->text().toStdString();
-    texts.lonDeg = m_txtkei->text().toStdString();
-    texts.lonMin = m_txtkeim->text().toStdString();
-    texts.lonSec = m_txtkeis->text().toStdString();
-    texts.latDeg = m_txtido->text().toStdString();
-    texts.latMin = m_txtidom->text().toStdString();
-    texts.latSec = m_txtidos->text().toStdString();
-
-    // After the message the box at fault has the focus, its text selected for
-    // typing over.
-    auto refuse = [this](InputProblem problem, InputBox where) {
-        m_messages.inform(this, fromUtf8(inputErrorTitle()), fromUtf8(inputMessage(problem)));
+    plot::RequestTexts texts;
+    texts.place.year = m_txtnen->text().toStdString();
+    texts.place.month = m_txtgetu->text().toStdString();
+    texts.place.day = m_txtniti->text().toStdString();
+    texts.place.lonDeg = m_txtkei->text().toStdString();
+    texts.place.lonMin = m_txtkeim->text().toStdString();
+    texts.place.lonSec = m_txtkeis->text().toStdString();
+    texts.place.latDeg = m_txtido->text().toStdString();
+    texts.place.latMin = m_txtidom->text().toStdString();
+    texts.place.latSec = m_txtidos->text().toStdString();
+    if (m_opt60->isChecked()) {
+        texts.mode = plot::PlotMode::SixtyDay;
+    } else if (m_optyear->isChecked()) {
+        texts.mode = plot::PlotMode::Annual;
+    }
+    if (m_optyes->isChecked()) {
+        texts.days = m_txtcont->text().toStdString();
+    }
+    const auto read = plot::readRequest(texts);
+    if (const auto* refusal = std::get_if<plot::RequestRefusal>(&read)) {
+        // After the message the box at fault has the focus, its text selected
+        // for typing over.
+        m_messages.inform(this, fromUtf8(inputErrorTitle()),
+                          fromUtf8(plot::refusalMessage(*refusal)));
         const std::array<QLineEdit*, 11> boxes{nullptr,   m_txtnen,  m_txtgetu, m_txtniti,
                                                m_txtkei,  m_txtkeim, m_txtkeis, m_txtido,
                                                m_txtidom, m_txtidos, m_txtcont};
-        if (QLineEdit* box = boxes.at(static_cast<std::size_t>(where))) {
+        if (QLineEdit* box = boxes.at(static_cast<std::size_t>(refusal->box))) {
             box->setFocus(Qt::OtherFocusReason);
             box->selectAll();
         }
-    };
-    const auto observation = readObservation(texts);
-    if (!observation.ok()) {
-        refuse(observation.problem, observation.box);
         return;
     }
-
-    plot::PlotRequest request;
-    request.start = *observation.value;
-    if (m_optday->isChecked()) {
-        request.mode = plot::PlotMode::Diurnal;
-    } else if (m_opt60->isChecked()) {
-        request.mode = plot::PlotMode::SixtyDay;
-    } else if (m_optyear->isChecked()) {
-        request.mode = plot::PlotMode::Annual;
-    } else {
-        request.mode = plot::PlotMode::Diurnal;
-    }
-    if (request.mode == plot::PlotMode::Diurnal && m_optyes->isChecked()) {
-        const auto days = readContinuousDays(m_txtcont->text().toStdString());
-        if (!days.ok()) {
-            refuse(days.problem, days.box);
-            return;
-        }
-        request.continuous = true;
-        request.days = *days.value;
-    }
-    if (const auto refusal = plot::requestRefusal(request)) {
-        m_messages.inform(this, fromUtf8(inputErrorTitle()), fromUtf8(*refusal));
-        return;
-    }
+    const plot::PlotRequest& request = std::get<plot::PlotRequest>(read);
     if (const auto full = plot::roomRefusal(m_picture1->record(), request)) {
         refuseForRoom(*full);
         return;
