@@ -12,6 +12,7 @@
 #include "astro/sky.h"
 #include "astro/sun.h"
 #include "astro/tide.h"
+#include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
 
@@ -574,17 +575,14 @@ const MomentRow kFormerMoments[] = {
 };
 // clang-format on
 
-std::string exact(double v) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%.17g", v);
-    return text;
-}
+using veltaro::support::number17;
 
-#define EXPECT_BITWISE(got, want, where) EXPECT_EQ(exact(got), exact(want)) << where << ": " #got
+#define EXPECT_BITWISE(got, want, where)                                                           \
+    EXPECT_EQ(number17(got), number17(want)) << where << ": " #got
 
 TEST(reference, SunAndMoonSeries) {
     for (const auto& r : kSeries) {
-        const std::string where = "T = " + exact(r.t);
+        const std::string where = "T = " + number17(r.t);
         EXPECT_BITWISE(sunlon(r.t), r.sunlon, where);
         EXPECT_BITWISE(sundist(r.t), r.sundist, where);
         EXPECT_BITWISE(moonlon(r.t), r.moonlon, where);
@@ -595,13 +593,13 @@ TEST(reference, SunAndMoonSeries) {
 
 TEST(reference, SkyGeometry) {
     for (const auto& r : kPlaces) {
-        const std::string where = exact(r.lon) + " " + exact(r.lat) + " " + exact(r.eps);
+        const std::string where = number17(r.lon) + " " + number17(r.lat) + " " + number17(r.eps);
         EXPECT_BITWISE(ecl2ra(r.lon, r.lat, r.eps), r.ra, where);
         EXPECT_BITWISE(ecl2dec(r.lon, r.lat, r.eps), r.dec, where);
     }
     for (const auto& r : kPairs) {
-        const std::string where =
-            exact(r.ra1) + " " + exact(r.dec1) + " " + exact(r.ra2) + " " + exact(r.dec2);
+        const std::string where = number17(r.ra1) + " " + number17(r.dec1) + " " + number17(r.ra2) +
+                                  " " + number17(r.dec2);
         EXPECT_BITWISE(sepangle(r.ra1, r.dec1, r.ra2, r.dec2), r.angle, where);
     }
 }
@@ -610,8 +608,9 @@ TEST(reference, TideEvaluation) {
     for (const auto& r : kMoments) {
         const TideInput s{r.year, r.month, r.day, r.hour, r.minute, r.lat, r.lon};
         const TideEvaluation e = calc(s);
-        const std::string where = exact(r.year) + "-" + exact(r.month) + "-" + exact(r.day) + " " +
-                                  exact(r.hour) + ":" + exact(r.minute);
+        const std::string where = number17(r.year) + "-" + number17(r.month) + "-" +
+                                  number17(r.day) + " " + number17(r.hour) + ":" +
+                                  number17(r.minute);
         EXPECT_BITWISE(e.jd, r.jd, where);
         EXPECT_BITWISE(e.T, r.T, where);
         EXPECT_BITWISE(e.sunlon, r.sunlon, where);
@@ -645,8 +644,8 @@ TEST(reference, FormerLibmValuesMovedWithinThePromise) {
     auto arccosine = [](double d) { return 1e-10 + 1e-15 / std::abs(std::sin(d)); };
     for (const auto& r : kFormerMoments) {
         const TideEvaluation e = calc({r.year, r.month, r.day, r.hour, r.minute, r.lat, r.lon});
-        SCOPED_TRACE(exact(r.year) + "-" + exact(r.month) + "-" + exact(r.day) + " " +
-                     exact(r.hour) + ":" + exact(r.minute));
+        SCOPED_TRACE(number17(r.year) + "-" + number17(r.month) + "-" + number17(r.day) + " " +
+                     number17(r.hour) + ":" + number17(r.minute));
         EXPECT_BITWISE(e.jd, r.jd, "");
         EXPECT_BITWISE(e.T, r.T, "");
         EXPECT_BITWISE(e.obliquity, r.obliquity, "");

