@@ -1,8 +1,9 @@
 // The main window under a few thousand random actions, each seed a fixed
 // sequence that replays: typing (ASCII, full-width, empty, very long) into every
-// box, spinning, options, presets, mnuini, clearing, the version box, drawings
-// of the short modes and short continuous runs (the long modes are stopped soon
-// after they start), and Space, Enter or Esc on whatever has the focus.
+// box, spinning, options, every menu item by menu or shortcut (saves and prints
+// cancelled or refused), drawings of the short modes and short continuous runs
+// (the long modes are stopped soon after they start), hovering over the graph,
+// and Space, Enter or Esc on whatever has the focus.
 //
 // After every action the window is still open and answers, no modal box is
 // left open, and a date that was valid before a spin is still a real date.
@@ -21,6 +22,8 @@
 #include <QInputMethodEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPrinter>
 #include <QTest>
 #include <QTimer>
 
@@ -41,8 +44,12 @@ const QStringList kBoxes{u"txtnen"_s,  u"txtgetu"_s, u"txtniti"_s, u"txtkei"_s, 
 const QStringList kSpins{u"upd1"_s,    u"upd2"_s,    u"upd3"_s,    u"UpDown5"_s,  u"UpDown6"_s,
                          u"UpDown7"_s, u"UpDown8"_s, u"UpDown9"_s, u"UpDown10"_s, u"UpDown1"_s};
 const QStringList kOptions{u"optday"_s, u"opt60"_s, u"optyear"_s, u"Option4"_s, u"optyes"_s};
-const QStringList kMenus{u"mnuini"_s,   u"mnuakasi"_s, u"mnured"_s,
-                         u"mnutokyo"_s, u"mnuclear"_s, u"mnuabout"_s};
+const QStringList kMenus =
+    u"mnuini mnuakasi mnured mnutokyo mnuclear mnuabout mnutukaikata "
+    u"mnucopy mnusaveimage mnuprint mnusavepdf mnusavecsv mnuzoom100 "
+    u"mnuzoom125 mnuzoom150 mnuzoom200 mnuzoomin mnuzoomout mnubyouga"_s.split(u' ');
+const QStringList kLeftOut{u"mnuend"_s}; // quitting closes the window watched
+const QString kNowhere = u"/nonexistent-veltaro-monkey/graph"_s; // saving there is refused
 
 class SilentSound : public veltaro::ui::NotifySound {
 public:
@@ -66,6 +73,7 @@ private slots:
     void initTestCase();
     void randomActions_data();
     void randomActions();
+    void everyMenuItemIsCoveredOrLeftOut();
 
 private:
     template <typename T> T* find(const QString& name) {
@@ -74,10 +82,16 @@ private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
     bool chance(double p) { return std::bernoulli_distribution(p)(m_rng); }
     QString randomText(const QString& box);
-    /// Clicks the button, or triggers the menu item, named `name`.
+    /// Clicks the button, or triggers the menu item (menu or shortcut), named `name`.
     void press(const QString& name) {
         if (name.startsWith(u"mnu"_s)) {
-            find<QAction>(name)->trigger();
+            const QList<QKeySequence> keys = find<QAction>(name)->shortcuts();
+            if (!keys.isEmpty() && chance(0.5)) {
+                const QKeyCombination key = keys[pick(int(keys.size()))][0];
+                QTest::keyClick(m_window.get(), key.key(), key.keyboardModifiers());
+            } else {
+                find<QAction>(name)->trigger();
+            }
         } else {
             QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
         }
@@ -170,8 +184,8 @@ void TestMonkey::spin() {
 }
 
 void TestMonkey::act() {
-    // Typing, spinning, options, menus, drawing, keys, clearing, waiting.
-    std::discrete_distribution<int> kinds({30, 25, 10, 10, 15, 6, 2, 2});
+    // Typing, spinning, options, menus, drawing, keys, clearing, waiting, hovering.
+    std::discrete_distribution<int> kinds({30, 25, 10, 10, 15, 6, 2, 2, 5});
     switch (kinds(m_rng)) {
     case 0:
         typeInto(find<QLineEdit>(kBoxes[pick(int(kBoxes.size()))]));
@@ -188,6 +202,7 @@ void TestMonkey::act() {
     }
     case 3:
         press(kMenus[pick(int(kMenus.size()))]);
+        m_window->activateWindow(); // back from the help window, for the shortcuts
         break;
     case 4:
         // A short drawing: one day, or a continuous run of a few days.
@@ -209,10 +224,16 @@ void TestMonkey::act() {
         find<QAbstractButton>(u"btnclear"_s)->click();
         m_done << u"btnclear"_s;
         break;
-    default:
+    case 7:
         QTest::qWait(pick(20));
         m_done << u"wait"_s;
         break;
+    default: { // hovering for the read-out, over the graph or a Moon picture
+        auto* over = find<QWidget>(chance(0.8) ? u"Picture1"_s : u"picmoon%1"_s.arg(pick(13)));
+        QTest::mouseMove(over, QPoint(pick(over->width()), pick(over->height())));
+        m_done << u"hover "_s + over->objectName();
+        break;
+    }
     }
 }
 
@@ -234,6 +255,14 @@ void TestMonkey::randomActions() {
     m_dateSpinBroke = false;
     m_window = veltaro::support::shownMainWindow(m_state);
     m_window->setNotifySound(std::make_unique<SilentSound>());
+    using Chosen = veltaro::ui::FileDialogs::Chosen;
+    m_window->fileDialogs().answerSaveWith([this](const auto& r) {
+        return chance(0.5) ? Chosen{} : Chosen{kNowhere, r.filters.value(0)};
+    });
+    m_window->fileDialogs().answerPrintWith([this](QPrinter& printer) {
+        printer.setOutputFileName(kNowhere + u".pdf"_s);
+        return chance(0.5);
+    });
     if (!boxesOnScreen) {
         m_window->messageBoxes().answerWith(
             [this](const veltaro::ui::MessageBoxes::Shown&) { ++m_boxesAnswered; });
@@ -283,6 +312,18 @@ void TestMonkey::randomActions() {
     // The sequence reached the boxes: some drawings were refused with a message.
     QVERIFY(m_boxesAnswered > 0);
     m_window.reset();
+}
+
+void TestMonkey::everyMenuItemIsCoveredOrLeftOut() {
+    m_window = veltaro::support::shownMainWindow(m_state);
+    QList<QAction*> items = m_window->actions();
+    for (const QWidget* w : m_window->findChildren<QWidget*>()) {
+        items += w->actions();
+    }
+    for (const QAction* a : items) {
+        QVERIFY2(a->isSeparator() || a->menu() || (kMenus + kLeftOut).contains(a->objectName()),
+                 qPrintable(u"the monkey leaves out '%1'"_s.arg(a->objectName())));
+    }
 }
 
 QTEST_MAIN(TestMonkey)
