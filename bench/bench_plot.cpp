@@ -8,6 +8,7 @@
 #include "plot/plotrun.h"
 
 #include <benchmark/benchmark.h>
+#include <cstdint>
 
 #include <vector>
 
@@ -87,26 +88,23 @@ static void BM_run_annual_nodraw(benchmark::State& bench) {
 }
 BENCHMARK(BM_run_annual_nodraw)->Unit(benchmark::kMillisecond);
 
-// Whole runs drawn into an off-screen graph and 13 Moon pictures, in slices as
-// the window runs them.
+// Whole runs recorded into a document and drawn from it into an off-screen
+// graph, in slices as the window runs them.
 static void runDrawn(benchmark::State& bench, PlotMode mode) {
-    QImage graph = makeGraphImage(1, Qt::white);
-    GraphPainter(graph, 1).redrawline();
-    std::array<QImage, 13> moons;
-    std::array<QImage*, 13> moonPtrs{};
-    for (std::size_t k = 0; k < 13; ++k) {
-        moons[k] = makeMoonImage(1);
-        moonPtrs[k] = &moons[k];
-    }
     for (auto _ : bench) {
         ObservationState state;
         kansiinit(state.kansiname);
-        PictureSink sink(graph, 1, moonPtrs, 1);
+        DrawingRecord record;
+        GraphRender graph(makeGraphImage(1, Qt::white).size(), 1, Qt::white);
+        RecordSink sink(record, requestFor(mode));
         PlotRun run(state, requestFor(mode), sink, programEvaluator());
         while (!run.done()) {
             run.advance(32);
+            graph.advance(record, SIZE_MAX);
         }
-        sink.flush();
+        sink.finish(true);
+        graph.advance(record, SIZE_MAX);
+        benchmark::DoNotOptimize(graph.image().constBits());
     }
     bench.SetItemsProcessed(bench.iterations() * 8641);
 }

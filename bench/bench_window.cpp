@@ -81,11 +81,10 @@ BENCHMARK(BM_window_999_days)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
-/// Fills the graph's record with 60-day drawings up to the bound, with curves of
-/// the usual height (the values' source does not matter to the drawing).
-void fillToTheBound(veltaro::plot::GraphWidget& graph) {
+/// Fills the window's document with 60-day drawings up to the bound, with curves
+/// of the usual height (the values' source does not matter to the drawing).
+void fillToTheBound(veltaro::plot::DrawingRecord& record) {
     using namespace veltaro::plot;
-    DrawingRecord& record = graph.record();
     PlotRequest request;
     request.mode = PlotMode::SixtyDay;
     const int steps = stepsPerPass(request.mode);
@@ -109,7 +108,7 @@ void BM_window_zoom_at_the_bound(benchmark::State& bench) {
     window.show();
     QApplication::processEvents();
     auto* graph = child<veltaro::plot::GraphWidget>(window, "Picture1");
-    fillToTheBound(*graph);
+    fillToTheBound(window.drawingRecord());
     auto settled = [graph] { return !graph->rendering(); };
     qint64 longestGap = 0;
     for (auto _ : bench) {

@@ -26,17 +26,23 @@ void DrawingRecord::beginDrawing(const PlotRequest& request, int expectedSteps) 
     d.steps.reserve(static_cast<std::size_t>(std::max(expectedSteps, 0)));
     d.phases = phaseMarks(d.request);
     m_open = true;
+    tell(RecordChange::Grew);
 }
 
 void DrawingRecord::addStep(const Moment& m, const astro::TideEvaluation& e) {
     if (m_drawings.empty()) {
         return;
     }
-    m_drawings.back().steps.push_back(
-        RecordedStep{e.Ssea, e.Msea, e.MSangle, e.MSGangle, static_cast<std::int16_t>(m.t),
-                     static_cast<std::int16_t>(m.year), static_cast<std::int8_t>(m.month),
-                     static_cast<std::int8_t>(m.day), static_cast<std::int8_t>(m.hour),
-                     static_cast<std::int8_t>(m.minute)});
+    auto& steps = m_drawings.back().steps;
+    steps.push_back(RecordedStep{e.Ssea, e.Msea, e.MSangle, e.MSGangle,
+                                 static_cast<std::int16_t>(m.t), static_cast<std::int16_t>(m.year),
+                                 static_cast<std::int8_t>(m.month), static_cast<std::int8_t>(m.day),
+                                 static_cast<std::int8_t>(m.hour),
+                                 static_cast<std::int8_t>(m.minute)});
+    if (m.t % kColumn == 0 && m.t >= 0 && m.t <= kLastT) {
+        m_moonPictures[static_cast<std::size_t>(m.t / kColumn)] =
+            StepIndex{m_drawings.size() - 1, steps.size() - 1};
+    }
 }
 
 void DrawingRecord::endDrawing(bool ranToEnd) {
@@ -49,12 +55,36 @@ void DrawingRecord::endDrawing(bool ranToEnd) {
     if (!ranToEnd) {
         d.steps.shrink_to_fit();
     }
+    tell(RecordChange::Grew);
 }
 
 void DrawingRecord::clear() {
     m_drawings.clear();
     m_drawings.shrink_to_fit();
     m_open = false;
+    m_moonPictures = {};
+    tell(RecordChange::Cleared);
+}
+
+int DrawingRecord::observe(Observer observer) const {
+    m_observers.emplace_back(m_nextObserver, std::move(observer));
+    return m_nextObserver++;
+}
+
+void DrawingRecord::unobserve(int id) const {
+    std::erase_if(m_observers, [id](const auto& o) { return o.first == id; });
+}
+
+void DrawingRecord::publishGrowth() {
+    tell(RecordChange::Grew);
+}
+
+void DrawingRecord::tell(RecordChange change) {
+    // A copy: an observer may start or stop observing meanwhile.
+    const auto observers = m_observers;
+    for (const auto& [id, observer] : observers) {
+        observer(change);
+    }
 }
 
 bool DrawingRecord::empty() const {
@@ -69,16 +99,32 @@ std::size_t DrawingRecord::stepCount() const {
     return n;
 }
 
-std::optional<double> DrawingRecord::moonAngle(int k) const {
-    const int t = k * kColumn;
-    for (auto d = m_drawings.rbegin(); d != m_drawings.rend(); ++d) {
-        for (auto s = d->steps.rbegin(); s != d->steps.rend(); ++s) {
-            if (s->t == t) {
-                return s->MSangle;
-            }
-        }
+std::optional<DrawingRecord::StepIndex> DrawingRecord::moonPictureStep(int k) const {
+    if (k < 0 || k >= kMoonPictures) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return m_moonPictures[static_cast<std::size_t>(k)];
+}
+
+std::optional<double> DrawingRecord::moonAngle(int k) const {
+    const auto at = moonPictureStep(k);
+    if (!at) {
+        return std::nullopt;
+    }
+    return m_drawings[at->drawing].steps[at->step].MSangle;
+}
+
+std::optional<double> DrawingRecord::moonTooltipAngle(int k) const {
+    const auto at = moonPictureStep(k);
+    if (!at || m_drawings.empty()) {
+        return std::nullopt;
+    }
+    // A 60-day or annual drawing empties every tooltip when it starts.
+    if (modeDefinition(m_drawings.back().mode()).emptiesTooltips &&
+        at->drawing + 1 != m_drawings.size()) {
+        return std::nullopt;
+    }
+    return m_drawings[at->drawing].steps[at->step].MSangle;
 }
 
 std::optional<std::array<std::string, kMoonPictures>> DrawingRecord::axisCaptions() const {

@@ -12,8 +12,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace veltaro::plot {
@@ -74,9 +76,22 @@ class DrawingRecord;
 /// and why; nothing when it fits.
 std::optional<RoomRefusal> roomRefusal(const DrawingRecord& record, const PlotRequest& request);
 
-/// Everything drawn on the graph since it was last cleared.
+/// What changed in a DrawingRecord, for the views that follow it.
+enum class RecordChange {
+    Grew,    ///< steps were added, or a drawing began or ended
+    Cleared, ///< everything was forgotten
+};
+
+/// The drawing document: everything drawn on the graph since it was last
+/// cleared, the Moon pictures' steps and each drawing's phase marks. The
+/// window owns it; the graph, the Moon pictures, the read-out, the zoom, the
+/// saved pictures, printing and the CSV are views of it. A drawing under way
+/// adds its steps, and whoever adds them publishes (publishGrowth) when the
+/// views are to catch up: after each slice of a run.
 class DrawingRecord {
 public:
+    using Observer = std::function<void(RecordChange)>;
+
     /// Starts a new drawing; its steps follow with addStep(). Room for all the
     /// steps the drawing will make is taken at once, and the new and full Moons
     /// of its span are found.
@@ -94,17 +109,39 @@ public:
     /// True when no step is recorded: nothing on the graph to save.
     bool empty() const;
     std::size_t stepCount() const;
-    /// The angle [radians] the Moon picture k (0..12) shows: that of the last
-    /// step drawn at t = 720 k, if any.
+    /// Where the step the Moon picture k (0..12) shows stands: the last step
+    /// drawn at t = 720 k, if any. Kept as steps are added.
+    struct StepIndex {
+        std::size_t drawing;
+        std::size_t step;
+    };
+    std::optional<StepIndex> moonPictureStep(int k) const;
+    /// The angle [radians] the Moon picture k shows: that of moonPictureStep(k).
     std::optional<double> moonAngle(int k) const;
+    /// The angle [radians] Moon picture k's tooltip names: moonAngle(k), except
+    /// that a 60-day or annual drawing starts with every tooltip empty and names
+    /// only the pictures it has reached itself.
+    std::optional<double> moonTooltipAngle(int k) const;
     /// The axis captions under the graph: those of the last drawing's mode.
     std::optional<std::array<std::string, kMoonPictures>> axisCaptions() const;
     /// Memory held by the record [bytes].
     std::size_t bytes() const;
 
+    /// `observer` is told of every change from now on, until unobserve(id).
+    /// Observing does not change the document: a view holds it const.
+    int observe(Observer observer) const;
+    void unobserve(int id) const;
+    /// Tells the observers that the record grew (steps added since the last time).
+    void publishGrowth();
+
 private:
+    void tell(RecordChange change);
+
     std::vector<Drawing> m_drawings;
     bool m_open = false;
+    std::array<std::optional<StepIndex>, kMoonPictures> m_moonPictures{};
+    mutable std::vector<std::pair<int, Observer>> m_observers;
+    mutable int m_nextObserver = 0;
 };
 
 /// A PlotSink that records a run into a DrawingRecord. Call finish() when the

@@ -346,34 +346,4 @@ void lunadraw(QPainter& p, const QRectF& inner, double dpr, double sinAn, double
     p.restore();
 }
 
-// --- a run into images --------------------------------------------------------
-
-PictureSink::PictureSink(QImage& graph, double graphDpr, std::array<QImage*, 13> moons,
-                         double moonDpr)
-    : m_graphImage(graph), m_graphDpr(graphDpr), m_moons(moons), m_moonDpr(moonDpr) {}
-
-void PictureSink::step(PlotMode mode, const Moment& moment, const astro::TideEvaluation& e) {
-    if (!m_graph) {
-        m_graph = std::make_unique<GraphPainter>(m_graphImage, graphDpr());
-    }
-    m_graph->plotStep(mode, moment.t, e.Ssea, e.Msea);
-}
-
-void PictureSink::moonPhase(int k, double msangle) {
-    if (k >= 0 && k < 13 && m_moons[static_cast<std::size_t>(k)]) {
-        lunadraw(*m_moons[static_cast<std::size_t>(k)], m_moonDpr, msangle);
-    }
-}
-
-void PictureSink::phases(const Drawing& drawing) {
-    if (!m_graph) {
-        m_graph = std::make_unique<GraphPainter>(m_graphImage, graphDpr());
-    }
-    m_graph->plotPhases(drawing);
-}
-
-void PictureSink::flush() {
-    m_graph.reset();
-}
-
 } // namespace veltaro::plot

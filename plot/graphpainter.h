@@ -186,34 +186,4 @@ void lunadraw(QImage& image, double dpr, double sinAn, double cosAn);
 /// pixels at `dpr` per pixel).
 void lunadraw(QPainter& painter, const QRectF& inner, double dpr, double sinAn, double cosAn);
 
-/// A sink that draws a run into images: the curves into a graph image and the
-/// phases into 13 Moon picture images (any of which may be null).
-class PictureSink : public PlotSink {
-public:
-    PictureSink(QImage& graph, double graphDpr, std::array<QImage*, 13> moons, double moonDpr);
-
-    void step(PlotMode mode, const Moment& moment, const astro::TideEvaluation& e) override;
-    void moonPhase(int k, double msangle) override;
-
-    /// The new and full Moon marks of `drawing` into the graph, once it is over.
-    void phases(const Drawing& drawing);
-
-    /// Ends the painting of the graph (done by the destructor too); needed
-    /// before the image is shown or copied.
-    void flush();
-
-protected:
-    /// The graph image's device pixels per pixel, asked each time painting
-    /// starts after a flush(): the image may have been drawn anew at another
-    /// size meanwhile.
-    virtual double graphDpr() const { return m_graphDpr; }
-
-private:
-    QImage& m_graphImage;
-    double m_graphDpr;
-    std::unique_ptr<GraphPainter> m_graph;
-    std::array<QImage*, 13> m_moons;
-    double m_moonDpr;
-};
-
 } // namespace veltaro::plot

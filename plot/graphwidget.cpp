@@ -13,6 +13,7 @@
 #include <qdrawutil.h>
 
 #include <cmath>
+#include <cstdint>
 
 namespace veltaro::plot {
 
@@ -31,35 +32,67 @@ constexpr double kMarkReach =
 
 // --- Picture1 -----------------------------------------------------------------
 
-GraphWidget::GraphWidget(QWidget* parent) : QWidget(parent) {
+GraphWidget::GraphWidget(const DrawingRecord& record, QWidget* parent)
+    : QWidget(parent), m_record(record) {
     setFixedSize(geometry::kGraphOuter);
     setMouseTracking(true);
     m_ratio = devicePixelRatioF();
-    m_scale = m_ratio;
-    m_image = makeGraphImage(m_ratio, background());
+    m_screen =
+        std::make_unique<GraphRender>(deviceInnerSize(m_ratio), zoomedRatio(m_ratio), background());
+    m_screen->advance(m_record, SIZE_MAX);
     m_renderTimer.setInterval(0);
     connect(&m_renderTimer, &QTimer::timeout, this, &GraphWidget::renderSlice);
+    m_observer = m_record.observe([this](RecordChange change) { follow(change); });
 }
 
-GraphWidget::~GraphWidget() = default;
+GraphWidget::~GraphWidget() {
+    m_record.unobserve(m_observer);
+}
 
 QSize GraphWidget::innerSize() const {
     const int b = geometry::kGraphBorder;
     return size() - QSize(2 * b, 2 * b);
 }
 
+QSize GraphWidget::deviceInnerSize(double ratio) const {
+    return deviceSize(innerSize(), ratio);
+}
+
+double GraphWidget::zoomedRatio(double ratio) const {
+    return ratio * width() / geometry::kGraphOuter.width();
+}
+
+double GraphWidget::imageRatio() const {
+    return m_screen->dpr();
+}
+
+void GraphWidget::follow(RecordChange change) {
+    if (change == RecordChange::Cleared) {
+        m_renderTimer.stop();
+        m_render.reset();
+        m_ratio = devicePixelRatioF();
+        m_screen = std::make_unique<GraphRender>(deviceInnerSize(m_ratio), zoomedRatio(m_ratio),
+                                                 background());
+        setReading(std::nullopt, QString());
+    } else {
+        // The new steps, on what is shown; a new rendering under way catches up
+        // in its own slices.
+        m_screen->advance(m_record, SIZE_MAX);
+    }
+    update();
+}
+
 void GraphWidget::matchScreen() {
     const double ratio = devicePixelRatioF();
-    const QSize device = deviceSize(innerSize(), ratio);
+    const QSize device = deviceInnerSize(ratio);
     const bool matched = m_render ? ratio == m_renderRatio && device == m_render->image().size()
-                                  : ratio == m_ratio && device == m_image.size();
+                                  : ratio == m_ratio && device == m_screen->image().size();
     if (matched) {
         return;
     }
     // Drawn anew from the record: sharp at the new ratio and size. A first
     // slice at once, which is all a small record needs.
-    m_render = std::make_unique<GraphRender>(
-        device, ratio * width() / geometry::kGraphOuter.width(), background());
+    m_render = std::make_unique<GraphRender>(device, zoomedRatio(ratio), background());
     m_renderRatio = ratio;
     renderSlice();
 }
@@ -78,30 +111,17 @@ void GraphWidget::renderSlice() {
         return;
     }
     m_renderTimer.stop();
-    m_image = std::move(m_render->image());
+    m_screen = std::move(m_render);
     m_ratio = m_renderRatio;
-    m_scale = m_render->dpr();
-    m_render.reset();
     update();
 }
 
 void GraphWidget::redrawline() {
     matchScreen();
-    GraphPainter(m_image, m_scale).redrawline();
+    GraphPainter(m_screen->image(), m_screen->dpr()).redrawline();
     if (m_render) {
         GraphPainter(m_render->image(), m_render->dpr()).redrawline();
     }
-    update();
-}
-
-void GraphWidget::erase() {
-    m_renderTimer.stop();
-    m_render.reset();
-    m_record.clear();
-    m_ratio = devicePixelRatioF();
-    m_scale = m_ratio * width() / geometry::kGraphOuter.width();
-    m_image = makeGraphImage(deviceSize(innerSize(), m_ratio), background());
-    setReading(std::nullopt, QString());
     update();
 }
 
@@ -110,12 +130,7 @@ QColor GraphWidget::background() const {
 }
 
 QImage GraphWidget::image() const {
-    return m_image;
-}
-
-QImage& GraphWidget::surface() {
-    matchScreen();
-    return m_image;
+    return m_screen->image();
 }
 
 QSize GraphWidget::sizeHint() const {
@@ -166,12 +181,13 @@ void GraphWidget::paintEvent(QPaintEvent*) {
     p.drawRect(QRectF(0.5, 0.5, width() - 1, height() - 1));
     const int b = geometry::kGraphBorder;
     const QSizeF inner(innerSize());
-    p.drawImage(QRectF(QPointF(b, b), inner), m_image);
+    const QImage& image = m_screen->image();
+    p.drawImage(QRectF(QPointF(b, b), inner), image);
     if (m_cursorT) {
         // The cursor: the column of image pixels the step's dots stand in.
-        const double column = std::floor(*m_cursorT * double(m_image.width()) / kLastT);
-        const double width = std::max(1.0, std::round(m_scale));
-        const double perPixel = inner.width() / m_image.width();
+        const double column = std::floor(*m_cursorT * double(image.width()) / kLastT);
+        const double width = std::max(1.0, std::round(m_screen->dpr()));
+        const double perPixel = inner.width() / image.width();
         p.fillRect(QRectF(b + column * perPixel, b, width * perPixel, inner.height()),
                    QColor(0, 0, 0, 110));
     }
@@ -179,11 +195,34 @@ void GraphWidget::paintEvent(QPaintEvent*) {
 
 // --- picmoon ------------------------------------------------------------------
 
-MoonWidget::MoonWidget(QWidget* parent) : QWidget(parent) {
+MoonWidget::MoonWidget(const DrawingRecord& record, int k, QWidget* parent)
+    : QWidget(parent), m_record(record), m_k(k) {
     setFixedSize(geometry::kMoonOuter);
     m_ratio = devicePixelRatioF();
     m_scale = m_ratio;
     m_image = makeMoonImage(m_ratio);
+    follow();
+    m_observer = m_record.observe([this](RecordChange) { follow(); });
+}
+
+MoonWidget::~MoonWidget() {
+    m_record.unobserve(m_observer);
+}
+
+void MoonWidget::follow() {
+    const std::optional<double> angle = m_record.moonAngle(m_k);
+    if (angle != m_angle) {
+        m_angle = angle;
+        draw();
+        update();
+    }
+}
+
+void MoonWidget::draw() {
+    m_image.fill(QColor::fromRgb(colours::kNight));
+    if (m_angle) {
+        plot::lunadraw(m_image, m_scale, *m_angle);
+    }
 }
 
 void MoonWidget::matchScreen() {
@@ -195,25 +234,8 @@ void MoonWidget::matchScreen() {
         m_ratio = ratio;
         m_scale = ratio * inner.width() / geometry::kMoonInner.width();
         m_image = QImage(device, QImage::Format_RGB32);
-        m_image.fill(QColor::fromRgb(colours::kNight));
-        if (m_angle) {
-            plot::lunadraw(m_image, m_scale, *m_angle);
-        }
+        draw();
     }
-}
-
-void MoonWidget::lunadraw(double an) {
-    matchScreen();
-    m_angle = an;
-    plot::lunadraw(m_image, m_scale, an);
-    update();
-}
-
-void MoonWidget::erase() {
-    matchScreen();
-    m_angle.reset();
-    m_image.fill(QColor::fromRgb(colours::kNight));
-    update();
 }
 
 QImage MoonWidget::image() const {

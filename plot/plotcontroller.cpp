@@ -3,7 +3,7 @@
 
 #include "astro/calcworker.h"
 #include "astro/tide.h"
-#include "plot/graphpainter.h"
+#include "plot/drawingrecord.h"
 #include "plot/graphwidget.h"
 
 #include <QElapsedTimer>
@@ -28,41 +28,21 @@ QString fromUtf8(const std::string& text) {
 
 } // namespace
 
-/// Draws into the window's pictures and hands everything else on as signals.
-class ControllerSink : public PictureSink {
+/// Records a run into the document and hands everything else on as signals.
+class ControllerSink : public RecordSink {
 public:
-    ControllerSink(PlotController& owner, GraphWidget& graph, QImage& surface,
-                   const std::array<MoonWidget*, 13>& moons, const PlotRequest& request)
-        : PictureSink(surface, graph.imageRatio(), {}, 1), m_owner(owner), m_graph(graph),
-          m_moons(moons), m_record(graph.record(), request) {}
+    ControllerSink(PlotController& owner, DrawingRecord& record, const PlotRequest& request)
+        : RecordSink(record, request), m_owner(owner), m_record(record) {}
 
-    void step(PlotMode mode, const Moment& moment, const astro::TideEvaluation& e) override {
-        PictureSink::step(mode, moment, e);
-        m_record.step(mode, moment, e);
-    }
-    /// The graph's, which changes when a drawing that started while the graph
-    /// was drawn anew at another size goes on into the new image.
-    double graphDpr() const override { return m_graph.imageRatio(); }
-
-    void axisCaptions(const std::array<std::string, 13>& captions) override {
+    void axisCaptions(const std::array<std::string, kMoonPictures>& captions) override {
         QStringList list;
         for (const std::string& c : captions) {
             list << fromUtf8(c);
         }
         emit m_owner.axisCaptions(list);
     }
-    void tooltipsCleared() override {
-        for (int k = 0; k < 13; ++k) {
-            emit m_owner.moonTooltip(k, QString());
-        }
-    }
     void dayChoiceHidden() override { emit m_owner.dayChoiceHidden(); }
     void dayName(const std::string& name) override { emit m_owner.dayName(fromUtf8(name)); }
-    /// Kept until the pictures are shown: a long continuous drawing passes each
-    /// picture many times between two repaints, and only the last phase is seen.
-    void moonPhase(int k, double msangle) override {
-        m_phases[static_cast<std::size_t>(k)] = msangle;
-    }
     void moonAge(double msgangle) override {
         emit m_owner.moonAge(fromUtf8(moonAgeText(msgangle)));
     }
@@ -70,45 +50,19 @@ public:
         emit m_owner.dateReached(year, month, day);
     }
 
-    /// Shows what has been drawn so far: the graph, and each Moon picture with
-    /// its latest phase and tooltip.
-    void show() {
-        for (std::size_t k = 0; k < m_phases.size(); ++k) {
-            if (const std::optional<double> msangle = std::exchange(m_phases[k], std::nullopt)) {
-                if (MoonWidget* moon = m_moons[k]) {
-                    moon->lunadraw(*msangle);
-                }
-                emit m_owner.moonTooltip(static_cast<int>(k), fromUtf8(moonAngleText(*msangle)));
-            }
-        }
-        flush();
-        m_graph.update();
-    }
-    /// The run is over: the record notes whether it ran to its end, and the
-    /// graph gets the new and full Moons of the span it drew.
-    void finish(bool ranToEnd) {
-        m_record.finish(ranToEnd);
-        if (!m_graph.record().drawings().empty()) {
-            phases(m_graph.record().drawings().back());
-        }
-        show();
-    }
+    /// The views catch up with what has been drawn so far.
+    void show() { m_record.publishGrowth(); }
 
 private:
     PlotController& m_owner;
-    GraphWidget& m_graph;
-    std::array<MoonWidget*, 13> m_moons;
-    RecordSink m_record;
-    std::array<std::optional<double>, 13> m_phases; // not yet drawn
+    DrawingRecord& m_record;
 };
 
 struct PlotController::Impl {
-    Impl(ObservationState& s, GraphWidget* g, const std::array<MoonWidget*, 13>& m)
-        : state(s), graph(g), moons(m) {}
+    Impl(ObservationState& s, DrawingRecord& r) : state(s), record(r) {}
 
     ObservationState& state;
-    GraphWidget* graph;
-    std::array<MoonWidget*, 13> moons;
+    DrawingRecord& record;
     // Kept from drawing to drawing: its helper thread evaluates half of each batch.
     astro::CalcWorker worker;
     BatchEvaluator evaluator = [this](std::span<const astro::TideInput> at,
@@ -121,9 +75,8 @@ struct PlotController::Impl {
     std::unique_ptr<PlotRun> run;
 };
 
-PlotController::PlotController(ObservationState& state, GraphWidget* graph,
-                               const std::array<MoonWidget*, 13>& moons, QObject* parent)
-    : QObject(parent), d(std::make_unique<Impl>(state, graph, moons)) {
+PlotController::PlotController(ObservationState& state, DrawingRecord& record, QObject* parent)
+    : QObject(parent), d(std::make_unique<Impl>(state, record)) {
     d->timer.setInterval(0);
     connect(&d->timer, &QTimer::timeout, this, [this] {
         if (!d->run) {
@@ -163,11 +116,10 @@ bool PlotController::running() const {
 }
 
 bool PlotController::prepare(const PlotRequest& request) {
-    if (d->run || !d->graph) {
+    if (d->run) {
         return false;
     }
-    d->sink =
-        std::make_unique<ControllerSink>(*this, *d->graph, d->graph->surface(), d->moons, request);
+    d->sink = std::make_unique<ControllerSink>(*this, d->record, request);
     d->run = std::make_unique<PlotRun>(d->state, request, *d->sink, d->evaluator);
     return true;
 }

@@ -12,22 +12,20 @@
 
 namespace veltaro::plot {
 
-class GraphWidget;
-class MoonWidget;
+class DrawingRecord;
 
-/// Runs a drawing into the window's graph and Moon pictures.
+/// Runs a drawing into the window's drawing document.
 ///
 /// The run is carried out in short slices on the window's event loop, so the
-/// window stays responsive and repaints; everything the run writes besides the
-/// pictures reaches the window through the signals below, in the order a run
-/// produces it, but for the Moon pictures and their tooltips: those are brought
-/// up to date, each with its latest phase, whenever the drawing is shown (after
-/// every slice and at the end).
+/// window stays responsive and repaints. Its steps go into the document, which
+/// tells its views (the graph, the Moon pictures, the tooltips) after every
+/// slice and at the end; everything else the run writes reaches the window
+/// through the signals below, in the order a run produces it.
 class PlotController : public QObject {
     Q_OBJECT
 public:
-    PlotController(ObservationState& state, GraphWidget* graph,
-                   const std::array<MoonWidget*, 13>& moons, QObject* parent = nullptr);
+    /// Runs over `state` into `record`; both must outlive the controller.
+    PlotController(ObservationState& state, DrawingRecord& record, QObject* parent = nullptr);
     ~PlotController() override;
 
     /// Starts a run with a validated request; returns at once (the run goes on
@@ -49,15 +47,14 @@ public:
     void setSliceSteps(int steps);
 
 signals:
-    void axisCaptions(const QStringList& captions);   ///< the 13 captions of lblnum
-    void dayName(const QString& name);                ///< caption of daykannsi
-    void moonTooltip(int index, const QString& text); ///< picmoon(index) tooltip, "" clears
-    void moonAge(const QString& text);                ///< caption of lblmage
-    void dayChoiceHidden();                           ///< the annual run hides Frame2
-    void dateReached(int year, int month, int day);   ///< continuous run: write the date boxes
-    void progress(int done, int total);               ///< steps evaluated and drawn so far
-    void finished(bool cancelled);                    ///< the run is over
-    void failed(const QString& message);              ///< an arithmetic fault ended the run
+    void axisCaptions(const QStringList& captions); ///< the 13 captions of lblnum
+    void dayName(const QString& name);              ///< caption of daykannsi
+    void moonAge(const QString& text);              ///< caption of lblmage
+    void dayChoiceHidden();                         ///< the annual run hides Frame2
+    void dateReached(int year, int month, int day); ///< continuous run: write the date boxes
+    void progress(int done, int total);             ///< steps evaluated and drawn so far
+    void finished(bool cancelled);                  ///< the run is over
+    void failed(const QString& message);            ///< an arithmetic fault ended the run
 
 private:
     bool prepare(const PlotRequest& request);

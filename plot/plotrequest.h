@@ -34,15 +34,16 @@ struct ModeDefinition {
     const char* captionUnit; ///< ... in this unit (UTF-8)
     bool severalDays;        ///< may draw consecutive days over each other
     bool phaseMarks;         ///< new and full Moons are marked on its time axis
+    bool emptiesTooltips;    ///< starts with every Moon picture's tooltip empty
     const char* name;        ///< as the window's option buttons word it (UTF-8)
     const char* option;      ///< as veltaro-tide's --mode takes it
 };
 
 /// The modes, in the order of PlotMode.
 inline constexpr std::array<ModeDefinition, 3> kModes{{
-    {PlotMode::Diurnal, 30, 0, 5, 2, "時", true, false, "日周変化", "day"},
-    {PlotMode::SixtyDay, 1, 0, 10, 5, "日", false, true, "60日変化", "60"},
-    {PlotMode::Annual, 1, 1, 0, 30, "日", false, true, "年周変化", "year"},
+    {PlotMode::Diurnal, 30, 0, 5, 2, "時", true, false, false, "日周変化", "day"},
+    {PlotMode::SixtyDay, 1, 0, 10, 5, "日", false, true, true, "60日変化", "60"},
+    {PlotMode::Annual, 1, 1, 0, 30, "日", false, true, true, "年周変化", "year"},
 }};
 static_assert(kModes[0].mode == PlotMode::Diurnal && kModes[1].mode == PlotMode::SixtyDay &&
               kModes[2].mode == PlotMode::Annual);

@@ -75,19 +75,12 @@ std::optional<StepAt> stepAt(const DrawingRecord& record, double x) {
 }
 
 std::optional<StepAt> moonStepAt(const DrawingRecord& record, int k) {
-    if (k < 0 || k > 12) {
+    const auto at = record.moonPictureStep(k);
+    if (!at) {
         return std::nullopt;
     }
-    const int t = k * kColumn;
-    const auto& drawings = record.drawings();
-    for (auto d = drawings.rbegin(); d != drawings.rend(); ++d) {
-        for (auto s = d->steps.rbegin(); s != d->steps.rend(); ++s) {
-            if (s->t == t) {
-                return StepAt{&*d, &*s};
-            }
-        }
-    }
-    return std::nullopt;
+    const Drawing& d = record.drawings()[at->drawing];
+    return StepAt{&d, &d.steps[at->step]};
 }
 
 const PhaseMark* markNear(const Drawing& drawing, double x, double reach) {

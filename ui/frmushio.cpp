@@ -101,12 +101,17 @@ frmushio::frmushio(ObservationState& state, Clock today, QWidget* parent)
 }
 
 frmushio::~frmushio() {
-    // The controller draws into the pictures: it goes before they do.
+    // The controller writes the document: it goes first; then the views of the
+    // document, before it goes with the members.
     if (m_plot->running()) {
         m_plot->cancel();
     }
     delete m_plot;
     m_plot = nullptr;
+    delete m_picture1;
+    for (plot::MoonWidget* moon : m_picmoon) {
+        delete moon;
+    }
 }
 
 void frmushio::setNotifySound(std::unique_ptr<NotifySound> sound) {
@@ -256,14 +261,14 @@ void frmushio::buildControls() {
     label3->setFont(gothicFont(kOptionPt));
     label3->setGeometry(twips(210, 1890, 255, 615));
     for (int k = 0; k < 13; ++k) {
-        auto* moon = named(new plot::MoonWidget(client), u"picmoon%1"_s.arg(k));
+        auto* moon = named(new plot::MoonWidget(m_record, k, client), u"picmoon%1"_s.arg(k));
         moon->setGeometry(twips(495 + 720 * k, 1890, 650, 650));
         m_picmoon[k] = moon;
     }
     auto* label4 = named(new VerticalLabel(tr("起潮力"), client), u"Label4"_s);
     label4->setFont(gothicFont(kCaptionPt));
     label4->setGeometry(twips(315, 4410, 375, 780));
-    m_picture1 = named(new plot::GraphWidget(client), u"Picture1"_s);
+    m_picture1 = named(new plot::GraphWidget(m_record, client), u"Picture1"_s);
     m_picture1->setGeometry(twips(810, 2625, 8640, 4500));
 
     // Hour labels, one under every column boundary of the graph.
@@ -341,7 +346,7 @@ void frmushio::buildMenus() {
 }
 
 void frmushio::buildSaving(QMenu* mnufile, QAction* before) {
-    m_saver = new GraphSaver(this, m_picture1, m_files, m_messages);
+    m_saver = new GraphSaver(this, m_record, m_files, m_messages);
     connect(m_saver, &GraphSaver::saved, this, [this](const QString& path) {
         statusBar()->showMessage(tr("「%1」に保存しました。").arg(path), 5000);
     });
@@ -373,7 +378,7 @@ void frmushio::buildSaving(QMenu* mnufile, QAction* before) {
 }
 
 void frmushio::updateSaveActions(bool drawing) {
-    const bool something = !m_picture1->record().empty() && !drawing;
+    const bool something = !m_record.empty() && !drawing;
     for (QAction* a : {m_mnusaveimage, m_mnuprint, m_mnusavepdf, m_mnusavecsv, m_copy}) {
         a->setEnabled(something);
     }
@@ -402,7 +407,7 @@ void frmushio::buildStatus() {
 }
 
 void frmushio::connectPlot() {
-    m_plot = new plot::PlotController(m_state, m_picture1, m_picmoon, this);
+    m_plot = new plot::PlotController(m_state, m_record, this);
     m_plot->setObjectName(u"plotcontroller"_s);
 
     connect(m_plot, &plot::PlotController::axisCaptions, this, [this](const QStringList& texts) {
@@ -411,9 +416,14 @@ void frmushio::connectPlot() {
         }
     });
     connect(m_plot, &plot::PlotController::dayName, m_daykannsi, &QLabel::setText);
-    connect(m_plot, &plot::PlotController::moonTooltip, this, [this](int k, const QString& text) {
-        if (k >= 0 && k < 13) {
-            m_picmoon[k]->setToolTip(text);
+    // The Moon pictures' tooltips follow the document as the pictures do.
+    m_record.observe([this](plot::RecordChange) {
+        for (int k = 0; k < plot::kMoonPictures; ++k) {
+            const auto angle = m_record.moonTooltipAngle(k);
+            const QString text = angle ? fromUtf8(plot::moonAngleText(*angle)) : QString();
+            if (m_picmoon[k]->toolTip() != text) {
+                m_picmoon[k]->setToolTip(text);
+            }
         }
     });
     connect(m_plot, &plot::PlotController::moonAge, m_lblmage, &QLabel::setText);
@@ -654,7 +664,7 @@ void frmushio::startDrawing() {
         return;
     }
     const plot::PlotRequest& request = std::get<plot::PlotRequest>(read);
-    if (const auto full = plot::roomRefusal(m_picture1->record(), request)) {
+    if (const auto full = plot::roomRefusal(m_record, request)) {
         refuseForRoom(*full);
         return;
     }
@@ -736,25 +746,18 @@ void frmushio::setInputsLocked(bool locked) {
 
 void frmushio::redrawline() {
     m_picture1->redrawline();
-    for (plot::MoonWidget* moon : m_picmoon) {
-        moon->erase();
-        moon->setToolTip(QString());
-    }
     m_daykannsi->clear();
     m_lblmage->clear();
 }
 
 void frmushio::btnclearClicked() {
-    m_picture1->erase();
+    m_record.clear();
     redrawline();
-    for (plot::MoonWidget* moon : m_picmoon) {
-        moon->setToolTip(QString());
-    }
     updateSaveActions();
 }
 
 void frmushio::mnuclearClicked() {
-    m_picture1->erase();
+    m_record.clear();
     redrawline();
     updateSaveActions();
 }

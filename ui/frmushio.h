@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/observation.h"
+#include "plot/drawingrecord.h"
 #include "ui/filedialogs.h"
 #include "ui/messageboxes.h"
 #include "ui/notifysound.h"
@@ -70,12 +71,15 @@ public:
     /// Replaces the notification sound of the version box.
     void setNotifySound(std::unique_ptr<NotifySound> sound);
 
-    /// Redraws the frame over the graph and resets the Moon pictures, their
-    /// tooltips, the day name and the Moon's age.
+    /// Redraws the frame over the graph and empties the day name and the
+    /// Moon's phase.
     void redrawline();
 
     /// True while a drawing runs.
     bool drawing() const;
+    /// The document of what is drawn, which every view of the drawing follows
+    /// (tests fill it directly).
+    plot::DrawingRecord& drawingRecord() { return m_record; }
 
     /// Shows the whole window at `factor` times its design size (1, 1.25, 1.5
     /// or 2, as 表示 → 拡大表示 offers): every control's place and size, the
@@ -136,6 +140,9 @@ private:
     void updateSaveActions(bool drawing = false);
 
     ObservationState& m_state;
+    /// What is drawn: the document every view of the drawing follows. Declared
+    /// before the widgets, which the destructor removes before it goes.
+    plot::DrawingRecord m_record;
     Clock m_today;
     MessageBoxes m_messages;
     FileDialogs m_files;

@@ -44,8 +44,7 @@ void frmushio::buildReadout() {
     connect(m_picture1, &plot::GraphWidget::readout, this, show);
     for (int k = 0; k < 13; ++k) {
         connect(m_picmoon[k], &plot::MoonWidget::hovered, this, [this, k, show](bool inside) {
-            const auto text =
-                inside ? plot::readMoonPicture(m_picture1->record(), k) : std::nullopt;
+            const auto text = inside ? plot::readMoonPicture(m_record, k) : std::nullopt;
             show(text ? QString::fromStdString(*text) : QString());
         });
     }

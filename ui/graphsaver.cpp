@@ -2,8 +2,8 @@
 #include "ui/graphsaver.h"
 
 #include "plot/csvformat.h"
+#include "plot/drawingrecord.h"
 #include "plot/graphexport.h"
-#include "plot/graphwidget.h"
 #include "plot/savefile.h"
 #include "ui/filedialogs.h"
 #include "ui/messageboxes.h"
@@ -17,6 +17,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
+#include <QWidget>
 #include <QPrinter>
 
 #include <cerrno>
@@ -38,14 +40,18 @@ QString documentTitle() {
 
 } // namespace
 
-GraphSaver::GraphSaver(QWidget* window, plot::GraphWidget* graph, FileDialogs& dialogs,
+GraphSaver::GraphSaver(QWidget* window, const plot::DrawingRecord& record, FileDialogs& dialogs,
                        MessageBoxes& messages)
-    : QObject(window), m_window(window), m_graph(graph), m_dialogs(dialogs), m_messages(messages),
+    : QObject(window), m_window(window), m_record(record), m_dialogs(dialogs), m_messages(messages),
       m_folder(QDir::homePath()) {}
+
+QColor GraphSaver::background() const {
+    return m_window->palette().color(QPalette::Base);
+}
 
 QString GraphSaver::suggestedName(const QString& suffix) const {
     QString name = u"veltaro"_s;
-    const auto& drawings = m_graph->record().drawings();
+    const auto& drawings = m_record.drawings();
     if (!drawings.empty()) {
         const plot::PlotRequest& r = drawings.back().request;
         name += u'-' +
@@ -138,8 +144,7 @@ void GraphSaver::saveImage() {
     const auto format = plot::pictureFormatOf(path).value_or(
         suffix == u"svg"_s ? plot::PictureFormat::Svg : plot::PictureFormat::Png);
     writeFile(path, [&](QIODevice& device) {
-        return plot::writePicture(device, format, m_graph->record(), m_graph->background(),
-                                  documentTitle());
+        return plot::writePicture(device, format, m_record, background(), documentTitle());
     });
 }
 
@@ -149,8 +154,8 @@ void GraphSaver::savePdf() {
         return;
     }
     writeFile(path, [&](QIODevice& device) {
-        return plot::writePicture(device, plot::PictureFormat::Pdf, m_graph->record(),
-                                  m_graph->background(), documentTitle());
+        return plot::writePicture(device, plot::PictureFormat::Pdf, m_record, background(),
+                                  documentTitle());
     });
 }
 
@@ -163,7 +168,7 @@ void GraphSaver::saveCsv() {
     const std::string program =
         "Veltaro " + versionText().toStdString() + ": every step on the graph, drawing by drawing";
     writeFile(path, [&](QIODevice& device) {
-        return plot::writeRecordCsv(m_graph->record(), program, [&device](std::string_view text) {
+        return plot::writeRecordCsv(m_record, program, [&device](std::string_view text) {
             const auto size = static_cast<qint64>(text.size());
             return device.write(text.data(), size) == size;
         });
@@ -184,13 +189,13 @@ void GraphSaver::print() {
         return;
     }
     const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
-    plot::paintOnPage(painter, page, m_graph->record(), m_graph->background());
+    plot::paintOnPage(painter, page, m_record, background());
     painter.end();
 }
 
 void GraphSaver::copy() {
     QGuiApplication::clipboard()->setImage(
-        plot::exportImage(m_graph->record(), plot::kClipboardScale, m_graph->background()));
+        plot::exportImage(m_record, plot::kClipboardScale, background()));
 }
 
 } // namespace veltaro::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QObject>
 #include <QString>
 
@@ -9,7 +10,7 @@ class QIODevice;
 class QWidget;
 
 namespace veltaro::plot {
-class GraphWidget;
+class DrawingRecord;
 struct SaveResult;
 } // namespace veltaro::plot
 
@@ -20,7 +21,7 @@ class MessageBoxes;
 
 /// Takes what the graph shows off the screen: saved as PNG or SVG, printed,
 /// saved as PDF or CSV, copied to the clipboard. Everything is made from the
-/// graph's drawing record.
+/// window's drawing document, the graph's background in the window's colour for it.
 ///
 /// A cancelled dialog does nothing. A file is made whole in memory, written
 /// under a temporary name beside the chosen one and renamed only when every
@@ -30,7 +31,7 @@ class MessageBoxes;
 class GraphSaver : public QObject {
     Q_OBJECT
 public:
-    GraphSaver(QWidget* window, plot::GraphWidget* graph, FileDialogs& dialogs,
+    GraphSaver(QWidget* window, const plot::DrawingRecord& record, FileDialogs& dialogs,
                MessageBoxes& messages);
 
     void saveImage(); ///< PNG or SVG, as the dialog's filter or the name's suffix says
@@ -54,9 +55,10 @@ private:
     static QString reasonText(const plot::SaveResult& result);
     void refuse(const QString& path, const QString& reason);
     QString suggestedName(const QString& suffix) const;
+    QColor background() const;
 
     QWidget* m_window;
-    plot::GraphWidget* m_graph;
+    const plot::DrawingRecord& m_record;
     FileDialogs& m_dialogs;
     MessageBoxes& m_messages;
     QString m_folder; // where the last file went

@@ -41,21 +41,18 @@ private slots:
 private:
     // A drawing as the window makes it: a day, then 60 days over it.
     ObservationState m_state;
+    std::unique_ptr<DrawingRecord> m_record;
     std::unique_ptr<GraphWidget> m_graph;
-    std::array<std::unique_ptr<MoonWidget>, 13> m_moons;
     std::unique_ptr<PlotController> m_controller;
 };
 
 void TestExport::init() {
     m_state = support::freshState();
-    m_graph = std::make_unique<GraphWidget>();
-    std::array<MoonWidget*, 13> moons{};
-    for (std::size_t k = 0; k < 13; ++k) {
-        m_moons[k] = std::make_unique<MoonWidget>();
-        moons[k] = m_moons[k].get();
-    }
-    m_graph->redrawline();
-    m_controller = std::make_unique<PlotController>(m_state, m_graph.get(), moons);
+    m_controller.reset();
+    m_graph.reset();
+    m_record = std::make_unique<DrawingRecord>();
+    m_graph = std::make_unique<GraphWidget>(*m_record);
+    m_controller = std::make_unique<PlotController>(m_state, *m_record);
     m_controller->runToEnd({PlotMode::Diurnal, support::kDefaultStart});
     m_controller->runToEnd({PlotMode::SixtyDay, support::kDefaultStart});
     QCOMPARE(m_graph->record().stepCount(), std::size_t(289 + 8641));

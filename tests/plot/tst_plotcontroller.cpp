@@ -3,6 +3,7 @@
 #include "astro/fault.h"
 #include "astro/tide.h"
 #include "calendar/kansi.h"
+#include "plot/drawingrecord.h"
 #include "plot/graphpainter.h"
 #include "plot/graphwidget.h"
 #include "plot/plotcontroller.h"
@@ -32,21 +33,19 @@ double msangleAt(int day, int hour) {
     return astro::calc(tideInputOf(support::stateAt(2002, 8, day, hour))).MSangle;
 }
 
-/// A window's worth of pictures and a controller on them.
+/// A window's worth: the document, its pictures and a controller that draws into it.
 struct Bench {
     ObservationState state = support::freshState();
-    GraphWidget graph;
-    std::array<std::unique_ptr<MoonWidget>, 13> moonWidgets;
+    DrawingRecord record;
+    GraphWidget graph{record};
+    std::array<std::unique_ptr<MoonWidget>, kMoonPictures> moonWidgets;
     std::unique_ptr<PlotController> controller;
 
     Bench() {
-        std::array<MoonWidget*, 13> moons{};
-        for (int k = 0; k < 13; ++k) {
-            moonWidgets[std::size_t(k)] = std::make_unique<MoonWidget>();
-            moons[std::size_t(k)] = moonWidgets[std::size_t(k)].get();
+        for (int k = 0; k < kMoonPictures; ++k) {
+            moonWidgets[std::size_t(k)] = std::make_unique<MoonWidget>(record, k);
         }
-        graph.redrawline();
-        controller = std::make_unique<PlotController>(state, &graph, moons);
+        controller = std::make_unique<PlotController>(state, record);
     }
 };
 
@@ -78,18 +77,25 @@ private slots:
 };
 
 void TestPlotController::widgetsKeepTheirPictures() {
-    GraphWidget graph;
+    DrawingRecord record;
+    GraphWidget graph(record);
     QCOMPARE(graph.sizeHint(), QSize(576, 300));
     QCOMPARE(graph.image().size(),
              QSize(qRound(574 * graph.imageRatio()), qRound(298 * graph.imageRatio())));
     const QRgb background = graph.palette().color(QPalette::Base).rgb();
     QCOMPARE(graph.image().pixel(0, 0), background);
-    graph.redrawline();
     const QImage framed = graph.image();
     QVERIFY(framed != makeGraphImage(graph.imageRatio(), QColor::fromRgb(background)));
-    graph.erase();
-    QCOMPARE(graph.image(), makeGraphImage(graph.imageRatio(), QColor::fromRgb(background)));
     graph.redrawline();
+    QCOMPARE(graph.image(), framed);
+    // A step drawn into the document shows; clearing the document wipes it.
+    record.beginDrawing(request(PlotMode::Diurnal), 1);
+    astro::TideEvaluation e{};
+    e.MSangle = 3.14159;
+    record.addStep(Moment{}, e);
+    record.publishGrowth();
+    QVERIFY(graph.image() != framed);
+    record.clear();
     QCOMPARE(graph.image(), framed);
 
     // Shown on screen, the widget paints its picture inside the one-pixel border.
@@ -103,16 +109,19 @@ void TestPlotController::widgetsKeepTheirPictures() {
     }
     QVERIFY2(dark > 50, "the column line shows on screen");
 
-    MoonWidget moon;
+    MoonWidget moon(record, 0);
     QCOMPARE(moon.sizeHint(), QSize(43, 43));
-    moon.lunadraw(3.14159);
+    QCOMPARE(moon.image(), makeMoonImage(moon.imageRatio()));
+    record.beginDrawing(request(PlotMode::Diurnal), 1);
+    record.addStep(Moment{}, e);
+    record.publishGrowth();
     QVERIFY(moon.image() != makeMoonImage(moon.imageRatio()));
     moon.show();
     QVERIFY(QTest::qWaitForWindowExposed(&moon));
     moon.update();
     QTest::qWait(20);
     QVERIFY(moon.image() != makeMoonImage(moon.imageRatio())); // kept across a repaint
-    moon.erase();
+    record.clear();
     QCOMPARE(moon.image(), makeMoonImage(moon.imageRatio()));
 }
 
@@ -122,10 +131,9 @@ void TestPlotController::synchronousRuns_data() {
     QTest::addColumn<QString>("lastCaption");
     QTest::addColumn<int>("hidden");
     QTest::addColumn<int>("ages");
-    QTest::addColumn<int>("tooltips"); // tooltip signals: 13 cleared (if any) + 13 set
-    QTest::newRow("one day") << int(PlotMode::Diurnal) << 289 << u"24時"_s << 0 << 1 << 13;
-    QTest::newRow("60 days") << int(PlotMode::SixtyDay) << 8641 << u"60日"_s << 0 << 0 << 26;
-    QTest::newRow("annual") << int(PlotMode::Annual) << 8641 << u"360日"_s << 1 << 0 << 26;
+    QTest::newRow("one day") << int(PlotMode::Diurnal) << 289 << u"24時"_s << 0 << 1;
+    QTest::newRow("60 days") << int(PlotMode::SixtyDay) << 8641 << u"60日"_s << 0 << 0;
+    QTest::newRow("annual") << int(PlotMode::Annual) << 8641 << u"360日"_s << 1 << 0;
 }
 
 void TestPlotController::synchronousRuns() {
@@ -134,11 +142,9 @@ void TestPlotController::synchronousRuns() {
     QFETCH(QString, lastCaption);
     QFETCH(int, hidden);
     QFETCH(int, ages);
-    QFETCH(int, tooltips);
     Bench b;
     PlotController& c = *b.controller;
     QSignalSpy captions(&c, &PlotController::axisCaptions);
-    QSignalSpy tips(&c, &PlotController::moonTooltip);
     QSignalSpy age(&c, &PlotController::moonAge);
     QSignalSpy hide(&c, &PlotController::dayChoiceHidden);
     QSignalSpy date(&c, &PlotController::dateReached);
@@ -154,18 +160,8 @@ void TestPlotController::synchronousRuns() {
     const QStringList list = captions.at(0).at(0).toStringList();
     QCOMPARE(list.size(), 13);
     QCOMPARE(list.last(), lastCaption);
-    QCOMPARE(tips.count(), tooltips);
-    // The last 13 tooltips are picmoon(0..12) with their angles in degrees.
-    for (int k = 0; k < 13; ++k) {
-        const auto args = tips.at(tooltips - 13 + k);
-        QCOMPARE(args.at(0).toInt(), k);
-        QVERIFY(args.at(1).toString().contains(u'.'));
-        QCOMPARE(args.at(1).toString().section(u'.', 1).size(), 2);
-    }
-    if (tooltips == 26) {
-        for (int k = 0; k < 13; ++k) {
-            QCOMPARE(tips.at(k).at(1).toString(), QString());
-        }
+    for (int k = 0; k < kMoonPictures; ++k) {
+        QCOMPARE(b.record.moonTooltipAngle(k), b.record.moonAngle(k));
     }
     QCOMPARE(age.count(), ages);
     QCOMPARE(hide.count(), hidden);
@@ -188,7 +184,6 @@ void TestPlotController::continuousRunEndsOnTheNextDay() {
     PlotController& c = *b.controller;
     QSignalSpy date(&c, &PlotController::dateReached);
     QSignalSpy name(&c, &PlotController::dayName);
-    QSignalSpy tips(&c, &PlotController::moonTooltip);
     QSignalSpy age(&c, &PlotController::moonAge);
     c.runToEnd(request(PlotMode::Diurnal, true, 3));
     QCOMPARE(date.count(), 1);
@@ -203,8 +198,7 @@ void TestPlotController::continuousRunEndsOnTheNextDay() {
     QImage expected = makeMoonImage(b.moonWidgets[12]->imageRatio());
     lunadraw(expected, b.moonWidgets[12]->imageRatio(), an);
     QCOMPARE(b.moonWidgets[12]->image(), expected);
-    QCOMPARE(tips.last().at(0).toInt(), 12);
-    QCOMPARE(tips.last().at(1).toString(), QString::number(an / 3.14159265358979 * 180, 'f', 2));
+    QCOMPARE(b.record.moonTooltipAngle(12), an);
     QCOMPARE(age.count(), 3);
 }
 

@@ -205,3 +205,23 @@ TEST(Words, PlacesInDegreesMinutesSecondsWithTheirHemispheres) {
         EXPECT_EQ(placeText(r.lat, r.lon), r.text);
     }
 }
+
+TEST(Record, TooltipsOfA60DayDrawingStartEmptyAndItsViewsAreTold) {
+    DrawingRecord record;
+    std::vector<RecordChange> told;
+    const int id = record.observe([&told](RecordChange c) { told.push_back(c); });
+    draw(record, request(PlotMode::Diurnal));
+    // A 60-day drawing stopped after its first step: the pictures it has not
+    // reached keep the day's Moon, their tooltips are empty.
+    draw(record, request(PlotMode::SixtyDay), 1);
+    EXPECT_EQ(record.moonTooltipAngle(0), record.moonAngle(0));
+    EXPECT_EQ(record.moonAngle(0), record.drawings()[1].steps[0].MSangle);
+    EXPECT_TRUE(record.moonAngle(12));
+    EXPECT_EQ(record.moonTooltipAngle(12), std::nullopt);
+    // Each drawing's beginning and end, then the clearing.
+    record.clear();
+    record.unobserve(id);
+    record.clear();
+    using C = RecordChange;
+    EXPECT_EQ(told, (std::vector<C>{C::Grew, C::Grew, C::Grew, C::Grew, C::Cleared}));
+}

@@ -588,7 +588,7 @@ void TestFrmushio::refusedInput() {
 
 void TestFrmushio::aDrawingPastTheGraphsBoundIsRefused() {
     // Filled to one step short of room for a 60-day drawing.
-    auto& record = findNamed<veltaro::plot::GraphWidget>(m_window.get(), u"Picture1"_s)->record();
+    auto& record = m_window->drawingRecord();
     record.beginDrawing({}, int(veltaro::plot::kMostRecordedSteps));
     while (record.stepCount() + 8641 <= veltaro::plot::kMostRecordedSteps) {
         record.addStep({}, {});
