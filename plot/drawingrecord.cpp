@@ -106,7 +106,7 @@ std::optional<DrawingRecord::StepIndex> DrawingRecord::moonPictureStep(int k) co
     return m_moonPictures[static_cast<std::size_t>(k)];
 }
 
-std::optional<double> DrawingRecord::moonAngle(int k) const {
+std::optional<double> DrawingRecord::moonAngleRad(int k) const {
     const auto at = moonPictureStep(k);
     if (!at) {
         return std::nullopt;
@@ -114,7 +114,7 @@ std::optional<double> DrawingRecord::moonAngle(int k) const {
     return m_drawings[at->drawing].steps[at->step].MSangle;
 }
 
-std::optional<double> DrawingRecord::moonTooltipAngle(int k) const {
+std::optional<double> DrawingRecord::moonTooltipAngleRad(int k) const {
     const auto at = moonPictureStep(k);
     if (!at || m_drawings.empty()) {
         return std::nullopt;

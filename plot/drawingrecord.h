@@ -116,12 +116,12 @@ public:
         std::size_t step;
     };
     std::optional<StepIndex> moonPictureStep(int k) const;
-    /// The angle [radians] the Moon picture k shows: that of moonPictureStep(k).
-    std::optional<double> moonAngle(int k) const;
-    /// The angle [radians] Moon picture k's tooltip names: moonAngle(k), except
+    /// The Sun-to-Moon angle [radians] Moon picture k shows: that of moonPictureStep(k).
+    std::optional<double> moonAngleRad(int k) const;
+    /// The angle [radians] Moon picture k's tooltip names: moonAngleRad(k), except
     /// that a 60-day or annual drawing starts with every tooltip empty and names
     /// only the pictures it has reached itself.
-    std::optional<double> moonTooltipAngle(int k) const;
+    std::optional<double> moonTooltipAngleRad(int k) const;
     /// The axis captions under the graph: those of the last drawing's mode.
     std::optional<std::array<std::string, kMoonPictures>> axisCaptions() const;
     /// Memory held by the record [bytes].

@@ -175,7 +175,7 @@ void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor gra
     for (int k = 0; k < 13; ++k) {
         const QRectF inner((33 + 48 * k + kMoonBorder) * scale, (126 + top + kMoonBorder) * scale,
                            kMoonInner.width() * scale, kMoonInner.height() * scale);
-        if (const auto an = record.moonAngle(k)) {
+        if (const auto an = record.moonAngleRad(k)) {
             lunadraw(p, inner, scale, std::sin(*an), std::cos(*an));
         } else {
             p.fillRect(inner, QColor::fromRgb(colours::kNight));

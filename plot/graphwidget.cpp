@@ -210,7 +210,7 @@ MoonWidget::~MoonWidget() {
 }
 
 void MoonWidget::follow() {
-    const std::optional<double> angle = m_record.moonAngle(m_k);
+    const std::optional<double> angle = m_record.moonAngleRad(m_k);
     if (angle != m_angle) {
         m_angle = angle;
         draw();

@@ -43,8 +43,8 @@ public:
     }
     void dayChoiceHidden() override { emit m_owner.dayChoiceHidden(); }
     void dayName(const std::string& name) override { emit m_owner.dayName(fromUtf8(name)); }
-    void moonAge(double msgangle) override {
-        emit m_owner.moonAge(fromUtf8(moonAgeText(msgangle)));
+    void moonPhaseAtNoon(double msgangleRad) override {
+        emit m_owner.moonPhase(fromUtf8(moonPhaseText(msgangleRad)));
     }
     void dateReached(int year, int month, int day) override {
         emit m_owner.dateReached(year, month, day);

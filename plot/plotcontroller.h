@@ -49,7 +49,7 @@ public:
 signals:
     void axisCaptions(const QStringList& captions); ///< the 13 captions of lblnum
     void dayName(const QString& name);              ///< caption of daykannsi
-    void moonAge(const QString& text);              ///< caption of lblmage
+    void moonPhase(const QString& text);            ///< caption of lblmage: 月相 at noon
     void dayChoiceHidden();                         ///< the annual run hides Frame2
     void dateReached(int year, int month, int day); ///< continuous run: write the date boxes
     void progress(int done, int total);             ///< steps evaluated and drawn so far

@@ -63,12 +63,12 @@ std::string fixedText(double value, int decimals) {
     return std::string(buffer, end);
 }
 
-std::string moonAngleText(double msangle) {
-    return fixedText(msangle / kPi * 180, 2);
+std::string moonAngleText(double msangleRad) {
+    return fixedText(msangleRad / kPi * 180, 2);
 }
 
-std::string moonAgeText(double msgangle) {
-    return fixedText(msgangle / 2 / kPi * 28, 1);
+std::string moonPhaseText(double msgangleRad) {
+    return fixedText(msgangleRad / 2 / kPi * 28, 1);
 }
 
 PlotRun::PlotRun(ObservationState& state, const PlotRequest& request, PlotSink& sink,
@@ -186,10 +186,10 @@ void PlotRun::report(std::size_t count) {
         m_state.jd = e.jd; // the evaluation sets the date's Julian day
         m_sink.step(mode, m, e);
         if (m.t % kColumn == 0) {
-            m_sink.moonPhase(m.t / kColumn, e.MSangle);
+            m_sink.moonPicture(m.t / kColumn, e.MSangle);
         }
         if (mode == PlotMode::Diurnal && m.t == kLastT / 2) {
-            m_sink.moonAge(e.MSGangle);
+            m_sink.moonPhaseAtNoon(e.MSGangle);
         }
         ++m_stepsDone;
     }

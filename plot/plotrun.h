@@ -30,12 +30,13 @@ std::array<std::string, kMoonPictures> axisCaptionsFor(PlotMode mode);
 /// locale whatever the locale in force: every number the program writes has '.'.
 std::string fixedText(double value, int decimals);
 
-/// Tooltip of a Moon picture: the Sun-to-Moon angle `msangle` [radians] in
+/// Tooltip of a Moon picture: the Sun-to-Moon angle `msangleRad` [radians] in
 /// degrees with two decimals ("90.00"); always a '.' as decimal separator.
-std::string moonAngleText(double msangle);
-/// The Moon's age [days, 28 to a cycle] from the ecliptic Sun-to-Moon angle
-/// `msgangle` [radians], with one decimal ("14.0").
-std::string moonAgeText(double msgangle);
+std::string moonAngleText(double msangleRad);
+/// 月相, the Moon's phase on a scale of 28 to a cycle, from the ecliptic
+/// Sun-to-Moon angle `msgangleRad` [radians], with one decimal ("14.0"). Not
+/// 月齢, the Moon's age in days since the new Moon (astro::moonAge).
+std::string moonPhaseText(double msgangleRad);
 
 /// One observation moment of a run, as the driver set it before evaluating.
 struct Moment {
@@ -64,13 +65,14 @@ public:
     virtual void dayName(const std::string& name) { (void)name; }
     /// One step: the moment as it was evaluated and what the evaluation gave.
     virtual void step(PlotMode mode, const Moment& moment, const astro::TideEvaluation& e) = 0;
-    /// At t = 720 k: the Moon's phase for picture k (0..12) and its tooltip.
-    virtual void moonPhase(int k, double msangle) {
+    /// At t = 720 k: the Sun-to-Moon angle [radians] Moon picture k (0..12) shows.
+    virtual void moonPicture(int k, double msangleRad) {
         (void)k;
-        (void)msangle;
+        (void)msangleRad;
     }
-    /// Diurnal mode at t = 4320 (noon): the Moon's age.
-    virtual void moonAge(double msgangle) { (void)msgangle; }
+    /// Diurnal mode at t = 4320 (noon): the ecliptic Sun-to-Moon angle
+    /// [radians] whose 月相 (moonPhaseText) lblmage shows.
+    virtual void moonPhaseAtNoon(double msgangleRad) { (void)msgangleRad; }
     /// A continuous drawing has written the date it reached back to the state:
     /// the day after the last drawn day, for the date boxes.
     virtual void dateReached(int year, int month, int day) {

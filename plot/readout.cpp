@@ -112,7 +112,7 @@ std::string stepText(const Drawing& drawing, const RecordedStep& s) {
 std::string moonText(const Drawing& drawing, const RecordedStep& s) {
     std::string text = "太陽から月までの角度 " + moonAngleText(s.MSangle) +
                        "°（赤道に沿って東回り）　" + momentText(s) + "　月相 " +
-                       moonAgeText(s.MSGangle);
+                       moonPhaseText(s.MSGangle);
     const ObservationInput& at = drawing.request.start;
     try {
         const double age = astro::moonAge(

@@ -1,8 +1,10 @@
 #pragma once
 
 // Reading values off the graph: which drawn step lies under a point of the graph,
-// and what a step, a Moon picture and a new or full Moon mark say in words. Only
-// what the drawing recorded is read; nothing is evaluated again. Plain C++, no Qt.
+// and what a step, a Moon picture and a new or full Moon mark say in words. The
+// curves' values are what the drawing recorded, never evaluated again; only a
+// Moon picture's 月齢 (days since the new Moon) is found anew from its moment,
+// as the drawing has no such value. Plain C++, no Qt.
 
 #include "plot/drawingrecord.h"
 

@@ -419,14 +419,14 @@ void frmushio::connectPlot() {
     // The Moon pictures' tooltips follow the document as the pictures do.
     m_record.observe([this](plot::RecordChange) {
         for (int k = 0; k < plot::kMoonPictures; ++k) {
-            const auto angle = m_record.moonTooltipAngle(k);
+            const auto angle = m_record.moonTooltipAngleRad(k);
             const QString text = angle ? fromUtf8(plot::moonAngleText(*angle)) : QString();
             if (m_picmoon[k]->toolTip() != text) {
                 m_picmoon[k]->setToolTip(text);
             }
         }
     });
-    connect(m_plot, &plot::PlotController::moonAge, m_lblmage, &QLabel::setText);
+    connect(m_plot, &plot::PlotController::moonPhase, m_lblmage, &QLabel::setText);
     connect(m_plot, &plot::PlotController::dayChoiceHidden, m_frame2, &QWidget::hide);
     connect(m_plot, &plot::PlotController::dateReached, this, [this](int y, int m, int d) {
         m_txtnen->setText(QString::number(y));
@@ -601,7 +601,7 @@ void frmushio::about() {
 
     // The classic system notification; where no such file exists the player
     // sounds the program's own chime instead.
-    m_state.soundfile = std::string("c:\\windows\\media\\") + "notify.wav";
+    m_state.soundfile = std::string(kVersionBoxSound);
     if (!m_state.soundfile.empty() && m_sound) {
         m_sound->play(m_state.soundfile);
     }

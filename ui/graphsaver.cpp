@@ -18,8 +18,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
-#include <QWidget>
 #include <QPrinter>
+#include <QWidget>
 
 #include <cerrno>
 #include <cstring>

@@ -279,7 +279,7 @@ TEST(Drawing, SixtyDayAndAnnualRunsFillTheWidth) {
         }
         // Each Moon picture has its step.
         for (int k = 0; k < kMoonPictures; ++k) {
-            EXPECT_TRUE(record.moonAngle(k)) << k;
+            EXPECT_TRUE(record.moonAngleRad(k)) << k;
         }
     }
 }

@@ -145,7 +145,7 @@ void TestPlotController::synchronousRuns() {
     Bench b;
     PlotController& c = *b.controller;
     QSignalSpy captions(&c, &PlotController::axisCaptions);
-    QSignalSpy age(&c, &PlotController::moonAge);
+    QSignalSpy age(&c, &PlotController::moonPhase);
     QSignalSpy hide(&c, &PlotController::dayChoiceHidden);
     QSignalSpy date(&c, &PlotController::dateReached);
     QSignalSpy name(&c, &PlotController::dayName);
@@ -161,7 +161,7 @@ void TestPlotController::synchronousRuns() {
     QCOMPARE(list.size(), 13);
     QCOMPARE(list.last(), lastCaption);
     for (int k = 0; k < kMoonPictures; ++k) {
-        QCOMPARE(b.record.moonTooltipAngle(k), b.record.moonAngle(k));
+        QCOMPARE(b.record.moonTooltipAngleRad(k), b.record.moonAngleRad(k));
     }
     QCOMPARE(age.count(), ages);
     QCOMPARE(hide.count(), hidden);
@@ -184,7 +184,7 @@ void TestPlotController::continuousRunEndsOnTheNextDay() {
     PlotController& c = *b.controller;
     QSignalSpy date(&c, &PlotController::dateReached);
     QSignalSpy name(&c, &PlotController::dayName);
-    QSignalSpy age(&c, &PlotController::moonAge);
+    QSignalSpy age(&c, &PlotController::moonPhase);
     c.runToEnd(request(PlotMode::Diurnal, true, 3));
     QCOMPARE(date.count(), 1);
     QCOMPARE(date.at(0), (QList<QVariant>{2002, 8, 19}));
@@ -198,7 +198,7 @@ void TestPlotController::continuousRunEndsOnTheNextDay() {
     QImage expected = makeMoonImage(b.moonWidgets[12]->imageRatio());
     lunadraw(expected, b.moonWidgets[12]->imageRatio(), an);
     QCOMPARE(b.moonWidgets[12]->image(), expected);
-    QCOMPARE(b.record.moonTooltipAngle(12), an);
+    QCOMPARE(b.record.moonTooltipAngleRad(12), an);
     QCOMPARE(age.count(), 3);
 }
 

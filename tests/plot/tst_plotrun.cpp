@@ -77,8 +77,8 @@ struct Recorder : PlotSink {
         moments.push_back(m);
         results.push_back(e);
     }
-    void moonPhase(int k, double an) override { phases.emplace_back(k, an); }
-    void moonAge(double a) override { ages.emplace_back(clockOf(moments.back()), a); }
+    void moonPicture(int k, double an) override { phases.emplace_back(k, an); }
+    void moonPhaseAtNoon(double a) override { ages.emplace_back(clockOf(moments.back()), a); }
     void dateReached(int y, int m, int d) override {
         events.push_back("date");
         dates.push_back({y, m, d});
@@ -523,6 +523,6 @@ TEST(PlotTexts, AngleAndAge) {
     };
     for (const auto& row : rows) {
         EXPECT_EQ(moonAngleText(row.value), row.angle) << row.value;
-        EXPECT_EQ(moonAgeText(row.value), row.age) << row.value;
+        EXPECT_EQ(moonPhaseText(row.value), row.age) << row.value;
     }
 }

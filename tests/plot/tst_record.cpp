@@ -58,7 +58,7 @@ std::vector<Reported> draw(DrawingRecord& record, const PlotRequest& r, int canc
 TEST(Record, HoldsEveryStepTheDriverReportedUntilCleared) {
     DrawingRecord record;
     EXPECT_TRUE(record.empty());
-    EXPECT_EQ(record.moonAngle(0), std::nullopt);
+    EXPECT_EQ(record.moonAngleRad(0), std::nullopt);
     // A year (over New Year), three days over each other, and a day stopped after
     // 100 steps: marked as stopped, the Moon pictures it did not reach still
     // those of the drawings before.
@@ -84,13 +84,13 @@ TEST(Record, HoldsEveryStepTheDriverReportedUntilCleared) {
         }
     }
     EXPECT_EQ(record.stepCount(), 8641u + 3 * 289 + 100);
-    EXPECT_EQ(record.moonAngle(0), reported[2][0].e.MSangle);      // t = 0 of the stopped day
-    EXPECT_EQ(record.moonAngle(12), reported[1].back().e.MSangle); // t = 8640 of the third day
+    EXPECT_EQ(record.moonAngleRad(0), reported[2][0].e.MSangle);      // t = 0 of the stopped day
+    EXPECT_EQ(record.moonAngleRad(12), reported[1].back().e.MSangle); // t = 8640 of the third day
     EXPECT_EQ(record.axisCaptions(), axisCaptionsFor(PlotMode::Diurnal)); // the last mode's
     EXPECT_NE(drawingTitle(record.drawings()[2]).find("中止"), std::string::npos);
     record.clear();
     EXPECT_TRUE(record.empty());
-    EXPECT_EQ(record.moonAngle(12), std::nullopt);
+    EXPECT_EQ(record.moonAngleRad(12), std::nullopt);
     EXPECT_EQ(record.bytes(), sizeof record);
 }
 
@@ -214,10 +214,10 @@ TEST(Record, TooltipsOfA60DayDrawingStartEmptyAndItsViewsAreTold) {
     // A 60-day drawing stopped after its first step: the pictures it has not
     // reached keep the day's Moon, their tooltips are empty.
     draw(record, request(PlotMode::SixtyDay), 1);
-    EXPECT_EQ(record.moonTooltipAngle(0), record.moonAngle(0));
-    EXPECT_EQ(record.moonAngle(0), record.drawings()[1].steps[0].MSangle);
-    EXPECT_TRUE(record.moonAngle(12));
-    EXPECT_EQ(record.moonTooltipAngle(12), std::nullopt);
+    EXPECT_EQ(record.moonTooltipAngleRad(0), record.moonAngleRad(0));
+    EXPECT_EQ(record.moonAngleRad(0), record.drawings()[1].steps[0].MSangle);
+    EXPECT_TRUE(record.moonAngleRad(12));
+    EXPECT_EQ(record.moonTooltipAngleRad(12), std::nullopt);
     // Each drawing's beginning and end, then the clearing.
     record.clear();
     record.unobserve(id);

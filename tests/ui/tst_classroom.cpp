@@ -175,7 +175,7 @@ void TestClassroom::zoomKeepsTheLayoutsProportionsAndTheDrawing() {
     for (int k = 0; k < 13; ++k) {
         auto* moon = find<MoonWidget>(u"picmoon%1"_s.arg(k));
         QImage expected(moon->image().size(), QImage::Format_RGB32);
-        veltaro::plot::lunadraw(expected, moon->imageRatio(), *graph()->record().moonAngle(k));
+        veltaro::plot::lunadraw(expected, moon->imageRatio(), *graph()->record().moonAngleRad(k));
         QCOMPARE(moon->image(), expected);
     }
 
