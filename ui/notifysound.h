@@ -5,8 +5,13 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace veltaro::ui {
+
+/// The wave file the version box plays once it has been closed: the classic
+/// system notification, the file notify.wav of the folder c:\windows\media\.
+inline constexpr std::string_view kVersionBoxSound = "c:\\windows\\media\\notify.wav";
 
 /// The notification sound played after the version box has been closed.
 class NotifySound {
