@@ -2,6 +2,7 @@
 #include "plot/graphexport.h"
 
 #include "plot/graphpainter.h"
+#include "plot/windowlayout.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -24,15 +25,24 @@ namespace {
 
 // The picture in window pixels (15 twips to a pixel). Below the caption block
 // the Moon pictures, the graph and their captions stand where the window has
-// them, shifted up so that the Moon pictures' top is the block's top.
+// them (plot/windowlayout.h), shifted up so that the Moon pictures' top is the
+// block's top.
 constexpr int kMargin = 16;
-constexpr int kWidth = 680;         // the window's client width and room for "360日"
-constexpr int kLineHeight = 20;     // one title line of the caption block
-constexpr int kLegendHeight = 22;   // the legend row
-constexpr int kBlockGap = 10;       // between caption block and Moon pictures
-constexpr int kMaxTitles = 6;       // drawings named one by one; the rest are counted
-constexpr int kWindowTop = 126;     // the Moon pictures' top on the window
-constexpr int kPictureHeight = 372; // Moon pictures' top to the axis captions' bottom
+constexpr int kWidth = 680;       // the window's client width and room for "360日"
+constexpr int kLineHeight = 20;   // one title line of the caption block
+constexpr int kLegendHeight = 22; // the legend row
+constexpr int kBlockGap = 10;     // between caption block and Moon pictures
+constexpr int kMaxTitles = 6;     // drawings named one by one; the rest are counted
+// The Moon pictures' top on the window, and from there to the axis captions' bottom.
+constexpr int kWindowTop = layout::pixels(layout::moonPicture(0).top);
+constexpr int kPictureHeight =
+    layout::pixels(layout::hourLabel(0).top + layout::hourLabel(0).height) - kWindowTop;
+
+/// A part of the window in window pixels, `top` pixels further down.
+QRectF windowRect(const layout::TwipsRect& r, int top = 0) {
+    return {double(layout::pixels(r.left)), double(layout::pixels(r.top) + top),
+            double(layout::pixels(r.width)), double(layout::pixels(r.height))};
+}
 
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -133,7 +143,9 @@ QSize exportSize(const DrawingRecord& record) {
 QRect graphArea(const DrawingRecord& record, int scale) {
     using namespace geometry;
     const int top = kMargin + captionHeight(record) - kWindowTop;
-    return {QPoint((54 + kGraphBorder) * scale, (175 + top + kGraphBorder) * scale),
+    const QRectF outer = windowRect(layout::kGraph, top);
+    return {QPoint((int(outer.left()) + kGraphBorder) * scale,
+                   (int(outer.top()) + kGraphBorder) * scale),
             kGraphInner * scale};
 }
 
@@ -152,29 +164,33 @@ void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor gra
 
     // Captions of the Moon pictures and of the graph, the axis captions.
     p.setPen(Qt::black);
-    verticalText(p, QRectF(14, 126 + top, 17, 41), u"月　影"_s, 13);
-    verticalText(p, QRectF(21, 294 + top, 25, 52), u"起潮力"_s, 16);
+    verticalText(p, windowRect(layout::kMoonCaption, top), u"月　影"_s, 13);
+    verticalText(p, windowRect(layout::kGraphCaption, top), u"起潮力"_s, 16);
     const auto captions = record.axisCaptions().value_or(axisCaptionsFor(PlotMode::Diurnal));
     p.setFont(gothic(15));
-    for (int h = 0; h < 13; ++h) {
-        p.drawText(QRectF(42 + 48 * h - 10, 483 + top, (h <= 6 ? 36 : 43) + 20, 15),
-                   Qt::AlignHCenter | Qt::AlignTop, fromUtf8(captions[std::size_t(h)]));
+    for (int h = 0; h < kMoonPictures; ++h) {
+        // Wider than the window's label, so that "360日" is not cut.
+        const QRectF label = windowRect(layout::hourLabel(h), top);
+        p.drawText(label.adjusted(-10, 0, 10, 0), Qt::AlignHCenter | Qt::AlignTop,
+                   fromUtf8(captions[std::size_t(h)]));
     }
 
     // Picture1's border in the window text colour.
-    const QRectF graphOuter(54, 175 + top, kGraphOuter.width(), kGraphOuter.height());
+    const QRectF graphOuter = windowRect(layout::kGraph, top);
     p.setPen(QPen(Qt::black, 1));
     p.drawRect(graphOuter.adjusted(0.5, 0.5, -0.5, -0.5));
-    for (int k = 0; k < 13; ++k) {
-        sunkenBorder(p, QRectF(33 + 48 * k + kMoonBorder, 126 + top + kMoonBorder,
-                               kMoonInner.width(), kMoonInner.height()));
+    for (int k = 0; k < kMoonPictures; ++k) {
+        sunkenBorder(p, windowRect(layout::moonPicture(k), top)
+                            .adjusted(kMoonBorder, kMoonBorder, -kMoonBorder, -kMoonBorder));
     }
     p.restore();
 
     // The Moon pictures and the graph in device pixels.
-    for (int k = 0; k < 13; ++k) {
-        const QRectF inner((33 + 48 * k + kMoonBorder) * scale, (126 + top + kMoonBorder) * scale,
-                           kMoonInner.width() * scale, kMoonInner.height() * scale);
+    for (int k = 0; k < kMoonPictures; ++k) {
+        const QRectF outer = windowRect(layout::moonPicture(k), top);
+        const QRectF inner((outer.left() + kMoonBorder) * scale,
+                           (outer.top() + kMoonBorder) * scale, kMoonInner.width() * scale,
+                           kMoonInner.height() * scale);
         if (const auto an = record.moonAngleRad(k)) {
             lunadraw(p, inner, scale, std::sin(*an), std::cos(*an));
         } else {

@@ -8,6 +8,7 @@
 #include "plot/drawingrecord.h"
 #include "plot/plotrequest.h"
 #include "plot/plotrun.h"
+#include "plot/windowlayout.h"
 
 #include <QColor>
 #include <QImage>
@@ -19,13 +20,15 @@
 
 namespace veltaro::plot {
 
-/// Sizes on the window, in device-independent pixels (15 twips to a pixel).
+/// Sizes on the window, in device-independent pixels (15 twips to a pixel),
+/// from the window's layout.
 namespace geometry {
-inline constexpr double kTwipsPerPixel = 15;
+inline constexpr double kTwipsPerPixel = layout::kTwipsPerPixel;
 /// Picture1: 8640 x 4500 twips outside, a flat one-pixel border.
-inline constexpr QSize kGraphOuter{576, 300};
+inline constexpr QSize kGraphOuter{layout::pixels(layout::kGraph.width),
+                                   layout::pixels(layout::kGraph.height)};
 inline constexpr int kGraphBorder = 1;
-inline constexpr QSize kGraphInner{574, 298};
+inline constexpr QSize kGraphInner = kGraphOuter - QSize(2 * kGraphBorder, 2 * kGraphBorder);
 /// The graph's user scale: x 0..8640 to the right, y 0..4500 downwards.
 inline constexpr double kScaleWidth = 8640;
 inline constexpr double kScaleHeight = 4500;
@@ -35,9 +38,10 @@ inline constexpr double kZeroLine = 2250;
 inline constexpr double kMarkY = 4380;
 inline constexpr double kMarkRadius = 3.5;
 /// picmoon: 650 x 650 twips outside with a sunken two-pixel border.
-inline constexpr QSize kMoonOuter{43, 43};
+inline constexpr QSize kMoonOuter{layout::pixels(layout::moonPicture(0).width),
+                                  layout::pixels(layout::moonPicture(0).height)};
 inline constexpr int kMoonBorder = 2;
-inline constexpr QSize kMoonInner{39, 39};
+inline constexpr QSize kMoonInner = kMoonOuter - QSize(2 * kMoonBorder, 2 * kMoonBorder);
 /// The Moon's disc inside a picmoon [twips from the inner top-left corner].
 inline constexpr double kDiscCentre = 293;
 inline constexpr double kDiscRadius = 290;

@@ -10,6 +10,7 @@
 #include "plot/graphwidget.h"
 #include "plot/plotcontroller.h"
 #include "plot/plotrequest.h"
+#include "plot/windowlayout.h"
 #include "ui/decorations.h"
 #include "ui/fonts.h"
 #include "ui/graphsaver.h"
@@ -43,18 +44,20 @@ namespace veltaro::ui {
 
 namespace {
 
-// The layout is drawn in twips; the window maps 15 twips onto one
-// device-independent pixel (1440 twips an inch at 96 pixels an inch).
-constexpr double kTwipsPerPixel = 15.0;
-constexpr int px(int twips) {
-    return static_cast<int>(twips / kTwipsPerPixel + 0.5);
-}
+// The layout is drawn in twips (plot/windowlayout.h); the window maps 15 twips
+// onto one device-independent pixel (1440 twips an inch at 96 pixels an inch).
+namespace layout = plot::layout;
 QRect twips(int left, int top, int width, int height) {
-    return {px(left), px(top), px(width), px(height)};
+    return {layout::pixels(left), layout::pixels(top), layout::pixels(width),
+            layout::pixels(height)};
+}
+QRect twips(const layout::TwipsRect& r) {
+    return twips(r.left, r.top, r.width, r.height);
 }
 
-// The client area below the menu bar: 9945 x 7605 twips.
-constexpr QSize kClientSize{663, 507};
+// The client area below the menu bar.
+constexpr QSize kClientSize{layout::pixels(layout::kClient.width),
+                            layout::pixels(layout::kClient.height)};
 
 // Point sizes of the captions.
 constexpr double kBoxPt = 11.25;    // date and point boxes, Moon's age, day name, hour labels
@@ -248,7 +251,8 @@ void frmushio::buildControls() {
     for (const Swatch& s : swatches) {
         auto* line = named(new LegendLine(s.color, 2, client), QString::fromLatin1(s.name));
         // A line from x = 5355 to 6090 twips, two pixels thick, centred on y.
-        line->setGeometry(px(5355), px(s.y) - 1, px(6090) - px(5355), 2);
+        line->setGeometry(layout::pixels(5355), layout::pixels(s.y) - 1,
+                          layout::pixels(6090) - layout::pixels(5355), 2);
     }
 
     // Commands.
@@ -259,22 +263,22 @@ void frmushio::buildControls() {
     // Moon pictures, their caption, the graph and its caption.
     auto* label3 = named(new VerticalLabel(tr("月　影"), client), u"Label3"_s);
     label3->setFont(gothicFont(kOptionPt));
-    label3->setGeometry(twips(210, 1890, 255, 615));
+    label3->setGeometry(twips(layout::kMoonCaption));
     for (int k = 0; k < 13; ++k) {
         auto* moon = named(new plot::MoonWidget(m_record, k, client), u"picmoon%1"_s.arg(k));
-        moon->setGeometry(twips(495 + 720 * k, 1890, 650, 650));
+        moon->setGeometry(twips(layout::moonPicture(k)));
         m_picmoon[k] = moon;
     }
     auto* label4 = named(new VerticalLabel(tr("起潮力"), client), u"Label4"_s);
     label4->setFont(gothicFont(kCaptionPt));
-    label4->setGeometry(twips(315, 4410, 375, 780));
+    label4->setGeometry(twips(layout::kGraphCaption));
     m_picture1 = named(new plot::GraphWidget(m_record, client), u"Picture1"_s);
-    m_picture1->setGeometry(twips(810, 2625, 8640, 4500));
+    m_picture1->setGeometry(twips(layout::kGraph));
 
     // Hour labels, one under every column boundary of the graph.
     for (int h = 0; h < 13; ++h) {
         auto* l = label(client, u"lblnum%1"_s.arg(h), tr("%1時").arg(2 * h),
-                        twips(630 + 720 * h, 7245, h <= 6 ? 540 : 645, 225), kBoxPt);
+                        twips(layout::hourLabel(h)), kBoxPt);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         m_lblnum[h] = l;
     }
