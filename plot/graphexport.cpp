@@ -201,8 +201,12 @@ void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor gra
     const bool raster = p.device() != nullptr && p.device()->devType() == QInternal::Image &&
                         p.transform().type() == QTransform::TxNone;
     if (raster) {
-        // The window's own pixels: the dots set directly into an image of the area.
-        p.drawImage(area.topLeft(), renderGraph(record, scale, graphBackground));
+        // The window's own pixels: the dots set directly into the picture's
+        // pixels, or into an image of the area copied there.
+        auto& image = static_cast<QImage&>(*p.device());
+        if (!renderGraphInto(image, area, record, scale, graphBackground)) {
+            p.drawImage(area.topLeft(), renderGraph(record, scale, graphBackground));
+        }
     } else {
         GraphPainter graph(p, area, scale);
         graph.erase(graphBackground);
@@ -224,8 +228,8 @@ void paintOnPage(QPainter& p, const QRectF& page, const DrawingRecord& record,
 }
 
 QImage exportImage(const DrawingRecord& record, int scale, QColor graphBackground) {
+    // paintExport fills every pixel.
     QImage image(exportSize(record) * scale, QImage::Format_RGB32);
-    image.fill(Qt::white);
     QPainter p(&image);
     paintExport(p, record, scale, graphBackground);
     return image;

@@ -27,6 +27,13 @@ int deviceWidth(int pixels, double dpr) {
 // Device coordinates beyond this are far off the image; they are not drawn.
 constexpr double kFarAway = 1e6;
 
+/// std::floor of `v` as an int, for |v| < kFarAway: a comparison rather than a
+/// call, which the floor of a double is without SSE4.1.
+int floorOf(double v) {
+    const int i = static_cast<int>(v); // towards zero
+    return v < i ? i - 1 : i;
+}
+
 /// The union of squares as rectangles: each column's squares, sorted from the
 /// top, joined where they touch or overlap. Exact for squares that share their
 /// left edge and width, which all squares of one curve in one column do.
@@ -72,11 +79,15 @@ QImage makeMoonImage(double dpr) {
 // --- the graph ----------------------------------------------------------------
 
 GraphPainter::GraphPainter(QImage& image, double dpr)
-    : m_image(&image), m_dpr(dpr), m_width(image.width()), m_height(image.height()) {}
+    : m_image(&image), m_dpr(dpr), m_width(image.width()), m_height(image.height()),
+      m_pixels(image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32),
+      m_stride(image.bytesPerLine()), m_dotSizes{deviceWidth(0, dpr), deviceWidth(1, dpr),
+                                                 deviceWidth(2, dpr)} {}
 
 GraphPainter::GraphPainter(QPainter& painter, const QRect& area, double dpr)
     : m_target(&painter), m_origin(area.topLeft()), m_dpr(dpr), m_width(area.width()),
-      m_height(area.height()) {}
+      m_height(area.height()), m_dotSizes{deviceWidth(0, dpr), deviceWidth(1, dpr),
+                                          deviceWidth(2, dpr)} {}
 
 GraphPainter::~GraphPainter() = default;
 
@@ -128,37 +139,58 @@ void GraphPainter::redrawline() {
     p.restore();
 }
 
-QRect GraphPainter::square(float x, float y, int width) const {
-    const int size = deviceWidth(width, m_dpr);
-    const double cx = deviceX(x) - size / 2.0 + 0.5;
-    const double cy = deviceY(y) - size / 2.0 + 0.5;
+int GraphPainter::dotSize(int width) const {
+    return width >= 0 && width < int(m_dotSizes.size()) ? m_dotSizes[std::size_t(width)]
+                                                        : deviceWidth(width, m_dpr);
+}
+
+bool GraphPainter::cover(double dx, double dy, int size, Cover& c) const {
+    // The square of `size` device pixels centred on the place, its corner on
+    // the pixel that holds it.
+    const double cx = dx - size / 2.0 + 0.5;
+    const double cy = dy - size / 2.0 + 0.5;
     if (!(std::abs(cx) < kFarAway && std::abs(cy) < kFarAway)) {
+        return false;
+    }
+    const int left = floorOf(cx);
+    const int top = floorOf(cy);
+    c.left = std::max(left, 0);
+    c.top = std::max(top, 0);
+    c.right = std::min(left + size, static_cast<int>(m_width)) - 1;
+    c.bottom = std::min(top + size, static_cast<int>(m_height)) - 1;
+    return c.left <= c.right && c.top <= c.bottom;
+}
+
+void GraphPainter::fill(uchar* bits, const Cover& c, QRgb colour) const {
+    for (int row = c.top; row <= c.bottom; ++row) {
+        QRgb* const line = reinterpret_cast<QRgb*>(bits + row * m_stride);
+        std::fill(line + c.left, line + c.right + 1, colour);
+    }
+}
+
+void GraphPainter::fill(const Cover& c, QRgb colour) {
+    if (m_pixels) {
+        // A handful of pixels: set directly, a fraction of a painter call.
+        // bits() also detaches the image from any copy handed out.
+        fill(m_image->bits(), c, colour);
+        return;
+    }
+    painter().fillRect(QRect(QPoint(c.left, c.top), QPoint(c.right, c.bottom)).translated(m_origin),
+                       QColor::fromRgb(colour));
+}
+
+QRect GraphPainter::square(float x, float y, int width) const {
+    Cover c{};
+    if (!cover(deviceX(x), deviceY(y), dotSize(width), c)) {
         return {};
     }
-    const int left = static_cast<int>(std::floor(cx));
-    const int top = static_cast<int>(std::floor(cy));
-    return QRect(left, top, size, size).intersected(areaRect());
+    return {QPoint(c.left, c.top), QPoint(c.right, c.bottom)};
 }
 
 void GraphPainter::dot(float x, float y, QRgb colour, int width) {
-    const QRect square = this->square(x, y, width);
-    if (square.isEmpty()) {
-        return;
-    }
-    if (!m_image ||
-        (m_image->format() != QImage::Format_RGB32 && m_image->format() != QImage::Format_ARGB32)) {
-        painter().fillRect(square.translated(m_origin), QColor::fromRgb(colour));
-        return;
-    }
-    // A handful of pixels: set them directly, which costs a fraction of a
-    // painter call. bits() also detaches the image from any copy handed out.
-    uchar* const bits = m_image->bits();
-    const qsizetype stride = m_image->bytesPerLine();
-    for (int row = square.top(); row <= square.bottom(); ++row) {
-        QRgb* line = reinterpret_cast<QRgb*>(bits + row * stride);
-        for (int col = square.left(); col <= square.right(); ++col) {
-            line[col] = colour;
-        }
+    Cover c{};
+    if (cover(deviceX(x), deviceY(y), dotSize(width), c)) {
+        fill(c, colour);
     }
 }
 
@@ -167,11 +199,23 @@ void GraphPainter::plotStep(PlotMode mode, int t, const astro::TideEvaluation& e
 }
 
 void GraphPainter::plotStep(PlotMode mode, int t, double Ssea, double Msea) {
-    const float x = static_cast<float>(t);
-    dot(x, static_cast<float>(sunY(Ssea)), colours::kSun, 1);
-    dot(x, static_cast<float>(moonY(Msea)), colours::kMoon, 1);
-    dot(x, static_cast<float>(sunY(Ssea + Msea)), colours::kCombined,
-        mode == PlotMode::Diurnal ? 2 : 1);
+    // dot() three times, with the column and the sizes worked out once.
+    const double dx = deviceX(static_cast<float>(t));
+    const int one = m_dotSizes[1];
+    const struct {
+        double y;
+        QRgb colour;
+        int size;
+    } dots[] = {
+        {sunY(Ssea), colours::kSun, one},
+        {moonY(Msea), colours::kMoon, one},
+        {sunY(Ssea + Msea), colours::kCombined, mode == PlotMode::Diurnal ? m_dotSizes[2] : one}};
+    for (const auto& d : dots) {
+        Cover c{};
+        if (cover(dx, deviceY(static_cast<float>(d.y)), d.size, c)) {
+            fill(c, d.colour);
+        }
+    }
 }
 
 void GraphPainter::plotPhases(const Drawing& drawing) {
@@ -246,11 +290,26 @@ QImage renderGraph(const DrawingRecord& record, double dpr, QColor background) {
 }
 
 QImage renderGraph(const DrawingRecord& record, QSize size, double dpr, QColor background) {
-    QImage image = makeGraphImage(size, background);
-    GraphPainter painter(image, dpr);
+    QImage image(size, QImage::Format_RGB32);
+    renderGraphInto(image, image.rect(), record, dpr, background);
+    return image;
+}
+
+bool renderGraphInto(QImage& image, const QRect& area, const DrawingRecord& record, double dpr,
+                     QColor background) {
+    if (image.format() != QImage::Format_RGB32 || !image.rect().contains(area) || area.isEmpty()) {
+        return false;
+    }
+    // An image of the area over the pixels of `image`: drawn on as on an image
+    // of its own, with nothing to copy afterwards.
+    const qsizetype stride = image.bytesPerLine();
+    uchar* const corner = image.bits() + area.top() * stride + area.left() * qsizetype(4);
+    QImage graph(corner, area.width(), area.height(), stride, QImage::Format_RGB32);
+    graph.fill(background);
+    GraphPainter painter(graph, dpr);
     painter.redrawline();
     painter.plotRecord(record);
-    return image;
+    return true;
 }
 
 GraphRender::GraphRender(QSize size, double dpr, QColor background)

@@ -114,6 +114,11 @@ public:
     void plotRecord(const DrawingRecord& record);
 
 private:
+    /// The device pixels a dot covers, clipped to the inner area (inclusive).
+    struct Cover {
+        int left, top, right, bottom;
+    };
+
     QPainter& painter();
     QRect areaRect() const { return {0, 0, static_cast<int>(m_width), static_cast<int>(m_height)}; }
     // Device coordinates of user coordinates; multiplied before dividing, so
@@ -124,6 +129,16 @@ private:
     double deviceY(float y) const {
         return static_cast<double>(y) * m_height / geometry::kScaleHeight;
     }
+    /// Device pixels across a dot `width` pixels wide.
+    int dotSize(int width) const;
+    /// What a dot `size` device pixels wide at device (dx, dy) covers; false
+    /// when nothing (off the area, or not a finite place). The one rule for
+    /// where a dot falls: square(), dot() and plotStep() all use it.
+    bool cover(double dx, double dy, int size, Cover& c) const;
+    /// Sets the pixels of `c` on the image, whose pixels start at `bits`.
+    void fill(uchar* bits, const Cover& c, QRgb colour) const;
+    /// The pixels of `c` on whatever this draws on.
+    void fill(const Cover& c, QRgb colour);
 
     QImage* m_image = nullptr;    // the image of the inner area, or
     QPainter* m_target = nullptr; // a painter with the inner area at m_origin
@@ -131,6 +146,9 @@ private:
     double m_dpr;
     double m_width;                      // device pixels across
     double m_height;                     // and down
+    bool m_pixels = false;               // m_image's pixels are set directly (32 bits each)
+    qsizetype m_stride = 0;              // m_image's bytes per line
+    std::array<int, 3> m_dotSizes{};     // dotSize(0..2), worked out once
     std::unique_ptr<QPainter> m_painter; // on m_image, made when first needed
 };
 
@@ -141,6 +159,11 @@ QImage renderGraph(const DrawingRecord& record, double dpr, QColor background);
 /// The same on an image of `size` device pixels, with lines and dots `dpr`
 /// device pixels to a pixel: the graph shown at a zoom.
 QImage renderGraph(const DrawingRecord& record, QSize size, double dpr, QColor background);
+/// The same drawn in place into `area` (device pixels) of `image`, a picture
+/// the graph is part of; the pixels are those renderGraph gives for the area's
+/// size. False, and nothing drawn, unless `image` is Format_RGB32 and holds `area`.
+bool renderGraphInto(QImage& image, const QRect& area, const DrawingRecord& record, double dpr,
+                     QColor background);
 
 /// The graph of a record drawn into a new image a slice at a time, so that a
 /// large record does not hold up the window while the graph is drawn anew at

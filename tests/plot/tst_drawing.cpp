@@ -181,7 +181,8 @@ TEST(Points, WidthPerModeAndColourPerCurve) {
 TEST(Points, OutsideTheGraphLeaveAGap) {
     const struct {
         float x, y;
-    } rows[] = {{100, -20}, {100, 4520}, {-30, 100}, {8660, 100}, {100, 1e30f}, {100, -1e30f}};
+    } rows[] = {{100, -20},   {100, 4520},   {-30, 100}, {8660, 100},
+                {100, 1e30f}, {100, -1e30f}, {100, NAN}, {INFINITY, 100}};
     for (const auto& row : rows) {
         QImage img = makeGraphImage(1, kWhite);
         GraphPainter(img, 1).dot(row.x, row.y, colours::kSun, 1);
@@ -191,6 +192,34 @@ TEST(Points, OutsideTheGraphLeaveAGap) {
     QImage img = makeGraphImage(1, kWhite);
     GraphPainter(img, 1).dot(8639, 4499, colours::kSun, 1);
     EXPECT_EQ(img.pixel(573, 297), colours::kSun);
+}
+
+TEST(Points, ADotOverTheEdgeKeepsThePartInside) {
+    // The pixels a dot covers are its square, corner on the pixel that holds
+    // (device x - size / 2 + 0.5), cut to the graph; counted pixel by pixel.
+    const struct {
+        float x, y;
+        int width;
+    } rows[] = {{0, 0, 2},       {0, 4500, 2},  {8640, 0, 2},       {8640, 4500, 2}, {-10, 2250, 2},
+                {8650, 2250, 2}, {4000, -5, 1}, {4000, 4499.9f, 2}, {8639, 4499, 1}, {7, 7, 2}};
+    for (double dpr : {1.0, 1.5, 2.0, 3.0}) {
+        for (const auto& row : rows) {
+            QImage img = makeGraphImage(dpr, kWhite);
+            GraphPainter(img, dpr).dot(row.x, row.y, colours::kMoon, row.width);
+            const int size = std::max(1, int(std::lround(row.width * dpr)));
+            const double cx = double(row.x) * img.width() / 8640 - size / 2.0 + 0.5;
+            const double cy = double(row.y) * img.height() / 4500 - size / 2.0 + 0.5;
+            const QRect want =
+                QRect(int(std::floor(cx)), int(std::floor(cy)), size, size) & img.rect();
+            for (int y = 0; y < img.height(); ++y) {
+                for (int x = 0; x < img.width(); ++x) {
+                    ASSERT_EQ(img.pixel(x, y) == colours::kMoon, want.contains(x, y))
+                        << "dpr " << dpr << " dot " << row.x << "," << row.y << " pixel " << x
+                        << "," << y;
+                }
+            }
+        }
+    }
 }
 
 // --- a real drawing ------------------------------------------------------------------
