@@ -6,12 +6,27 @@
 #include "ui/frmushio.h"
 
 #include <QDate>
+#include <QString>
+#include <QStringList>
 #include <QTest>
 #include <QtGlobal>
 
 #include <memory>
 
 namespace veltaro::support {
+
+/// The window's ten text boxes, the date first, then the point, then the days.
+inline const QStringList kAllBoxes{QStringLiteral("txtnen"),  QStringLiteral("txtgetu"),
+                                   QStringLiteral("txtniti"), QStringLiteral("txtkei"),
+                                   QStringLiteral("txtkeim"), QStringLiteral("txtkeis"),
+                                   QStringLiteral("txtido"),  QStringLiteral("txtidom"),
+                                   QStringLiteral("txtidos"), QStringLiteral("txtcont")};
+/// Their spin buttons, in the same order.
+inline const QStringList kAllSpins{QStringLiteral("upd1"),     QStringLiteral("upd2"),
+                                   QStringLiteral("upd3"),     QStringLiteral("UpDown5"),
+                                   QStringLiteral("UpDown6"),  QStringLiteral("UpDown7"),
+                                   QStringLiteral("UpDown8"),  QStringLiteral("UpDown9"),
+                                   QStringLiteral("UpDown10"), QStringLiteral("UpDown1")};
 
 /// The main window over `state`, emptied first, on a clock stopped at 16 August
 /// 2002, shown. A window that never appears ends the test run.

@@ -11,6 +11,7 @@
 #include "plot/plotcontroller.h"
 #include "tests/support/findchild.h"
 #include "tests/support/mainwindow.h"
+#include "tests/support/sounds.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
 #include "ui/helpwindow.h"
@@ -32,7 +33,10 @@
 #include <QTextDocument>
 
 using namespace Qt::StringLiterals;
+using veltaro::support::FakeSound;
 using veltaro::support::findNamed;
+using veltaro::support::kAllBoxes;
+using veltaro::support::kAllSpins;
 using veltaro::ui::frmushio;
 using veltaro::ui::MessageBoxes;
 using veltaro::ui::UpDown;
@@ -42,25 +46,6 @@ namespace {
 const QStringList kTokyo{u"139"_s, u"44"_s, u"41"_s, u"35"_s, u"39"_s, u"16"_s};
 const QStringList kPointBoxes{u"txtkei"_s, u"txtkeim"_s, u"txtkeis"_s,
                               u"txtido"_s, u"txtidom"_s, u"txtidos"_s};
-const QStringList kAllBoxes{u"txtnen"_s,  u"txtgetu"_s, u"txtniti"_s, u"txtkei"_s,  u"txtkeim"_s,
-                            u"txtkeis"_s, u"txtido"_s,  u"txtidom"_s, u"txtidos"_s, u"txtcont"_s};
-const QStringList kAllSpins{u"upd1"_s,    u"upd2"_s,    u"upd3"_s,    u"UpDown5"_s,  u"UpDown6"_s,
-                            u"UpDown7"_s, u"UpDown8"_s, u"UpDown9"_s, u"UpDown10"_s, u"UpDown1"_s};
-
-/// Records what would have been played, and how many boxes had been shown then.
-class FakeSound : public veltaro::ui::NotifySound {
-public:
-    explicit FakeSound(const int* boxesShown) : m_boxesShown(boxesShown) {}
-    void play(const std::string& soundfile) override {
-        played.push_back(soundfile);
-        boxesShownWhenPlayed.push_back(*m_boxesShown);
-    }
-    std::vector<std::string> played;
-    std::vector<int> boxesShownWhenPlayed;
-
-private:
-    const int* m_boxesShown;
-};
 
 } // namespace
 

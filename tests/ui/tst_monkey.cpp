@@ -11,6 +11,7 @@
 #include "calendar/observation.h"
 #include "tests/support/findchild.h"
 #include "tests/support/mainwindow.h"
+#include "tests/support/sounds.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
 #include "ui/updown.h"
@@ -33,16 +34,14 @@
 
 using namespace Qt::StringLiterals;
 using veltaro::support::findNamed;
+using veltaro::support::kAllBoxes;
+using veltaro::support::kAllSpins;
 using veltaro::ui::frmushio;
 
 namespace {
 
 constexpr int kActionsPerSeed = 2000;
 
-const QStringList kBoxes{u"txtnen"_s,  u"txtgetu"_s, u"txtniti"_s, u"txtkei"_s,  u"txtkeim"_s,
-                         u"txtkeis"_s, u"txtido"_s,  u"txtidom"_s, u"txtidos"_s, u"txtcont"_s};
-const QStringList kSpins{u"upd1"_s,    u"upd2"_s,    u"upd3"_s,    u"UpDown5"_s,  u"UpDown6"_s,
-                         u"UpDown7"_s, u"UpDown8"_s, u"UpDown9"_s, u"UpDown10"_s, u"UpDown1"_s};
 const QStringList kOptions{u"optday"_s, u"opt60"_s, u"optyear"_s, u"Option4"_s, u"optyes"_s};
 const QStringList kMenus =
     u"mnuini mnuakasi mnured mnutokyo mnuclear mnuabout mnutukaikata "
@@ -50,11 +49,6 @@ const QStringList kMenus =
     u"mnuzoom125 mnuzoom150 mnuzoom200 mnuzoomin mnuzoomout mnubyouga"_s.split(u' ');
 const QStringList kLeftOut{u"mnuend"_s}; // quitting closes the window watched
 const QString kNowhere = u"/nonexistent-veltaro-monkey/graph"_s; // saving there is refused
-
-class SilentSound : public veltaro::ui::NotifySound {
-public:
-    void play(const std::string&) override {}
-};
 
 /// The full-width form of the ASCII characters of `text`.
 QString fullWidth(const QString& text) {
@@ -132,7 +126,7 @@ QString TestMonkey::randomText(const QString& box) {
         return text;
     }
     default: { // a number the box may take, or just miss
-        const int index = int(kBoxes.indexOf(box));
+        const int index = int(kAllBoxes.indexOf(box));
         static const int low[] = {1590, 0, 0, -190, -5, -5, -95, -5, -5, -1};
         static const int high[] = {2410, 13, 32, 190, 70, 70, 95, 70, 70, 5};
         return QString::number(low[index] + pick(high[index] - low[index] + 1));
@@ -168,9 +162,9 @@ void TestMonkey::typeInto(QLineEdit* box) {
 }
 
 void TestMonkey::spin() {
-    auto* spin = find<veltaro::ui::UpDown>(kSpins[pick(int(kSpins.size()))]);
+    auto* spin = find<veltaro::ui::UpDown>(kAllSpins[pick(int(kAllSpins.size()))]);
     const bool up = chance(0.5);
-    const bool dateSpin = kSpins.indexOf(spin->objectName()) < 3;
+    const bool dateSpin = kAllSpins.indexOf(spin->objectName()) < 3;
     const bool validBefore = dateSpin && dateProblem() == veltaro::InputProblem::None;
     if (chance(0.5)) {
         const QPoint at(spin->width() / 2, up ? 2 : spin->height() - 3);
@@ -188,7 +182,7 @@ void TestMonkey::act() {
     std::discrete_distribution<int> kinds({30, 25, 10, 10, 15, 6, 2, 2, 5});
     switch (kinds(m_rng)) {
     case 0:
-        typeInto(find<QLineEdit>(kBoxes[pick(int(kBoxes.size()))]));
+        typeInto(find<QLineEdit>(kAllBoxes[pick(int(kAllBoxes.size()))]));
         break;
     case 1:
         spin();
@@ -254,7 +248,7 @@ void TestMonkey::randomActions() {
     m_boxesAnswered = 0;
     m_dateSpinBroke = false;
     m_window = veltaro::support::shownMainWindow(m_state);
-    m_window->setNotifySound(std::make_unique<SilentSound>());
+    m_window->setNotifySound(std::make_unique<veltaro::support::SilentSound>());
     using Chosen = veltaro::ui::FileDialogs::Chosen;
     m_window->fileDialogs().answerSaveWith([this](const auto& r) {
         return chance(0.5) ? Chosen{} : Chosen{kNowhere, r.filters.value(0)};
