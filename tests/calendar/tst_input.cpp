@@ -306,54 +306,7 @@ TEST(ReadAngle, MinusZeroAloneIsPlusZero) {
 }
 
 // ---------------------------------------------------------------------------
-// readObservation: date first, then longitude, then latitude
-
-TEST(ReadObservation, FirstProblemWins) {
-    // The problem, and the box it stands in.
-    const InputTexts good{"2002", "8", "16", "139", "44", "41", "35", "39", "16"};
-    struct Row {
-        const char* name;
-        InputTexts texts;
-        InputProblem problem;
-        InputBox box;
-    };
-    const auto with = [&](auto change) {
-        InputTexts t = good;
-        change(t);
-        return t;
-    };
-    using P = InputProblem;
-    using B = InputBox;
-    const Row rows[] = {
-        {"all good", good, P::None, B::None},
-        {"bad date and bad longitude: the date",
-         with([](InputTexts& t) { t.day = "31", t.month = "4", t.lonDeg = "x"; }), P::Date, B::Day},
-        {"year empty, month 13: the year", with([](InputTexts& t) { t.year = "", t.month = "13"; }),
-         P::Date, B::Year},
-        {"month 13, day 0: the month", with([](InputTexts& t) { t.month = "13", t.day = "0"; }),
-         P::Date, B::Month},
-        {"date out of range before a bad latitude",
-         with([](InputTexts& t) { t.year = "2500", t.latDeg = ""; }), P::DateRange, B::Year},
-        {"bad longitude and bad latitude: the longitude",
-         with([](InputTexts& t) { t.lonSec = "", t.latDeg = ""; }), P::LonNotNumber, B::LonSec},
-        {"longitude minutes before seconds",
-         with([](InputTexts& t) { t.lonMin = "x", t.lonSec = ""; }), P::LonNotNumber, B::LonMin},
-        {"longitude out of range before latitude not a number",
-         with([](InputTexts& t) { t.lonDeg = "200", t.latMin = "?"; }), P::LonRange, B::LonDeg},
-        {"longitude beyond 180 by its minutes: the degrees",
-         with([](InputTexts& t) { t.lonDeg = "179", t.lonMin = "90"; }), P::LonRange, B::LonDeg},
-        {"latitude alone", with([](InputTexts& t) { t.latDeg = "91"; }), P::LatRange, B::LatDeg},
-        {"latitude not a number", with([](InputTexts& t) { t.latSec = "abc"; }), P::LatNotNumber,
-         B::LatSec},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto read = readObservation(row.texts);
-        EXPECT_EQ(read.problem, row.problem);
-        EXPECT_EQ(read.box, row.box);
-    }
-    EXPECT_EQ(readContinuousDays("0").box, InputBox::ContDays);
-}
+// readObservation
 
 TEST(ReadObservation, AllFieldsCarried) {
     const auto read = readObservation({"２００２", "8", "16", "-135", "30", "0", "-0", "30", "0"});
@@ -419,6 +372,7 @@ TEST(ReadContinuousDays, Texts) {
             EXPECT_EQ(read.problem, InputProblem::None);
         } else {
             EXPECT_EQ(read.problem, InputProblem::ContDays);
+            EXPECT_EQ(read.box, InputBox::ContDays);
         }
     }
 }

@@ -76,7 +76,6 @@ private slots:
     void quitting_data();
     void quitting();
     void quittingWhileDrawingStopsTheRun();
-    void refusedInput_data();
     void refusedInput();
     void aDrawingPastTheGraphsBoundIsRefused();
     void badTextsInEveryBoxDoNotCrash();
@@ -509,40 +508,12 @@ void TestFrmushio::quittingWhileDrawingStopsTheRun() {
     QVERIFY(!m_window->isVisible());
 }
 
-void TestFrmushio::refusedInput_data() {
-    QTest::addColumn<QStringList>("dateTexts");
-    QTest::addColumn<bool>("continuous");
-    QTest::addColumn<QString>("days");
-    QTest::addColumn<QString>("message");
-    const QString dateMessage = u"日付の数値が不適切です。"_s;
-    QTest::newRow("2001-02-29") << QStringList{u"2001"_s, u"2"_s, u"29"_s} << false << u"2"_s
-                                << dateMessage;
-    QTest::newRow("2002-04-31") << QStringList{u"2002"_s, u"4"_s, u"31"_s} << false << u"2"_s
-                                << dateMessage;
-    QTest::newRow("month 13") << QStringList{u"2002"_s, u"13"_s, u"1"_s} << false << u"2"_s
-                              << dateMessage;
-    QTest::newRow("empty year") << QStringList{QString(), u"8"_s, u"16"_s} << false << u"2"_s
-                                << dateMessage;
-    QTest::newRow("continuous with 0 days")
-        << QStringList{u"2002"_s, u"8"_s, u"16"_s} << true << u"0"_s << QString();
-    QTest::newRow("continuous with letters")
-        << QStringList{u"2002"_s, u"8"_s, u"16"_s} << true << u"abc"_s << QString();
-    QTest::newRow("continuous past the last accepted day")
-        << QStringList{u"2400"_s, u"12"_s, u"1"_s} << true << u"999"_s
-        << QString::fromStdString(veltaro::continuousReachMessage(31));
-}
-
 void TestFrmushio::refusedInput() {
-    QFETCH(QStringList, dateTexts);
-    QFETCH(bool, continuous);
-    QFETCH(QString, days);
-    QFETCH(QString, message);
-
-    setDate(dateTexts[0], dateTexts[1], dateTexts[2]);
-    if (continuous) {
-        click(u"optyes"_s);
-    }
-    box(u"txtcont"_s)->setText(days);
+    // Which texts are refused, and with which words, is the reader's; here one
+    // refusal, from the continuous drawing's days, reaches the screen.
+    setDate(u"2400"_s, u"12"_s, u"1"_s);
+    click(u"optyes"_s);
+    box(u"txtcont"_s)->setText(u"999"_s);
     const QImage before = graph();
     const QStringList hours = [this] {
         QStringList out;
@@ -556,13 +527,9 @@ void TestFrmushio::refusedInput() {
 
     QCOMPARE(m_boxes.size(), 1);
     QCOMPARE(m_boxes.front().title, u"入力エラー"_s);
-    if (!message.isEmpty()) {
-        QCOMPARE(m_boxes.front().text, message);
-    } else {
-        QVERIFY(!m_boxes.front().text.isEmpty());
-    }
+    QCOMPARE(m_boxes.front().text, QString::fromStdString(veltaro::continuousReachMessage(31)));
     QVERIFY(!m_window->drawing());
-    QTest::qWait(50);
+    QCoreApplication::processEvents();
     QCOMPARE(graph(), before);
     for (int h = 0; h < 13; ++h) {
         QCOMPARE(label(u"lblnum%1"_s.arg(h))->text(), hours[h]);
