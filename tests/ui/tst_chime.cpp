@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <vector>
 
 using veltaro::ui::kChimeMs;
@@ -125,7 +126,7 @@ void TestChime::playerWithoutAnOutputReturns() {
     // for a sound that never ends (a hang is ended by the test's time limit).
     QVERIFY(QMediaDevices::audioOutputs().isEmpty());
     auto player = veltaro::ui::makeSystemNotifySound();
-    player->play("c:\\windows\\media\\notify.wav");
+    player->play(std::string(veltaro::ui::kVersionBoxSound));
 }
 
 namespace {
