@@ -1,6 +1,7 @@
 // Refusals of veltaro-tide: one line on standard error whatever was typed, and
 // the line names what was wrong. The input rules themselves are tested in
-// tests/calendar; here each command's own checks, once each.
+// tests/calendar, and which refusal a drawing's texts get in tests/plot
+// (readRequest); here the tool's own wording and each command's own checks.
 #include "toolrun.h"
 
 #include "tests/support/testsupport.h"
