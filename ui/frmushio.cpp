@@ -16,6 +16,7 @@
 #include "ui/graphsaver.h"
 #include "ui/helpwindow.h"
 #include "ui/layoutzoom.h"
+#include "ui/runlifecycle.h"
 #include "ui/updown.h"
 
 #include <veltaro_version.h>
@@ -401,13 +402,6 @@ void frmushio::buildStatus() {
     m_btnstop->setToolTip(tr("描画を中止します (Esc)"));
     status->addPermanentWidget(m_progress);
     status->addPermanentWidget(m_btnstop);
-    m_progress->hide();
-    m_btnstop->hide();
-    connect(m_btnstop, &QPushButton::clicked, this, &frmushio::cancelDrawing);
-
-    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    m_escape->setEnabled(false);
-    connect(m_escape, &QShortcut::activated, this, &frmushio::cancelDrawing);
 }
 
 void frmushio::connectPlot() {
@@ -437,11 +431,20 @@ void frmushio::connectPlot() {
         m_txtgetu->setText(QString::number(m));
         m_txtniti->setText(QString::number(d));
     });
-    connect(m_plot, &plot::PlotController::progress, this, [this](int done, int total) {
-        m_progress->setRange(0, std::max(total, 1));
-        m_progress->setValue(std::clamp(done, 0, std::max(total, 1)));
+    m_run = new RunLifecycle(this, *m_plot, m_progress, m_btnstop, m_btnhyouji, m_btnend);
+    std::vector<QWidget*> locked{m_txtnen,  m_txtgetu, m_txtniti, m_txtkei,    m_txtkeim, m_txtkeis,
+                                 m_txtido,  m_txtidom, m_txtidos, m_txtcont,   m_optday,  m_opt60,
+                                 m_optyear, m_option4, m_optyes,  m_btnhyouji, m_btnclear};
+    locked.insert(locked.end(), m_spins.begin(), m_spins.end());
+    m_run->lock(std::move(locked), {m_mnuini, m_mnuakasi, m_mnured, m_mnutokyo, m_mnubyouga,
+                                    m_mnuclear, m_mnuzoom->menuAction()});
+    connect(m_run, &RunLifecycle::lockedChanged, this,
+            [this](bool locked) { updateSaveActions(locked); });
+    connect(m_run, &RunLifecycle::ended, this, [this](bool cancelled) {
+        if (cancelled) {
+            statusBar()->showMessage(tr("描画を中止しました。"), 5000);
+        }
     });
-    connect(m_plot, &plot::PlotController::finished, this, &frmushio::drawingFinished);
     // The box waits until the controller has finished reporting the fault.
     connect(
         m_plot, &plot::PlotController::failed, this,
@@ -673,15 +676,7 @@ void frmushio::startDrawing() {
         return;
     }
 
-    // While the boxes are locked the focus waits on 中止, so that neither it nor
-    // a key pressed meanwhile falls to 終了.
-    m_focusBeforeRun = focusWidget();
-    m_progress->setRange(0, 1);
-    m_progress->setValue(0);
-    m_progress->show();
-    m_btnstop->show();
-    m_btnstop->setFocus(Qt::OtherFocusReason);
-    setInputsLocked(true);
+    m_run->begin();
     statusBar()->clearMessage();
     m_plot->start(request);
 }
@@ -703,49 +698,6 @@ void frmushio::refuseForRoom(const plot::RoomRefusal& full) {
     }
     text += tr("\n描いてあるグラフはそのまま残っています。");
     m_messages.inform(this, tr("これ以上描けません"), text);
-}
-
-void frmushio::cancelDrawing() {
-    if (m_plot->running()) {
-        m_plot->cancel();
-    }
-}
-
-void frmushio::drawingFinished(bool cancelled) {
-    m_progress->hide();
-    m_btnstop->hide();
-    setInputsLocked(false);
-    // The focus goes back where it was before the run, or to the draw button
-    // when that control is gone (an annual drawing hides the day choice): never
-    // to 終了, where a Space would quit.
-    QWidget* back = m_focusBeforeRun;
-    if (back == nullptr || back == m_btnend || back == m_btnstop || !back->isEnabled() ||
-        !back->isVisibleTo(this)) {
-        back = m_btnhyouji;
-    }
-    back->setFocus(Qt::OtherFocusReason);
-    m_focusBeforeRun = nullptr;
-    if (cancelled) {
-        statusBar()->showMessage(tr("描画を中止しました。"), 5000);
-    }
-}
-
-void frmushio::setInputsLocked(bool locked) {
-    QWidget* const widgets[] = {m_txtnen,  m_txtgetu, m_txtniti, m_txtkei,    m_txtkeim, m_txtkeis,
-                                m_txtido,  m_txtidom, m_txtidos, m_txtcont,   m_optday,  m_opt60,
-                                m_optyear, m_option4, m_optyes,  m_btnhyouji, m_btnclear};
-    for (QWidget* w : widgets) {
-        w->setEnabled(!locked);
-    }
-    for (UpDown* s : m_spins) {
-        s->setEnabled(!locked);
-    }
-    for (QAction* a : {m_mnuini, m_mnuakasi, m_mnured, m_mnutokyo, m_mnubyouga, m_mnuclear,
-                       m_mnuzoom->menuAction()}) {
-        a->setEnabled(!locked);
-    }
-    m_escape->setEnabled(locked);
-    updateSaveActions(locked);
 }
 
 void frmushio::redrawline() {

@@ -38,6 +38,7 @@ class GapRadioButton;
 class GraphSaver;
 class HelpWindow;
 class LayoutZoom;
+class RunLifecycle;
 class UpDown;
 
 /// The main window: date and point boxes with their spin buttons, the choice of
@@ -125,11 +126,8 @@ private:
     void startDrawing();
     /// Tells why a drawing that does not fit on the graph was not started.
     void refuseForRoom(const plot::RoomRefusal& full);
-    void cancelDrawing();
-    void drawingFinished(bool cancelled);
     void btnclearClicked();
     void mnuclearClicked();
-    void setInputsLocked(bool locked);
     void placeDaysCaption(double factor);
     // The read-out under the mouse and the zoom (frmushioview.cpp).
     void buildReadout();
@@ -182,6 +180,7 @@ private:
     plot::GraphWidget* m_picture1 = nullptr;
     std::array<plot::MoonWidget*, 13> m_picmoon{};
     plot::PlotController* m_plot = nullptr;
+    RunLifecycle* m_run = nullptr; // the lock, progress and focus of a drawing
 
     QAction* m_mnuini = nullptr;
     QAction* m_mnuakasi = nullptr;
@@ -205,9 +204,7 @@ private:
     // Shown while a drawing runs.
     QProgressBar* m_progress = nullptr;
     QPushButton* m_btnstop = nullptr;
-    QShortcut* m_escape = nullptr;
     // Where the keyboard focus was when the drawing started; it goes back there.
-    QPointer<QWidget> m_focusBeforeRun;
 
     // What the graph or a Moon picture reads under the mouse.
     QLabel* m_readout = nullptr;
