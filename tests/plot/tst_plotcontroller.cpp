@@ -207,6 +207,7 @@ void TestPlotController::eventLoopRunFinishes() {
     PlotController& c = *b.controller;
     QSignalSpy finished(&c, &PlotController::finished);
     QSignalSpy progress(&c, &PlotController::progress);
+    c.setSliceSteps(500); // many slices, each painted on what the last ones painted
     c.start(request(PlotMode::Annual));
     QVERIFY(c.running());
     c.start(request(PlotMode::Diurnal)); // ignored while a run is under way
