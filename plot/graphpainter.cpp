@@ -82,12 +82,16 @@ GraphPainter::GraphPainter(QImage& image, double dpr)
     : m_image(&image), m_dpr(dpr), m_width(image.width()), m_height(image.height()),
       m_pixels(image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32),
       m_stride(image.bytesPerLine()), m_dotSizes{deviceWidth(0, dpr), deviceWidth(1, dpr),
-                                                 deviceWidth(2, dpr)} {}
+                                                 deviceWidth(2, dpr)},
+      m_across(axis(m_width, geometry::kScaleWidth)),
+      m_down(axis(m_height, geometry::kScaleHeight)) {}
 
 GraphPainter::GraphPainter(QPainter& painter, const QRect& area, double dpr)
     : m_target(&painter), m_origin(area.topLeft()), m_dpr(dpr), m_width(area.width()),
       m_height(area.height()), m_dotSizes{deviceWidth(0, dpr), deviceWidth(1, dpr),
-                                          deviceWidth(2, dpr)} {}
+                                          deviceWidth(2, dpr)},
+      m_across(axis(m_width, geometry::kScaleWidth)),
+      m_down(axis(m_height, geometry::kScaleHeight)) {}
 
 GraphPainter::~GraphPainter() = default;
 
@@ -144,16 +148,37 @@ int GraphPainter::dotSize(int width) const {
                                                         : deviceWidth(width, m_dpr);
 }
 
-bool GraphPainter::cover(double dx, double dy, int size, Cover& c) const {
-    // The square of `size` device pixels centred on the place, its corner on
-    // the pixel that holds it.
-    const double cx = dx - size / 2.0 + 0.5;
-    const double cy = dy - size / 2.0 + 0.5;
-    if (!(std::abs(cx) < kFarAway && std::abs(cy) < kFarAway)) {
+inline bool GraphPainter::corner(float u, Axis axis, int size, int& first) const {
+    // device - size / 2 + 0.5, its floor the first pixel of the dot's square.
+    // A product with the pixels per unit is within 1e-9 of the device value,
+    // which multiplies before dividing: its floor is the same unless it lies
+    // that close to a whole number; then the division decides.
+    const double half = size / 2.0;
+    const double quick = static_cast<double>(u) * axis.perUnit - half + 0.5;
+    if (std::abs(quick) < kFarAway - 1) {
+        const int i = floorOf(quick);
+        const double fraction = quick - i;
+        if (fraction > 1e-6 && fraction < 1 - 1e-6) {
+            first = i;
+            return true;
+        }
+    }
+    const double exact = static_cast<double>(u) * axis.pixels / axis.units - half + 0.5;
+    if (!(std::abs(exact) < kFarAway)) {
         return false;
     }
-    const int left = floorOf(cx);
-    const int top = floorOf(cy);
+    first = floorOf(exact);
+    return true;
+}
+
+inline bool GraphPainter::cover(float x, float y, int size, Cover& c) const {
+    // The square of `size` device pixels centred on the place, its corner on
+    // the pixel that holds it.
+    int left = 0;
+    int top = 0;
+    if (!corner(x, m_across, size, left) || !corner(y, m_down, size, top)) {
+        return false;
+    }
     c.left = std::max(left, 0);
     c.top = std::max(top, 0);
     c.right = std::min(left + size, static_cast<int>(m_width)) - 1;
@@ -161,7 +186,7 @@ bool GraphPainter::cover(double dx, double dy, int size, Cover& c) const {
     return c.left <= c.right && c.top <= c.bottom;
 }
 
-void GraphPainter::fill(uchar* bits, const Cover& c, QRgb colour) const {
+inline void GraphPainter::fill(uchar* bits, const Cover& c, QRgb colour) const {
     for (int row = c.top; row <= c.bottom; ++row) {
         QRgb* const line = reinterpret_cast<QRgb*>(bits + row * m_stride);
         std::fill(line + c.left, line + c.right + 1, colour);
@@ -181,7 +206,7 @@ void GraphPainter::fill(const Cover& c, QRgb colour) {
 
 QRect GraphPainter::square(float x, float y, int width) const {
     Cover c{};
-    if (!cover(deviceX(x), deviceY(y), dotSize(width), c)) {
+    if (!cover(x, y, dotSize(width), c)) {
         return {};
     }
     return {QPoint(c.left, c.top), QPoint(c.right, c.bottom)};
@@ -189,7 +214,7 @@ QRect GraphPainter::square(float x, float y, int width) const {
 
 void GraphPainter::dot(float x, float y, QRgb colour, int width) {
     Cover c{};
-    if (cover(deviceX(x), deviceY(y), dotSize(width), c)) {
+    if (cover(x, y, dotSize(width), c)) {
         fill(c, colour);
     }
 }
@@ -198,9 +223,10 @@ void GraphPainter::plotStep(PlotMode mode, int t, const astro::TideEvaluation& e
     plotStep(mode, t, e.Ssea, e.Msea);
 }
 
-void GraphPainter::plotStep(PlotMode mode, int t, double Ssea, double Msea) {
-    // dot() three times, with the column and the sizes worked out once.
-    const double dx = deviceX(static_cast<float>(t));
+template <class Fill>
+inline void GraphPainter::stepDots(PlotMode mode, int t, double Ssea, double Msea, Fill fill) {
+    // dot() three times, with the sizes worked out once.
+    const auto x = static_cast<float>(t);
     const int one = m_dotSizes[1];
     const struct {
         double y;
@@ -212,9 +238,29 @@ void GraphPainter::plotStep(PlotMode mode, int t, double Ssea, double Msea) {
         {sunY(Ssea + Msea), colours::kCombined, mode == PlotMode::Diurnal ? m_dotSizes[2] : one}};
     for (const auto& d : dots) {
         Cover c{};
-        if (cover(dx, deviceY(static_cast<float>(d.y)), d.size, c)) {
+        if (cover(x, static_cast<float>(d.y), d.size, c)) {
             fill(c, d.colour);
         }
+    }
+}
+
+void GraphPainter::plotStep(PlotMode mode, int t, double Ssea, double Msea) {
+    stepDots(mode, t, Ssea, Msea, [this](const Cover& c, QRgb colour) { fill(c, colour); });
+}
+
+void GraphPainter::plotSteps(PlotMode mode, std::span<const RecordedStep> steps) {
+    if (!m_pixels) {
+        for (const RecordedStep& s : steps) {
+            plotStep(mode, s.t, s.Ssea, s.Msea);
+        }
+        return;
+    }
+    // The image's pixels once for all the steps: nothing else touches the
+    // image meanwhile.
+    uchar* const bits = m_image->bits();
+    const auto set = [this, bits](const Cover& c, QRgb colour) { fill(bits, c, colour); };
+    for (const RecordedStep& s : steps) {
+        stepDots(mode, s.t, s.Ssea, s.Msea, set);
     }
 }
 
@@ -245,9 +291,7 @@ void GraphPainter::plotPhases(const Drawing& drawing) {
 void GraphPainter::plotRecord(const DrawingRecord& record) {
     if (m_image) {
         for (const Drawing& d : record.drawings()) {
-            for (const RecordedStep& s : d.steps) {
-                plotStep(d.mode(), s.t, s.Ssea, s.Msea);
-            }
+            plotSteps(d.mode(), d.steps);
             plotPhases(d);
         }
         return;
@@ -322,12 +366,11 @@ bool GraphRender::advance(const DrawingRecord& record, std::size_t maxSteps) {
     GraphPainter painter(m_image, m_dpr);
     while (m_drawing < drawings.size()) {
         const Drawing& d = drawings[m_drawing];
-        const std::size_t end = std::min(d.steps.size(), m_step + maxSteps);
+        // Counted from what is left, so that any maxSteps, SIZE_MAX too, is safe.
+        const std::size_t end = m_step + std::min(maxSteps, d.steps.size() - m_step);
         maxSteps -= end - m_step;
-        for (; m_step < end; ++m_step) {
-            const RecordedStep& s = d.steps[m_step];
-            painter.plotStep(d.mode(), s.t, s.Ssea, s.Msea);
-        }
+        painter.plotSteps(d.mode(), std::span(d.steps).subspan(m_step, end - m_step));
+        m_step = end;
         if (m_step < d.steps.size()) {
             return false;
         }

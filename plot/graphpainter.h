@@ -17,6 +17,7 @@
 #include <QSize>
 #include <array>
 #include <memory>
+#include <span>
 
 namespace veltaro::plot {
 
@@ -106,6 +107,8 @@ public:
     void plotStep(PlotMode mode, int t, const astro::TideEvaluation& e);
     /// The same from the two heights [km].
     void plotStep(PlotMode mode, int t, double Ssea, double Msea);
+    /// plotStep for each of `steps` in turn, of a drawing in `mode`.
+    void plotSteps(PlotMode mode, std::span<const RecordedStep> steps);
     /// The new (●) and full (○) Moon marks of `drawing` that lie within what
     /// it drew.
     void plotPhases(const Drawing& drawing);
@@ -131,14 +134,27 @@ private:
     }
     /// Device pixels across a dot `width` pixels wide.
     int dotSize(int width) const;
-    /// What a dot `size` device pixels wide at device (dx, dy) covers; false
-    /// when nothing (off the area, or not a finite place). The one rule for
-    /// where a dot falls: square(), dot() and plotStep() all use it.
-    bool cover(double dx, double dy, int size, Cover& c) const;
+    /// One axis: `pixels` device pixels for `units` of the user scale.
+    struct Axis {
+        double pixels;
+        double units;
+        double perUnit; // pixels / units
+    };
+    static Axis axis(double pixels, double units) { return {pixels, units, pixels / units}; }
+    /// The first device pixel along `axis` of a dot `size` device pixels wide
+    /// at user coordinate `u`: floor(u * pixels / units - size / 2 + 0.5);
+    /// false when that is far off the area or not a number.
+    bool corner(float u, Axis axis, int size, int& first) const;
+    /// What a dot `size` device pixels wide at user (x, y) covers; false when
+    /// nothing (off the area, or not a finite place). The one rule for where
+    /// a dot falls: square(), dot() and plotStep() all use it.
+    bool cover(float x, float y, int size, Cover& c) const;
     /// Sets the pixels of `c` on the image, whose pixels start at `bits`.
     void fill(uchar* bits, const Cover& c, QRgb colour) const;
     /// The pixels of `c` on whatever this draws on.
     void fill(const Cover& c, QRgb colour);
+    /// The three dots of a step, each handed to `fill` with its colour.
+    template <class Fill> void stepDots(PlotMode mode, int t, double Ssea, double Msea, Fill fill);
 
     QImage* m_image = nullptr;    // the image of the inner area, or
     QPainter* m_target = nullptr; // a painter with the inner area at m_origin
@@ -149,6 +165,8 @@ private:
     bool m_pixels = false;               // m_image's pixels are set directly (32 bits each)
     qsizetype m_stride = 0;              // m_image's bytes per line
     std::array<int, 3> m_dotSizes{};     // dotSize(0..2), worked out once
+    Axis m_across;                       // user x to device x
+    Axis m_down;                         // user y to device y
     std::unique_ptr<QPainter> m_painter; // on m_image, made when first needed
 };
 

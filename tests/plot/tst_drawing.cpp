@@ -194,9 +194,17 @@ TEST(Points, OutsideTheGraphLeaveAGap) {
     EXPECT_EQ(img.pixel(573, 297), colours::kSun);
 }
 
+/// The device pixels a dot covers, worked out as written: its square, corner
+/// on the pixel that holds (device x - size / 2 + 0.5), cut to the graph.
+QRect squareAsWritten(const QImage& img, double dpr, float x, float y, int width) {
+    const int size = std::max(1, int(std::lround(width * dpr)));
+    const double cx = double(x) * img.width() / 8640 - size / 2.0 + 0.5;
+    const double cy = double(y) * img.height() / 4500 - size / 2.0 + 0.5;
+    return QRect(int(std::floor(cx)), int(std::floor(cy)), size, size) & img.rect();
+}
+
 TEST(Points, ADotOverTheEdgeKeepsThePartInside) {
-    // The pixels a dot covers are its square, corner on the pixel that holds
-    // (device x - size / 2 + 0.5), cut to the graph; counted pixel by pixel.
+    // Counted pixel by pixel.
     const struct {
         float x, y;
         int width;
@@ -206,16 +214,36 @@ TEST(Points, ADotOverTheEdgeKeepsThePartInside) {
         for (const auto& row : rows) {
             QImage img = makeGraphImage(dpr, kWhite);
             GraphPainter(img, dpr).dot(row.x, row.y, colours::kMoon, row.width);
-            const int size = std::max(1, int(std::lround(row.width * dpr)));
-            const double cx = double(row.x) * img.width() / 8640 - size / 2.0 + 0.5;
-            const double cy = double(row.y) * img.height() / 4500 - size / 2.0 + 0.5;
-            const QRect want =
-                QRect(int(std::floor(cx)), int(std::floor(cy)), size, size) & img.rect();
+            const QRect want = squareAsWritten(img, dpr, row.x, row.y, row.width);
             for (int y = 0; y < img.height(); ++y) {
                 for (int x = 0; x < img.width(); ++x) {
                     ASSERT_EQ(img.pixel(x, y) == colours::kMoon, want.contains(x, y))
                         << "dpr " << dpr << " dot " << row.x << "," << row.y << " pixel " << x
                         << "," << y;
+                }
+            }
+        }
+    }
+}
+
+TEST(Points, EveryColumnAndRowWhereTheDivisionPutsIt) {
+    // Every step's column, and rows on, just above and just below each pixel
+    // boundary, at the window's sizes: where a quicker product could round
+    // the other way.
+    for (double dpr : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+        QImage img = makeGraphImage(dpr, kWhite);
+        const GraphPainter g(img, dpr);
+        for (int width : {1, 2}) {
+            for (int t = 0; t <= 8640; ++t) {
+                ASSERT_EQ(g.square(float(t), 2250, width),
+                          squareAsWritten(img, dpr, float(t), 2250, width))
+                    << "dpr " << dpr << " t " << t;
+            }
+            for (int k = 0; k <= 2 * img.height(); ++k) {
+                const float on = float(k * 4500.0 / (2 * img.height()));
+                for (float y : {std::nextafter(on, -1e9f), on, std::nextafter(on, 1e9f)}) {
+                    ASSERT_EQ(g.square(4000, y, width), squareAsWritten(img, dpr, 4000, y, width))
+                        << "dpr " << dpr << " y " << y;
                 }
             }
         }
