@@ -134,3 +134,36 @@ static void BM_draw_points_8641(benchmark::State& bench) {
     bench.SetItemsProcessed(bench.iterations() * 8641);
 }
 BENCHMARK(BM_draw_points_8641)->Unit(benchmark::kMillisecond);
+
+/// The window's 999-day continuous diurnal drawing, recorded once.
+static const DrawingRecord& record999Days() {
+    static const DrawingRecord record = [] {
+        DrawingRecord r;
+        PlotRequest request = requestFor(PlotMode::Diurnal);
+        request.continuous = true;
+        request.days = 999;
+        ObservationState state;
+        kansiinit(state.kansiname);
+        RecordSink sink(r, request);
+        PlotRun run(state, request, sink, programEvaluator());
+        run.runToEnd();
+        sink.finish(true);
+        return r;
+    }();
+    return record;
+}
+
+// The graph of 999 days drawn anew at 100 % and at 200 % (the zoom's render,
+// whole), and the saved picture's graph at 3 device pixels a pixel.
+static void BM_render_999_days(benchmark::State& bench) {
+    const DrawingRecord& record = record999Days();
+    const double dpr = double(bench.range(0)) / 100;
+    const QSize size = makeGraphImage(dpr, Qt::white).size();
+    for (auto _ : bench) {
+        GraphRender render(size, dpr, Qt::white);
+        render.advance(record, SIZE_MAX);
+        benchmark::DoNotOptimize(render.image().constBits());
+    }
+    bench.SetItemsProcessed(bench.iterations() * std::int64_t(record.stepCount()));
+}
+BENCHMARK(BM_render_999_days)->Arg(100)->Arg(200)->Arg(300)->Unit(benchmark::kMillisecond);
