@@ -213,12 +213,16 @@ void MoonWidget::follow() {
     const std::optional<double> angle = m_record.moonAngleRad(m_k);
     if (angle != m_angle) {
         m_angle = angle;
-        draw();
+        m_stale = true;
         update();
     }
 }
 
-void MoonWidget::draw() {
+void MoonWidget::refresh() const {
+    if (!m_stale) {
+        return;
+    }
+    m_stale = false;
     m_image.fill(QColor::fromRgb(colours::kNight));
     if (m_angle) {
         plot::lunadraw(m_image, m_scale, *m_angle);
@@ -234,11 +238,12 @@ void MoonWidget::matchScreen() {
         m_ratio = ratio;
         m_scale = ratio * inner.width() / geometry::kMoonInner.width();
         m_image = QImage(device, QImage::Format_RGB32);
-        draw();
+        m_stale = true;
     }
 }
 
 QImage MoonWidget::image() const {
+    refresh();
     return m_image;
 }
 
@@ -263,6 +268,7 @@ void MoonWidget::leaveEvent(QEvent* event) {
 
 void MoonWidget::paintEvent(QPaintEvent*) {
     matchScreen();
+    refresh();
     QPainter p(this);
     qDrawWinPanel(&p, rect(), palette(), true);
     const int b = geometry::kMoonBorder;

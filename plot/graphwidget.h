@@ -14,8 +14,9 @@ namespace veltaro::plot {
 class GraphRender;
 
 /// The longest the graph keeps the event loop from its turn with one slice of
-/// work, a drawing's or a new rendering's [ms].
-inline constexpr int kSliceMs = 15;
+/// work, a drawing's or a new rendering's [ms]: with the repaint that follows,
+/// within a frame of 16 ms.
+inline constexpr int kSliceMs = 12;
 
 /// The graph area (Picture1): a user scale of 8640 x 4500 units, x to the right,
 /// y downwards, zero line at y = 2250.
@@ -125,12 +126,15 @@ protected:
 private:
     void follow();
     void matchScreen();
-    void draw();
+    /// Draws the picture anew if it no longer shows m_angle: when it is
+    /// painted or asked for, not at every step a run adds.
+    void refresh() const;
 
     const DrawingRecord& m_record;
     int m_k;
     int m_observer = -1;
-    QImage m_image;
+    mutable QImage m_image;
+    mutable bool m_stale = true; // m_image is yet to show m_angle
     double m_ratio = 1;
     double m_scale = 1;
     std::optional<double> m_angle; // what the picture shows

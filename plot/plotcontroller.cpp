@@ -85,14 +85,17 @@ PlotController::PlotController(ObservationState& state, DrawingRecord& record, Q
         }
         if (d->sliceSteps > 0) {
             d->run->advance(d->sliceSteps);
+            d->sink->show();
         } else {
+            // The views catch up after each batch, so that their drawing
+            // counts against the slice's time too.
             QElapsedTimer clock;
             clock.start();
             while (!d->run->done() && clock.elapsed() < kSliceMs) {
                 d->run->advance(kStepsPerLook);
+                d->sink->show();
             }
         }
-        d->sink->show();
         emit progress(d->run->stepsDone(), d->run->totalSteps());
         // A handler of progress may have cancelled the run already.
         if (d->run && d->run->done()) {
