@@ -14,7 +14,7 @@ std::vector<PhaseMark> phaseMarks(const PlotRequest& request) {
     }
     const ObservationInput& in = request.start;
     const double start =
-        astro::universalJulianDay({in.year, in.month, in.day, 0, 0, in.lat, in.lon});
+        astro::universalJulianDay(evaluationInput(request, {0, in.year, in.month, in.day, 0, 0}));
     const double unitsPerDay = 1440 / minutesPerUnit(request.mode);
     const double end = start + kLastT / unitsPerDay;
     try {

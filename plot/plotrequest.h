@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/clockchoice.h"
 #include "calendar/input.h"
 
 #include <array>
@@ -77,6 +78,7 @@ struct PlotRequest {
     ObservationInput start{}; ///< validated date and point read from the boxes
     bool continuous = false;  ///< diurnal only: draw `days` consecutive days
     int days = 1;             ///< 1..kMostContinuousDays, used when `continuous`
+    ClockChoice clock{};      ///< the clock its times are read on (local mean time by default)
 };
 
 /// The most days a continuous drawing from the date of `start` may draw: its

@@ -40,6 +40,12 @@ astro::TideInput tideInputOf(const ObservationState& state) {
             state.obsminute, state.obslat,   state.obslon};
 }
 
+astro::TideInput evaluationInput(const PlotRequest& request, const Moment& m) {
+    const ObservationInput& at = request.start;
+    return {m.year, m.month, m.day, m.hour, m.minute + minutesToLocalMean(request.clock, at.lon),
+            at.lat, at.lon};
+}
+
 int plannedSteps(const PlotRequest& request) {
     return stepsPerPass(request.mode) * normalized(request).days;
 }
@@ -167,8 +173,7 @@ std::size_t PlotRun::evaluate(int count) {
     m_inputs.resize(n);
     m_results.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
-        const Moment& m = m_moments[i];
-        m_inputs[i] = {m.year, m.month, m.day, m.hour, m.minute, m_state.obslat, m_state.obslon};
+        m_inputs[i] = evaluationInput(m_request, m_moments[i]);
     }
     astro::BatchOutcome outcome = m_evaluator(m_inputs, m_results);
     if (outcome.fault) {

@@ -85,6 +85,12 @@ public:
 /// The moment and point the observation state holds, as calc takes them.
 astro::TideInput tideInputOf(const ObservationState& state);
 
+/// What the evaluation takes for `moment`, a time on the clock of `request`
+/// (ClockChoice), at its place: the same moment in the mean solar time of the
+/// place's meridian, which the evaluation reads (minutesToLocalMean added to the
+/// minute; nothing changes on the local mean clock).
+astro::TideInput evaluationInput(const PlotRequest& request, const Moment& moment);
+
 /// Evaluates one moment, as astro::calc does; may throw ArithmeticFault. Tests
 /// put one in place of the program's batch evaluation to see a fault or known values.
 using Evaluator = std::function<astro::TideEvaluation(const astro::TideInput&)>;

@@ -113,11 +113,9 @@ std::string moonText(const Drawing& drawing, const RecordedStep& s) {
     std::string text = "太陽から月までの角度 " + moonAngleText(s.MSangle) +
                        "°（赤道に沿って東回り）　" + momentText(s) + "　月相 " +
                        moonPhaseText(s.MSGangle);
-    const ObservationInput& at = drawing.request.start;
     try {
-        const double age = astro::moonAge(
-            astro::universalJulianDay({double(s.year), double(s.month), double(s.day),
-                                       double(s.hour), double(s.minute), at.lat, at.lon}));
+        const double age =
+            astro::moonAge(astro::universalJulianDay(evaluationInput(drawing.request, s.moment())));
         text += "　月齢 " + fixedText(age, 1) + "日";
     } catch (const ArithmeticFault&) {
         // The angle and the phase are what the drawing recorded; the age is left out.
