@@ -211,7 +211,7 @@ std::string drawingTitle(const Drawing& drawing) {
     if (!drawing.ended) {
         title += "（途中で中止）";
     }
-    return title + "　観測地点 " + placeText(in.lat, in.lon);
+    return title + "　観測地点 " + placeText(in.lat, in.lon) + "　時刻 " + clockFullName(r.clock);
 }
 
 } // namespace veltaro::plot

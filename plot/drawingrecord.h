@@ -166,7 +166,8 @@ std::string placeText(double lat, double lon);
 /// A date as YYYY-MM-DD.
 std::string isoDate(double year, double month, double day);
 /// One line naming a drawing: mode, start date and period, place, and whether
-/// it was stopped: "日周変化　2002年8月16日から3日間　観測地点 35°39′16″N 139°44′41″E".
+/// it was stopped, and the clock of its times: "日周変化　2002年8月16日から3日間（重ね描き）
+/// 観測地点 35°39′16″N 139°44′41″E　時刻 日本標準時（ＪＳＴ）".
 std::string drawingTitle(const Drawing& drawing);
 
 } // namespace veltaro::plot

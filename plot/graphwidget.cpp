@@ -152,7 +152,13 @@ void GraphWidget::mouseMoveEvent(QMouseEvent* event) {
     const int row = static_cast<int>(std::floor(event->position().y())) - b;
     std::optional<GraphReading> reading;
     if (column >= 0 && column < inner.width() && row >= 0 && row < inner.height()) {
-        reading = readGraph(m_record, scaleXOfColumn(column, inner.width()), kMarkReach);
+        // The cursor's height on the Sun's scale, and a reach of four pixels,
+        // pick the day of a continuous drawing whose curve is pointed at.
+        const double y = (row + 0.5) * geometry::kScaleHeight / inner.height();
+        const double kmPerPixel = geometry::kScaleHeight / inner.height() / (0.35 * 1e7);
+        const GraphPoint point{scaleXOfColumn(column, inner.width()),
+                               (geometry::kZeroLine - y) / (0.35 * 1e7), 4 * kmPerPixel};
+        reading = readGraph(m_record, point, kMarkReach);
     }
     if (reading) {
         setReading(reading->t, QString::fromStdString(reading->text));

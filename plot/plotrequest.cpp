@@ -23,6 +23,34 @@ std::string modeOption(PlotMode mode) {
     return modeDefinition(mode).option;
 }
 
+std::string clockShortName(const ClockChoice& clock) {
+    switch (clock.kind) {
+    case ClockKind::LocalMean:
+        return "地方時";
+    case ClockKind::Jst:
+        return "ＪＳＴ";
+    case ClockKind::Ut:
+        return "ＵＴ";
+    case ClockKind::Offset:
+        break;
+    }
+    return "UT" + clockOption(clock);
+}
+
+std::string clockFullName(const ClockChoice& clock) {
+    switch (clock.kind) {
+    case ClockKind::LocalMean:
+        return "地方平均時（観測地の子午線）";
+    case ClockKind::Jst:
+        return "日本標準時（ＪＳＴ）";
+    case ClockKind::Ut:
+        return "世界時（ＵＴ）";
+    case ClockKind::Offset:
+        break;
+    }
+    return clockShortName(clock) + "（UTからの時差）";
+}
+
 PlotRequest normalized(const PlotRequest& request) {
     PlotRequest out = request;
     out.continuous = modeDefinition(request.mode).severalDays && request.continuous;

@@ -71,6 +71,13 @@ std::string modeName(PlotMode mode);
 /// The mode as the tool's --mode takes it: "day", "60", "year".
 std::string modeOption(PlotMode mode);
 
+/// A clock's short name, as it follows a time on screen: "地方時" (local mean
+/// time), "ＪＳＴ", "ＵＴ", "UT+05:30".
+std::string clockShortName(const ClockChoice& clock);
+/// A clock's full name: "地方平均時（観測地の子午線）", "日本標準時（ＪＳＴ）",
+/// "世界時（ＵＴ）", "UT+05:30（UTからの時差）".
+std::string clockFullName(const ClockChoice& clock);
+
 /// What the user asked for when the drawing started; the run keeps these values
 /// whatever happens to the boxes meanwhile.
 struct PlotRequest {

@@ -39,6 +39,18 @@ std::string momentText(const RecordedStep& s) {
     return dateText(s.year, s.month, s.day) + " " + clockText(s.hour, s.minute);
 }
 
+/// The date of the day whose 24:00 the step at t = kLastT of a diurnal pass is:
+/// the day before the step's own date.
+std::string dayBeforeText(const RecordedStep& s) {
+    using namespace std::chrono;
+    const year_month_day ymd{sys_days{year{s.year} / s.month / s.day} - days{1}};
+    return dateText(int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day())));
+}
+
+bool severalDays(const Drawing& d) {
+    return d.request.continuous && d.request.days > 1;
+}
+
 const Drawing* lastDrawn(const DrawingRecord& record) {
     const auto& drawings = record.drawings();
     for (auto d = drawings.rbegin(); d != drawings.rend(); ++d) {
@@ -55,23 +67,42 @@ double scaleXOfColumn(int column, int width) {
     return (column + 0.5) * kLastT / width;
 }
 
-std::optional<StepAt> stepAt(const DrawingRecord& record, double x) {
+std::optional<StepAt> stepAt(const DrawingRecord& record, const GraphPoint& at) {
     const Drawing* d = lastDrawn(record);
     if (d == nullptr) {
         return std::nullopt;
     }
     const int increment = tIncrement(d->mode());
-    const double n = std::round(x / increment);
+    const double n = std::round(at.x / increment);
     if (!(n >= 0 && n * increment <= kLastT)) {
         return std::nullopt;
     }
     const int t = static_cast<int>(n) * increment;
+    // The steps at t, last drawn first: one a day in a continuous drawing.
+    const RecordedStep* found = nullptr;
+    double nearest = at.reachKm;
     for (auto s = d->steps.rbegin(); s != d->steps.rend(); ++s) {
-        if (s->t == t) {
-            return StepAt{d, &*s};
+        if (s->t != t) {
+            continue;
+        }
+        if (found == nullptr) {
+            found = &*s;
+            if (!at.heightKm || !severalDays(*d)) {
+                break;
+            }
+        }
+        for (const double v : {s->Ssea, s->Msea, s->total()}) {
+            const double off = std::abs(v - *at.heightKm);
+            if (off < nearest) {
+                nearest = off;
+                found = &*s;
+            }
         }
     }
-    return std::nullopt;
+    if (found == nullptr) {
+        return std::nullopt;
+    }
+    return StepAt{d, found};
 }
 
 std::optional<StepAt> moonStepAt(const DrawingRecord& record, int k) {
@@ -101,17 +132,23 @@ std::string stepText(const Drawing& drawing, const RecordedStep& s) {
     if (drawing.mode() == PlotMode::Diurnal) {
         // The last step evaluates 24:00, which the clock has already carried
         // into 0:00 of the next day.
-        moment = s.t == kLastT ? clockText(24, 0) : clockText(s.hour, s.minute);
+        const bool end = s.t == kLastT;
+        moment = end ? clockText(24, 0) : clockText(s.hour, s.minute);
+        if (severalDays(drawing)) {
+            moment = (end ? dayBeforeText(s) : dateText(s.year, s.month, s.day)) + " " + moment;
+        }
     } else {
         moment = momentText(s);
     }
+    moment += " " + clockShortName(drawing.request.clock);
     return moment + "　太陽 " + centimetres(s.Ssea) + "　月 " + centimetres(s.Msea) +
            "　太陽＋月 " + centimetres(s.total());
 }
 
 std::string moonText(const Drawing& drawing, const RecordedStep& s) {
     std::string text = "太陽から月までの角度 " + moonAngleText(s.MSangle) +
-                       "°（赤道に沿って東回り）　" + momentText(s) + "　月相 " +
+                       "°（赤道に沿って東回り）　" + momentText(s) + " " +
+                       clockShortName(drawing.request.clock) + "　月相 " +
                        moonPhaseText(s.MSGangle);
     try {
         const double age =
@@ -135,16 +172,18 @@ std::string markText(const Drawing& drawing, const PhaseMark& mark) {
     const bool isNew = mark.kind == astro::MoonPhase::New;
     return std::string(isNew ? "● 新月 " : "○ 満月 ") +
            dateText(int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))) + " " +
-           clockText(int(clock.hours().count()), int(clock.minutes().count()));
+           clockText(int(clock.hours().count()), int(clock.minutes().count())) + " " +
+           clockShortName(drawing.request.clock);
 }
 
-std::optional<GraphReading> readGraph(const DrawingRecord& record, double x, double markReach) {
-    const auto at = stepAt(record, x);
+std::optional<GraphReading> readGraph(const DrawingRecord& record, const GraphPoint& point,
+                                      double markReach) {
+    const auto at = stepAt(record, point);
     if (!at) {
         return std::nullopt;
     }
-    GraphReading reading{at->step->t, stepText(*at->drawing, *at->step)};
-    if (const PhaseMark* mark = markNear(*at->drawing, x, markReach)) {
+    GraphReading reading{at->step->t, stepText(*at->drawing, *at->step), at->step};
+    if (const PhaseMark* mark = markNear(*at->drawing, point.x, markReach)) {
         reading.text += "　" + markText(*at->drawing, *mark);
     }
     return reading;

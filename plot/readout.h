@@ -23,12 +23,23 @@ struct StepAt {
 /// of an inner area `width` pixels wide (any pixel unit, as long as both agree).
 double scaleXOfColumn(int column, int width);
 
-/// The step under user x: in the most recent drawing that has steps, t is the
-/// multiple of the mode's increment nearest to x (30 diurnal, 1 otherwise), and
-/// of the steps drawn at that t (a continuous drawing draws one a day) the last.
+/// Where the cursor points on the graph: user x (0..8640) and, when known, the
+/// height [km] of the graph at the cursor and how far from it a curve may be and
+/// still count as pointed at [km].
+struct GraphPoint {
+    double x;
+    std::optional<double> heightKm{};
+    double reachKm = 0;
+};
+
+/// The step under the cursor: in the most recent drawing that has steps, t is
+/// the multiple of the mode's increment nearest to x (30 diurnal, 1 otherwise).
+/// A continuous drawing draws one step a day at that t: of those, the day one of
+/// whose three curves (Sun, Moon, both) passes nearest the cursor's height,
+/// within reachKm; when no day's curve is that near, the last day drawn.
 /// Nothing when nothing is drawn, when x lies more than half an increment
 /// outside 0..8640, or when the drawing did not reach that t (it was stopped).
-std::optional<StepAt> stepAt(const DrawingRecord& record, double x);
+std::optional<StepAt> stepAt(const DrawingRecord& record, const GraphPoint& at);
 
 /// The step Moon picture k (0..12) shows: the last one drawn at t = 720 k, in
 /// whichever drawing that was.
@@ -38,28 +49,32 @@ std::optional<StepAt> moonStepAt(const DrawingRecord& record, int k);
 /// among those the drawing reached.
 const PhaseMark* markNear(const Drawing& drawing, double x, double reach);
 
-/// A step in words: its moment (the clock time in the diurnal graph, with 24:00
-/// for its last step; date and time in the others) and the heights the Sun, the
-/// Moon and both raise [cm, one decimal]:
-/// "12:05　太陽 12.3 cm　月 -20.1 cm　太陽＋月 -7.8 cm".
+/// A step in words: its moment on the drawing's clock (the time in a one-day
+/// diurnal graph, with 24:00 for its last step; the date too in a continuous
+/// drawing, where 24:00 belongs to the day it ends; date and time in the others)
+/// and the heights the Sun, the Moon and both raise [cm, one decimal]:
+/// "12:05 ＪＳＴ　太陽 12.3 cm　月 -20.1 cm　太陽＋月 -7.8 cm".
 std::string stepText(const Drawing& drawing, const RecordedStep& step);
 
 /// What a Moon picture shows, in words: the Sun-to-Moon angle its tooltip gives
 /// [degrees], the moment, the phase on the 28-day scale (月相) and the Moon's age
 /// (月齢, days since the last new Moon, from astro::moonAge):
-/// "太陽から月までの角度 92.40°（赤道に沿って東回り）　2002年8月16日 0:00　月相 7.2　月齢 7.6日".
+/// "太陽から月までの角度 92.40°（赤道に沿って東回り）　2002年8月16日 0:00
+/// 地方時　月相 7.2　月齢 7.6日".
 std::string moonText(const Drawing& drawing, const RecordedStep& step);
 
-/// A mark in words with its moment on the drawing's clock: "● 新月 2002年8月9日 4:15".
+/// A mark in words with its moment on the drawing's clock: "● 新月 2002年8月9日 4:15 地方時".
 std::string markText(const Drawing& drawing, const PhaseMark& mark);
 
-/// What the graph reads at user x: the t of the step found by stepAt (where the
-/// cursor stands) and its text, followed by that of a mark within `markReach`.
+/// What the graph reads at the cursor: the step found by stepAt (the cursor line
+/// stands at its t) and its text, followed by that of a mark within `markReach`.
 struct GraphReading {
     int t;
     std::string text;
+    const RecordedStep* step = nullptr;
 };
-std::optional<GraphReading> readGraph(const DrawingRecord& record, double x, double markReach);
+std::optional<GraphReading> readGraph(const DrawingRecord& record, const GraphPoint& at,
+                                      double markReach);
 
 /// What Moon picture k reads (moonText of moonStepAt); nothing when it shows nothing.
 std::optional<std::string> readMoonPicture(const DrawingRecord& record, int k);

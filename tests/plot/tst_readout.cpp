@@ -45,6 +45,7 @@ TEST(Readout, ColumnToStep) {
         int steps, days;
         int column, width;               // the mouse's pixel column in the inner area
         std::optional<double> sunOfStep; // day x 10000 + t of the step read, none for nothing
+        std::optional<double> heightKm = std::nullopt; // the cursor's height, when known
     };
     constexpr auto D = PlotMode::Diurnal;
     constexpr auto S = PlotMode::SixtyDay;
@@ -55,6 +56,13 @@ TEST(Readout, ColumnToStep) {
         {"diurnal at 200 %", D, 289, 1, 574, 1148, 4320},    // the same place, twice the pixels
         {"continuous: the last day", D, 3 * 289, 3, 287, 574, 24320},
         {"stopped in its third day", D, 2 * 289 + 10, 3, 287, 574, 14320},
+        // The cursor near a curve picks its day; elsewhere, or between days
+        // equally near (the Moon curves here), the last day drawn.
+        {"continuous, near day 2's Sun", D, 3 * 289, 3, 287, 574, 14320, 14322},
+        {"continuous, near day 1's total", D, 3 * 289, 3, 287, 574, 4320, 4318},
+        {"continuous, near no curve", D, 3 * 289, 3, 287, 574, 24320, 9000},
+        {"continuous, on every Moon curve", D, 3 * 289, 3, 287, 574, 24320, -1},
+        {"one day: its own step whatever the height", D, 289, 1, 287, 574, 4320, 0},
         {"60-day, every step", S, 8641, 1, 100, 574, 1513}, // x 1512.7 -> t 1513
         {"stopped 60-day, drawn part", S, 1001, 1, 60, 574, 911},
         {"stopped 60-day, beyond it", S, 1001, 1, 100, 574, std::nullopt},
@@ -62,7 +70,7 @@ TEST(Readout, ColumnToStep) {
     for (const Row& row : rows) {
         DrawingRecord record;
         draw(record, row.mode, row.steps, row.days);
-        const auto at = stepAt(record, scaleXOfColumn(row.column, row.width));
+        const auto at = stepAt(record, {scaleXOfColumn(row.column, row.width), row.heightKm, 5});
         ASSERT_EQ(at.has_value(), row.sunOfStep.has_value()) << row.name;
         if (at) {
             EXPECT_EQ(at->step->Ssea, *row.sunOfStep) << row.name;
@@ -73,15 +81,15 @@ TEST(Readout, ColumnToStep) {
 
 TEST(Readout, NothingOffTheScaleOrOnAnEmptyGraph) {
     DrawingRecord record;
-    EXPECT_FALSE(stepAt(record, 4320));
+    EXPECT_FALSE(stepAt(record, {4320}));
     draw(record, PlotMode::Diurnal, 289);
-    EXPECT_TRUE(stepAt(record, -14.9));  // rounds to t = 0
-    EXPECT_FALSE(stepAt(record, -15.1)); // over half a step outside
-    EXPECT_FALSE(stepAt(record, 8655.1));
+    EXPECT_TRUE(stepAt(record, {-14.9}));  // rounds to t = 0
+    EXPECT_FALSE(stepAt(record, {-15.1})); // over half a step outside
+    EXPECT_FALSE(stepAt(record, {8655.1}));
     // The most recent drawing is read, an earlier one not.
     draw(record, PlotMode::SixtyDay, 10);
-    EXPECT_FALSE(stepAt(record, 4320));
-    EXPECT_EQ(stepAt(record, 4.2)->step->Ssea, 4);
+    EXPECT_FALSE(stepAt(record, {4320}));
+    EXPECT_EQ(stepAt(record, {4.2})->step->Ssea, 4);
 }
 
 TEST(Readout, StepInWords) {
@@ -90,20 +98,33 @@ TEST(Readout, StepInWords) {
         PlotMode mode;
         RecordedStep step;
         const char* text;
+        int days = 1;
+        ClockChoice clock{};
     } rows[] = {
         {PlotMode::Diurnal,
          {1.234e-4, -2.0e-4, 0, 0, 3630, 2002, 8, 20, 10, 5},
-         "10:05　太陽 12.3 cm　月 -20.0 cm　太陽＋月 -7.7 cm"},
+         "10:05 地方時　太陽 12.3 cm　月 -20.0 cm　太陽＋月 -7.7 cm"},
         {PlotMode::Diurnal,
          {4e-7, -4e-7, 0, 0, 8640, 2002, 8, 20, 0, 0}, // 24:00, carried over
-         "24:00　太陽 0.0 cm　月 0.0 cm　太陽＋月 0.0 cm"},
+         "24:00 地方時　太陽 0.0 cm　月 0.0 cm　太陽＋月 0.0 cm"},
         {PlotMode::SixtyDay,
          {1e-4, 0, 0, 0, 854, 2002, 8, 20, 14, 10},
-         "2002年8月20日 14:10　太陽 10.0 cm　月 0.0 cm　太陽＋月 10.0 cm"},
+         "2002年8月20日 14:10 地方時　太陽 10.0 cm　月 0.0 cm　太陽＋月 10.0 cm"},
+        // A continuous drawing names the day; its 24:00 belongs to the day before.
+        {PlotMode::Diurnal,
+         {0, 0, 0, 0, 3630, 2002, 8, 20, 10, 5},
+         "2002年8月20日 10:05 地方時　太陽 0.0 cm　月 0.0 cm　太陽＋月 0.0 cm",
+         3},
+        {PlotMode::Diurnal,
+         {0, 0, 0, 0, 8640, 2002, 9, 1, 0, 0},
+         "2002年8月31日 24:00 ＪＳＴ　太陽 0.0 cm　月 0.0 cm　太陽＋月 0.0 cm",
+         3,
+         {ClockKind::Jst, 0}},
     };
     for (const auto& row : rows) {
         Drawing d;
-        d.request = request(row.mode);
+        d.request = request(row.mode, row.days);
+        d.request.clock = row.clock;
         EXPECT_EQ(stepText(d, row.step), row.text);
     }
 }
@@ -119,7 +140,7 @@ TEST(Readout, MoonPictureInWords) {
     record.addStep(Moment{4320, 2002, 8, 16, 12, 0}, e);
     EXPECT_FALSE(readMoonPicture(record, 5));
     EXPECT_EQ(readMoonPicture(record, 6),
-              "太陽から月までの角度 90.00°（赤道に沿って東回り）　2002年8月16日 12:00　月相 "
+              "太陽から月までの角度 90.00°（赤道に沿って東回り）　2002年8月16日 12:00 地方時　月相 "
               "14.0　月齢 7.3日");
 }
 
@@ -144,8 +165,13 @@ TEST(PhaseMarks, NewAndFullMoonOnTheTimeAxis) {
         // Within a minute, at 10 minutes a unit of x.
         EXPECT_NEAR(sixty.phases[i].x, published[i].minutesAfterStart / 10, 0.1) << i;
     }
-    EXPECT_EQ(markText(sixty, sixty.phases[0]), "○ 満月 2002年8月23日 7:48");
-    EXPECT_EQ(markText(sixty, sixty.phases[1]), "● 新月 2002年9月7日 12:29");
+    EXPECT_EQ(markText(sixty, sixty.phases[0]), "○ 満月 2002年8月23日 7:48 地方時");
+    EXPECT_EQ(markText(sixty, sixty.phases[1]), "● 新月 2002年9月7日 12:29 地方時");
+    // On JST the same Moon falls 18 min 59 s earlier on the clock: 22:29 UT + 9 h.
+    PlotRequest jst = request(PlotMode::SixtyDay);
+    jst.clock = {ClockKind::Jst, 0};
+    const Drawing onJst{jst, {}, false, phaseMarks(jst)};
+    EXPECT_EQ(markText(onJst, onJst.phases[0]), "○ 満月 2002年8月23日 7:29 ＪＳＴ");
 
     // A year begins with the same Moons at an hour a unit and holds 24 or 25
     // inside the graph; a day holds none.
@@ -167,8 +193,8 @@ TEST(PhaseMarks, ReadNearTheMouseWithinWhatWasDrawn) {
     EXPECT_EQ(markNear(d, full + 50, 60), &d.phases[0]);
     EXPECT_EQ(markNear(d, full + 70, 60), nullptr);
     EXPECT_EQ(markNear(d, d.phases[1].x, 60), nullptr); // past where it stopped
-    const auto reading = readGraph(record, full, 60);
+    const auto reading = readGraph(record, {full}, 60);
     ASSERT_TRUE(reading);
     EXPECT_EQ(reading->t, 1055);
-    EXPECT_NE(reading->text.find("　○ 満月 2002年8月23日 7:48"), std::string::npos);
+    EXPECT_NE(reading->text.find("　○ 満月 2002年8月23日 7:48 地方時"), std::string::npos);
 }
