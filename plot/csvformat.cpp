@@ -3,6 +3,7 @@
 
 #include "plot/csvnumbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
@@ -109,21 +110,47 @@ std::string unitComment(HeightUnit unit) {
     return "unit: Ssea, Msea and total in " + name + "; MSangle and MSGangle in radians";
 }
 
-bool writeRecordCsv(const DrawingRecord& record, std::string_view programLine,
+std::string clockComment(const ClockChoice& clock) {
+    std::string text = "time: ";
+    switch (clock.kind) {
+    case ClockKind::LocalMean:
+        return text + "clock time on the meridian of the place (local mean time)";
+    case ClockKind::Jst:
+        return text + "Japan Standard Time (UT+09:00)";
+    case ClockKind::Ut:
+        return text + "universal time (UT)";
+    case ClockKind::Offset:
+        break;
+    }
+    return text + "UT" + clockOption(clock);
+}
+
+bool writeRecordCsv(const DrawingRecord& record, std::string_view programLine, CsvFlavour flavour,
                     const std::function<bool(std::string_view)>& write) {
     constexpr std::size_t kChunk = 1 << 20;
-    const CsvColumns columns{HeightUnit::Km, true, true};
-    std::string out = "# " + std::string(programLine) + "\n";
-    int number = 0;
-    for (const Drawing& d : record.drawings()) {
-        out += "# drawing " + std::to_string(++number) + ": " + requestComment(d.request) +
-               (d.ended ? "" : ", stopped before its end") + "\n";
-    }
-    out += "# " + unitComment(columns.unit) + "\n";
-    out += "# time: clock time on the meridian of the place (local mean time)\n";
+    const CsvColumns columns{HeightUnit::Cm, true, true};
+    const bool annotated = flavour == CsvFlavour::Annotated;
+    std::string out = annotated ? "" : "\xEF\xBB\xBF";
     out += csvHeader(columns);
+    if (annotated) {
+        out += "# " + std::string(programLine) + "\n";
+        int number = 0;
+        std::vector<ClockChoice> clocks;
+        for (const Drawing& d : record.drawings()) {
+            out += "# drawing " + std::to_string(++number) + ": " + requestComment(d.request) +
+                   ", clock " + clockOption(d.request.clock) +
+                   (d.ended ? "" : ", stopped before its end") + "\n";
+            if (std::find(clocks.begin(), clocks.end(), d.request.clock) == clocks.end()) {
+                clocks.push_back(d.request.clock);
+            }
+        }
+        out += "# " + unitComment(columns.unit) + "\n";
+        for (const ClockChoice& clock : clocks) {
+            out += "# " + clockComment(clock) + "\n";
+        }
+    }
     out.reserve(kChunk + 512);
-    number = 0;
+    int number = 0;
     for (const Drawing& d : record.drawings()) {
         ++number;
         for (const RecordedStep& s : d.steps) {

@@ -54,11 +54,25 @@ std::string requestComment(const PlotRequest& request);
 /// The unit line: "unit: Ssea, Msea and total in km; MSangle and MSGangle in radians".
 std::string unitComment(HeightUnit unit);
 
-/// Every step of a record as CSV: comment lines (`programLine`, each drawing's
-/// inputs, the units, the time scale), the header and the rows, with the drawing
-/// column and the total column, heights in km. The text is handed to `write` in
-/// pieces of about a megabyte; a false from it stops the writing and is returned.
-bool writeRecordCsv(const DrawingRecord& record, std::string_view programLine,
+/// The time line: what clock the date and time columns are read on, e.g.
+/// "time: clock time on the meridian of the place (local mean time)",
+/// "time: Japan Standard Time (UT+09:00)".
+std::string clockComment(const ClockChoice& clock);
+
+/// The two kinds of CSV the window saves.
+enum class CsvFlavour {
+    Annotated,   ///< the header, then comment lines ("# ...") naming the inputs, then the rows
+    Spreadsheet, ///< a UTF-8 byte-order mark, the header and the rows: no comment lines, so
+                 ///< that a spreadsheet (Excel as set up in Japan too) reads it as it stands
+};
+
+/// Every step of a record as CSV, heights in cm as the graph's scale and the
+/// read-out give them, times on each drawing's clock, with the drawing column
+/// and the total column. The header comes first; an annotated CSV follows it
+/// with comment lines (`programLine`, each drawing's inputs and clock, the
+/// units, the clock). The text is handed to `write` in pieces of about a
+/// megabyte; a false from it stops the writing and is returned.
+bool writeRecordCsv(const DrawingRecord& record, std::string_view programLine, CsvFlavour flavour,
                     const std::function<bool(std::string_view)>& write);
 
 } // namespace veltaro::plot

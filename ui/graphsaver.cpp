@@ -62,7 +62,7 @@ QString GraphSaver::suggestedName(const QString& suffix) const {
 }
 
 QString GraphSaver::askName(const QString& title, const QStringList& filters,
-                            const QStringList& suffixes, QString* filter) {
+                            const QStringList& suffixes, QString* filter, int* filterIndex) {
     FileDialogs::SaveRequest request{title, suggestedName(suffixes.value(0)), filters};
     const FileDialogs::Chosen chosen = m_dialogs.askSave(m_window, request);
     if (chosen.path.isEmpty()) {
@@ -75,6 +75,9 @@ QString GraphSaver::askName(const QString& title, const QStringList& filters,
     }
     if (filter) {
         *filter = suffixes.value(index);
+    }
+    if (filterIndex) {
+        *filterIndex = static_cast<int>(index);
     }
     m_folder = QFileInfo(path).absolutePath();
     return path;
@@ -160,25 +163,36 @@ void GraphSaver::savePdf() {
 }
 
 void GraphSaver::saveCsv() {
+    // The annotated CSV names its inputs in comment lines; the one for
+    // spreadsheets has none, and a byte-order mark that tells Excel it is UTF-8.
+    QString suffix;
+    int flavour = 0;
     const QString path =
-        askName(tr("データを CSV で保存"), {tr("CSV (*.csv)")}, {u"csv"_s}, nullptr);
+        askName(tr("データを CSV で保存"),
+                {tr("CSV（入力を注記） (*.csv)"), tr("CSV（表計算ソフト用） (*.csv)")},
+                {u"csv"_s, u"csv"_s}, &suffix, &flavour);
     if (path.isEmpty()) {
         return;
     }
     const std::string program =
         "Veltaro " + versionText().toStdString() + ": every step on the graph, drawing by drawing";
     writeFile(path, [&](QIODevice& device) {
-        return plot::writeRecordCsv(m_record, program, [&device](std::string_view text) {
-            const auto size = static_cast<qint64>(text.size());
-            return device.write(text.data(), size) == size;
-        });
+        return plot::writeRecordCsv(m_record, program,
+                                    flavour == 1 ? plot::CsvFlavour::Spreadsheet
+                                                 : plot::CsvFlavour::Annotated,
+                                    [&device](std::string_view text) {
+                                        const auto size = static_cast<qint64>(text.size());
+                                        return device.write(text.data(), size) == size;
+                                    });
     });
 }
 
 void GraphSaver::print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(documentTitle());
+    // Printing to a file suggests the document's name with everything after its
+    // last dot replaced by ".pdf": the suffix keeps the version whole.
+    printer.setDocName(documentTitle() + u".pdf"_s);
     if (!m_dialogs.askPrint(m_window, printer)) {
         return;
     }

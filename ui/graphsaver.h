@@ -46,9 +46,10 @@ signals:
 
 private:
     /// Asks for a name; adds the chosen filter's suffix when the name has none
-    /// of `suffixes`. Empty when the dialog was cancelled.
+    /// of `suffixes`. Empty when the dialog was cancelled. `filter` gets the
+    /// chosen filter's suffix, `filterIndex` its place among `filters`.
     QString askName(const QString& title, const QStringList& filters, const QStringList& suffixes,
-                    QString* filter);
+                    QString* filter, int* filterIndex = nullptr);
     /// Writes the file through a temporary one; reports a failure.
     bool writeFile(const QString& path, const std::function<bool(QIODevice&)>& write);
     /// Why a file was not saved, in words for the message box.

@@ -140,36 +140,43 @@ TEST(Csv, RowsCarryTheRecordedValuesToTheLastDigit) {
     DrawingRecord record;
     draw(record, request(PlotMode::Diurnal));
     draw(record, request(PlotMode::Diurnal, 2));
-    std::string text;
-    ASSERT_TRUE(writeRecordCsv(record, "test", [&](std::string_view piece) {
-        text += piece;
-        return true;
-    }));
-    const auto lines = support::split(text, '\n');
-    std::size_t at = 0;
-    while (at < lines.size() && lines[at].starts_with("#")) {
-        ++at;
-    }
-    EXPECT_EQ(at, 5u); // program, two drawings, unit, time
-    ASSERT_EQ(lines[at], "drawing,t,date,time,Ssea,Msea,MSangle,MSGangle,total");
-    ASSERT_EQ(lines.size(), at + 1 + 289 + 578);
-    std::size_t row = at + 1;
-    for (std::size_t d = 0; d < 2; ++d) {
-        for (const RecordedStep& s : record.drawings()[d].steps) {
-            const auto f = support::split(lines[row++], ',');
-            ASSERT_EQ(f.size(), 9u);
-            EXPECT_EQ(std::stoi(f[0]), int(d) + 1);
-            EXPECT_EQ(std::stoi(f[1]), s.t);
-            EXPECT_EQ(f[2], isoDate(s.year, s.month, s.day));
-            EXPECT_EQ(std::strtod(f[4].c_str(), nullptr), s.Ssea);
-            EXPECT_EQ(std::strtod(f[5].c_str(), nullptr), s.Msea);
-            EXPECT_EQ(std::strtod(f[6].c_str(), nullptr), s.MSangle);
-            EXPECT_EQ(std::strtod(f[7].c_str(), nullptr), s.MSGangle);
-            EXPECT_EQ(std::strtod(f[8].c_str(), nullptr), s.Ssea + s.Msea);
+    const double cm = unitsPerKm(HeightUnit::Cm);
+    for (const CsvFlavour flavour : {CsvFlavour::Annotated, CsvFlavour::Spreadsheet}) {
+        std::string text;
+        ASSERT_TRUE(writeRecordCsv(record, "test", flavour, [&](std::string_view piece) {
+            text += piece;
+            return true;
+        }));
+        // The header first (after the byte-order mark a spreadsheet needs), then
+        // in the annotated CSV the program, the two drawings, the unit and the time.
+        const bool annotated = flavour == CsvFlavour::Annotated;
+        EXPECT_EQ(text.starts_with("\xEF\xBB\xBF"), !annotated);
+        const auto lines = support::split(text.substr(annotated ? 0 : 3), '\n');
+        ASSERT_EQ(lines[0], "drawing,t,date,time,Ssea,Msea,MSangle,MSGangle,total");
+        std::size_t row = 1;
+        while (row < lines.size() && lines[row].starts_with("#")) {
+            ++row;
+        }
+        EXPECT_EQ(row, annotated ? 6u : 1u);
+        ASSERT_EQ(lines.size(), row + 289 + 578);
+        for (std::size_t d = 0; d < 2; ++d) {
+            for (const RecordedStep& s : record.drawings()[d].steps) {
+                const auto f = support::split(lines[row++], ',');
+                ASSERT_EQ(f.size(), 9u);
+                EXPECT_EQ(std::stoi(f[0]), int(d) + 1);
+                EXPECT_EQ(std::stoi(f[1]), s.t);
+                EXPECT_EQ(f[2], isoDate(s.year, s.month, s.day));
+                EXPECT_EQ(std::strtod(f[4].c_str(), nullptr), s.Ssea * cm);
+                EXPECT_EQ(std::strtod(f[5].c_str(), nullptr), s.Msea * cm);
+                EXPECT_EQ(std::strtod(f[6].c_str(), nullptr), s.MSangle);
+                EXPECT_EQ(std::strtod(f[7].c_str(), nullptr), s.MSGangle);
+                EXPECT_EQ(std::strtod(f[8].c_str(), nullptr), (s.Ssea + s.Msea) * cm);
+            }
         }
     }
     // A writer that refuses stops the writing.
-    EXPECT_FALSE(writeRecordCsv(record, "test", [](std::string_view) { return false; }));
+    EXPECT_FALSE(writeRecordCsv(record, "test", CsvFlavour::Annotated,
+                                [](std::string_view) { return false; }));
 }
 
 TEST(Csv, UnitsScaleTheHeightsOnly) {

@@ -127,8 +127,11 @@ void TestSaving::savedFiles_data() {
     QTest::newRow("svg by suffix")
         << u"mnusaveimage"_s << u"g.SVG"_s << 0 << u"g.SVG"_s << QByteArray("<?xml");
     QTest::newRow("pdf") << u"mnusavepdf"_s << u"g"_s << 0 << u"g.pdf"_s << QByteArray("%PDF-");
-    QTest::newRow("csv") << u"mnusavecsv"_s << u"g.csv"_s << 0 << u"g.csv"_s
-                         << QByteArray("# Veltaro");
+    QTest::newRow("csv") << u"mnusavecsv"_s << u"g"_s << 0 << u"g.csv"_s
+                         << QByteArray("drawing,t,");
+    QTest::newRow("csv for spreadsheets") << u"mnusavecsv"_s << u"g"_s << 1 << u"g.csv"_s
+                                          << QByteArray("\xEF\xBB\xBF"
+                                                        "drawing,t,");
 }
 
 void TestSaving::savedFiles() {
