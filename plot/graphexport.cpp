@@ -91,7 +91,7 @@ void verticalText(QPainter& p, const QRectF& box, const QString& text, int pixel
     }
 }
 
-void paintCaptionBlock(QPainter& p, const DrawingRecord& record) {
+void paintCaptionBlock(QPainter& p, const DrawingRecord& record, const StyleLook& look) {
     p.setPen(Qt::black);
     p.setFont(gothic(14));
     double y = kMargin;
@@ -105,15 +105,16 @@ void paintCaptionBlock(QPainter& p, const DrawingRecord& record) {
         QRgb colour;
         const char16_t* name;
     };
-    const Entry entries[] = {{colours::kSun, u"太陽による起潮力"},
-                             {colours::kMoon, u"月による起潮力"},
-                             {colours::kCombined, u"太陽＋月による起潮力"}};
+    const Entry entries[] = {{look.sun.colour, u"太陽による起潮力"},
+                             {look.moon.colour, u"月による起潮力"},
+                             {look.combined.colour, u"太陽＋月による起潮力"}};
     p.setFont(gothic(12));
     const QFontMetricsF metrics(p.font());
     double x = kMargin;
     const double mid = y + kLegendHeight / 2.0;
     for (const Entry& e : entries) {
-        p.fillRect(QRectF(x, mid - 1, 36, 2), QColor::fromRgb(e.colour));
+        const double thickness = look.legendThickness;
+        p.fillRect(QRectF(x, mid - thickness / 2, 36, thickness), QColor::fromRgb(e.colour));
         x += 42;
         const QString name = QString::fromUtf16(e.name);
         p.setPen(Qt::black);
@@ -154,7 +155,8 @@ QRect graphArea(const DrawingRecord& record, int scale) {
             kGraphInner * scale};
 }
 
-void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor graphBackground) {
+void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor graphBackground,
+                 GraphStyle style) {
     using namespace geometry;
     scale = std::max(scale, 1);
     const QSize size = exportSize(record);
@@ -165,7 +167,7 @@ void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor gra
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.scale(scale, scale);
     p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    paintCaptionBlock(p, record);
+    paintCaptionBlock(p, record, lookOf(style));
 
     // Captions of the Moon pictures and of the graph, the axis captions.
     p.setPen(Qt::black);
@@ -209,11 +211,11 @@ void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor gra
         // The window's own pixels: the dots set directly into the picture's
         // pixels, or into an image of the area copied there.
         auto& image = static_cast<QImage&>(*p.device());
-        if (!renderGraphInto(image, area, record, scale, graphBackground)) {
-            p.drawImage(area.topLeft(), renderGraph(record, scale, graphBackground));
+        if (!renderGraphInto(image, area, record, scale, graphBackground, style)) {
+            p.drawImage(area.topLeft(), renderGraph(record, scale, graphBackground, style));
         }
     } else {
-        GraphPainter graph(p, area, scale);
+        GraphPainter graph(p, area, scale, style);
         graph.erase(graphBackground);
         graph.redrawline();
         graph.plotRecord(record);
@@ -221,14 +223,14 @@ void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor gra
 }
 
 void paintOnPage(QPainter& p, const QRectF& page, const DrawingRecord& record,
-                 QColor graphBackground) {
+                 QColor graphBackground, GraphStyle style) {
     constexpr int kScale = kSvgScale;
     const QSizeF size = QSizeF(exportSize(record)) * kScale;
     const double fit = std::min(page.width() / size.width(), page.height() / size.height());
     p.save();
     p.translate(page.left() + (page.width() - size.width() * fit) / 2, page.top());
     p.scale(fit, fit);
-    paintExport(p, record, kScale, graphBackground);
+    paintExport(p, record, kScale, graphBackground, style);
     p.restore();
 }
 
@@ -257,11 +259,12 @@ QImage pictureImage(QSize size) {
 
 } // namespace
 
-QImage exportImage(const DrawingRecord& record, int scale, QColor graphBackground) {
+QImage exportImage(const DrawingRecord& record, int scale, QColor graphBackground,
+                   GraphStyle style) {
     // paintExport fills every pixel.
     QImage image = pictureImage(exportSize(record) * scale);
     QPainter p(&image);
-    paintExport(p, record, scale, graphBackground);
+    paintExport(p, record, scale, graphBackground, style);
     return image;
 }
 
@@ -284,10 +287,10 @@ std::optional<PictureFormat> pictureFormatOf(const QString& path) {
 }
 
 bool writePicture(QIODevice& device, PictureFormat format, const DrawingRecord& record,
-                  QColor graphBackground, const QString& title) {
+                  QColor graphBackground, const QString& title, GraphStyle style) {
     switch (format) {
     case PictureFormat::Png:
-        return exportImage(record, kPngScale, graphBackground).save(&device, "PNG");
+        return exportImage(record, kPngScale, graphBackground, style).save(&device, "PNG");
     case PictureFormat::Svg: {
         const QSize size = exportSize(record);
         QSvgGenerator svg;
@@ -301,7 +304,7 @@ bool writePicture(QIODevice& device, PictureFormat format, const DrawingRecord& 
         if (!p.begin(&svg)) {
             return false;
         }
-        paintExport(p, record, kSvgScale, graphBackground);
+        paintExport(p, record, kSvgScale, graphBackground, style);
         return p.end();
     }
     case PictureFormat::Pdf: {
@@ -315,7 +318,7 @@ bool writePicture(QIODevice& device, PictureFormat format, const DrawingRecord& 
         if (!p.begin(&pdf)) {
             return false;
         }
-        paintOnPage(p, QRectF(0, 0, pdf.width(), pdf.height()), record, graphBackground);
+        paintOnPage(p, QRectF(0, 0, pdf.width(), pdf.height()), record, graphBackground, style);
         return p.end();
     }
     }

@@ -6,6 +6,7 @@
 // PNG or on the clipboard (an image), as SVG or PDF (vector shapes), or printed.
 
 #include "plot/drawingrecord.h"
+#include "plot/graphstyle.h"
 
 #include <QColor>
 #include <QImage>
@@ -37,16 +38,19 @@ QRect graphArea(const DrawingRecord& record, int scale);
 /// painter's units being device pixels at `scale` per window pixel (a whole
 /// number). The graph's inner area takes `graphBackground`, the window's colour
 /// for it. On an image without a transform the graph is the window's very
-/// pixels; on any other surface its points and lines are vector shapes.
-void paintExport(QPainter& painter, const DrawingRecord& record, int scale, QColor graphBackground);
+/// pixels; on any other surface its points and lines are vector shapes. The
+/// curves, the grid and the legend take `style`'s look.
+void paintExport(QPainter& painter, const DrawingRecord& record, int scale, QColor graphBackground,
+                 GraphStyle style = GraphStyle::Standard);
 
 /// Paints the picture as large as fits into `page` (the painter's coordinates),
 /// centred across and at the top, keeping its proportions.
 void paintOnPage(QPainter& painter, const QRectF& page, const DrawingRecord& record,
-                 QColor graphBackground);
+                 QColor graphBackground, GraphStyle style = GraphStyle::Standard);
 
 /// The picture as an image at `scale` device pixels per window pixel.
-QImage exportImage(const DrawingRecord& record, int scale, QColor graphBackground);
+QImage exportImage(const DrawingRecord& record, int scale, QColor graphBackground,
+                   GraphStyle style = GraphStyle::Standard);
 
 /// The kinds of file the picture is written as.
 enum class PictureFormat { Png, Svg, Pdf };
@@ -58,6 +62,7 @@ std::optional<PictureFormat> pictureFormatOf(const QString& path);
 /// landscape page. `title` goes into the file's own description (SVG, PDF).
 /// False when the device refused the data.
 bool writePicture(QIODevice& device, PictureFormat format, const DrawingRecord& record,
-                  QColor graphBackground, const QString& title);
+                  QColor graphBackground, const QString& title,
+                  GraphStyle style = GraphStyle::Standard);
 
 } // namespace veltaro::plot

@@ -78,20 +78,36 @@ QImage makeMoonImage(double dpr) {
 
 // --- the graph ----------------------------------------------------------------
 
-GraphPainter::GraphPainter(QImage& image, double dpr)
+GraphPainter::GraphPainter(QImage& image, double dpr, GraphStyle style)
     : m_image(&image), m_dpr(dpr), m_width(image.width()), m_height(image.height()),
       m_pixels(image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32),
       m_stride(image.bytesPerLine()), m_dotSizes{deviceWidth(0, dpr), deviceWidth(1, dpr),
                                                  deviceWidth(2, dpr)},
+      m_look(lookOf(style)), m_colours{m_look.sun.colour, m_look.moon.colour,
+                                       m_look.combined.colour},
       m_across(axis(m_width, geometry::kScaleWidth)),
-      m_down(axis(m_height, geometry::kScaleHeight)) {}
+      m_down(axis(m_height, geometry::kScaleHeight)) {
+    setCurveSizes();
+}
 
-GraphPainter::GraphPainter(QPainter& painter, const QRect& area, double dpr)
+GraphPainter::GraphPainter(QPainter& painter, const QRect& area, double dpr, GraphStyle style)
     : m_target(&painter), m_origin(area.topLeft()), m_dpr(dpr), m_width(area.width()),
       m_height(area.height()), m_dotSizes{deviceWidth(0, dpr), deviceWidth(1, dpr),
                                           deviceWidth(2, dpr)},
+      m_look(lookOf(style)), m_colours{m_look.sun.colour, m_look.moon.colour,
+                                       m_look.combined.colour},
       m_across(axis(m_width, geometry::kScaleWidth)),
-      m_down(axis(m_height, geometry::kScaleHeight)) {}
+      m_down(axis(m_height, geometry::kScaleHeight)) {
+    setCurveSizes();
+}
+
+void GraphPainter::setCurveSizes() {
+    const CurveLook* curves[kCurves] = {&m_look.sun, &m_look.moon, &m_look.combined};
+    for (std::size_t c = 0; c < kCurves; ++c) {
+        m_curveSizes[0][c] = dotSize(curves[c]->diurnalWidth);
+        m_curveSizes[1][c] = dotSize(curves[c]->width);
+    }
+}
 
 GraphPainter::~GraphPainter() = default;
 
@@ -124,7 +140,7 @@ void GraphPainter::erase(QColor background) {
 void GraphPainter::redrawline() {
     QPainter& p = painter();
     const int width = deviceWidth(1, m_dpr);
-    QPen pen(QColor::fromRgb(colours::kFrame), width, Qt::DotLine, Qt::FlatCap);
+    QPen pen(QColor::fromRgba(m_look.grid), width, Qt::DotLine, Qt::FlatCap);
     p.save();
     p.translate(m_origin);
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -223,44 +239,80 @@ void GraphPainter::plotStep(PlotMode mode, int t, const astro::TideEvaluation& e
     plotStep(mode, t, e.Ssea, e.Msea);
 }
 
+inline bool GraphPainter::cover(float x, float y, float from, int size, Cover& c) const {
+    int left = 0;
+    int top = 0;
+    int fromTop = 0;
+    if (!corner(x, m_across, size, left) || !corner(y, m_down, size, top)) {
+        return false;
+    }
+    if (!corner(from, m_down, size, fromTop)) {
+        fromTop = top; // nothing to join to: the dot alone
+    }
+    // The columns of the dot, the rows from one dot's first to the other's last.
+    c.left = std::max(left, 0);
+    c.right = std::min(left + size, static_cast<int>(m_width)) - 1;
+    c.top = std::max(std::min(top, fromTop), 0);
+    c.bottom = std::min(std::max(top, fromTop) + size, static_cast<int>(m_height)) - 1;
+    return c.left <= c.right && c.top <= c.bottom;
+}
+
 template <class Fill>
-inline void GraphPainter::stepDots(PlotMode mode, int t, double Ssea, double Msea, Fill fill) {
+inline void GraphPainter::stepDots(PlotMode mode, const RecordedStep& step,
+                                   const RecordedStep* before, Fill fill) {
     // dot() three times, with the sizes worked out once.
-    const auto x = static_cast<float>(t);
-    const int one = m_dotSizes[1];
-    const struct {
-        double y;
-        QRgb colour;
-        int size;
-    } dots[] = {
-        {sunY(Ssea), colours::kSun, one},
-        {moonY(Msea), colours::kMoon, one},
-        {sunY(Ssea + Msea), colours::kCombined, mode == PlotMode::Diurnal ? m_dotSizes[2] : one}};
-    for (const auto& d : dots) {
+    const auto x = static_cast<float>(step.t);
+    const auto& sizes = m_curveSizes[mode == PlotMode::Diurnal ? 0 : 1];
+    const double y[kCurves] = {sunY(step.Ssea), moonY(step.Msea), sunY(step.Ssea + step.Msea)};
+    if (m_look.joinedDiurnal && mode == PlotMode::Diurnal && before != nullptr &&
+        before->t < step.t) {
+        const double from[kCurves] = {sunY(before->Ssea), moonY(before->Msea),
+                                      sunY(before->Ssea + before->Msea)};
+        for (int curve = 0; curve < kCurves; ++curve) {
+            Cover c{};
+            if (cover(x, static_cast<float>(y[curve]), static_cast<float>(from[curve]),
+                      sizes[curve], c)) {
+                fill(curve, c);
+            }
+        }
+        return;
+    }
+    for (int curve = 0; curve < kCurves; ++curve) {
         Cover c{};
-        if (cover(x, static_cast<float>(d.y), d.size, c)) {
-            fill(c, d.colour);
+        if (cover(x, static_cast<float>(y[curve]), sizes[curve], c)) {
+            fill(curve, c);
         }
     }
 }
 
 void GraphPainter::plotStep(PlotMode mode, int t, double Ssea, double Msea) {
-    stepDots(mode, t, Ssea, Msea, [this](const Cover& c, QRgb colour) { fill(c, colour); });
+    RecordedStep step{};
+    step.Ssea = Ssea;
+    step.Msea = Msea;
+    step.t = static_cast<std::int16_t>(t);
+    stepDots(mode, step, nullptr,
+             [this](int curve, const Cover& c) { fill(c, m_colours[std::size_t(curve)]); });
 }
 
-void GraphPainter::plotSteps(PlotMode mode, std::span<const RecordedStep> steps) {
+void GraphPainter::plotSteps(PlotMode mode, std::span<const RecordedStep> steps,
+                             const RecordedStep* before) {
     if (!m_pixels) {
         for (const RecordedStep& s : steps) {
-            plotStep(mode, s.t, s.Ssea, s.Msea);
+            stepDots(mode, s, before,
+                     [this](int curve, const Cover& c) { fill(c, m_colours[std::size_t(curve)]); });
+            before = &s;
         }
         return;
     }
     // The image's pixels once for all the steps: nothing else touches the
     // image meanwhile.
     uchar* const bits = m_image->bits();
-    const auto set = [this, bits](const Cover& c, QRgb colour) { fill(bits, c, colour); };
+    const auto set = [this, bits](int curve, const Cover& c) {
+        fill(bits, c, m_colours[std::size_t(curve)]);
+    };
     for (const RecordedStep& s : steps) {
-        stepDots(mode, s.t, s.Ssea, s.Msea, set);
+        stepDots(mode, s, before, set);
+        before = &s;
     }
 }
 
@@ -302,26 +354,21 @@ void GraphPainter::plotRecord(const DrawingRecord& record) {
     // size. The Sun's curve lies under the Moon's, both under the combined one.
     QPainter& p = painter();
     for (const Drawing& d : record.drawings()) {
-        const int combinedWidth = d.mode() == PlotMode::Diurnal ? 2 : 1;
-        std::array<std::vector<QRect>, 3> curves;
+        std::array<std::vector<QRect>, kCurves> curves;
+        const RecordedStep* before = nullptr;
         for (const RecordedStep& s : d.steps) {
-            const float x = static_cast<float>(s.t);
-            const QRect squares[] = {square(x, static_cast<float>(sunY(s.Ssea)), 1),
-                                     square(x, static_cast<float>(moonY(s.Msea)), 1),
-                                     square(x, static_cast<float>(sunY(s.total())), combinedWidth)};
-            for (std::size_t c = 0; c < 3; ++c) {
-                if (!squares[c].isEmpty()) {
-                    curves[c].push_back(squares[c]);
-                }
-            }
+            stepDots(d.mode(), s, before, [&curves](int curve, const Cover& c) {
+                curves[std::size_t(curve)].emplace_back(QPoint(c.left, c.top),
+                                                        QPoint(c.right, c.bottom));
+            });
+            before = &s;
         }
-        const QRgb colour[] = {colours::kSun, colours::kMoon, colours::kCombined};
-        for (std::size_t c = 0; c < 3; ++c) {
+        for (std::size_t c = 0; c < kCurves; ++c) {
             const QList<QRect> shape = columnRuns(std::move(curves[c]));
             p.save();
             p.translate(m_origin);
             p.setPen(Qt::NoPen);
-            p.setBrush(QColor::fromRgb(colour[c]));
+            p.setBrush(QColor::fromRgb(m_colours[c]));
             p.drawRects(shape.constData(), static_cast<int>(shape.size()));
             p.restore();
         }
@@ -329,18 +376,19 @@ void GraphPainter::plotRecord(const DrawingRecord& record) {
     }
 }
 
-QImage renderGraph(const DrawingRecord& record, double dpr, QColor background) {
-    return renderGraph(record, deviceSize(geometry::kGraphInner, dpr), dpr, background);
+QImage renderGraph(const DrawingRecord& record, double dpr, QColor background, GraphStyle style) {
+    return renderGraph(record, deviceSize(geometry::kGraphInner, dpr), dpr, background, style);
 }
 
-QImage renderGraph(const DrawingRecord& record, QSize size, double dpr, QColor background) {
+QImage renderGraph(const DrawingRecord& record, QSize size, double dpr, QColor background,
+                   GraphStyle style) {
     QImage image(size, QImage::Format_RGB32);
-    renderGraphInto(image, image.rect(), record, dpr, background);
+    renderGraphInto(image, image.rect(), record, dpr, background, style);
     return image;
 }
 
 bool renderGraphInto(QImage& image, const QRect& area, const DrawingRecord& record, double dpr,
-                     QColor background) {
+                     QColor background, GraphStyle style) {
     if (image.format() != QImage::Format_RGB32 || !image.rect().contains(area) || area.isEmpty()) {
         return false;
     }
@@ -350,26 +398,27 @@ bool renderGraphInto(QImage& image, const QRect& area, const DrawingRecord& reco
     uchar* const corner = image.bits() + area.top() * stride + area.left() * qsizetype(4);
     QImage graph(corner, area.width(), area.height(), stride, QImage::Format_RGB32);
     graph.fill(background);
-    GraphPainter painter(graph, dpr);
+    GraphPainter painter(graph, dpr, style);
     painter.redrawline();
     painter.plotRecord(record);
     return true;
 }
 
-GraphRender::GraphRender(QSize size, double dpr, QColor background)
-    : m_image(makeGraphImage(size, background)), m_dpr(dpr) {
-    GraphPainter(m_image, m_dpr).redrawline();
+GraphRender::GraphRender(QSize size, double dpr, QColor background, GraphStyle style)
+    : m_image(makeGraphImage(size, background)), m_dpr(dpr), m_style(style) {
+    GraphPainter(m_image, m_dpr, m_style).redrawline();
 }
 
 bool GraphRender::advance(const DrawingRecord& record, std::size_t maxSteps) {
     const std::vector<Drawing>& drawings = record.drawings();
-    GraphPainter painter(m_image, m_dpr);
+    GraphPainter painter(m_image, m_dpr, m_style);
     while (m_drawing < drawings.size()) {
         const Drawing& d = drawings[m_drawing];
         // Counted from what is left, so that any maxSteps, SIZE_MAX too, is safe.
         const std::size_t end = m_step + std::min(maxSteps, d.steps.size() - m_step);
         maxSteps -= end - m_step;
-        painter.plotSteps(d.mode(), std::span(d.steps).subspan(m_step, end - m_step));
+        painter.plotSteps(d.mode(), std::span(d.steps).subspan(m_step, end - m_step),
+                          m_step > 0 ? &d.steps[m_step - 1] : nullptr);
         m_step = end;
         if (m_step < d.steps.size()) {
             return false;

@@ -6,6 +6,7 @@
 
 #include "astro/tide.h"
 #include "plot/drawingrecord.h"
+#include "plot/graphstyle.h"
 #include "plot/plotrequest.h"
 #include "plot/plotrun.h"
 #include "plot/windowlayout.h"
@@ -48,16 +49,16 @@ inline constexpr double kDiscCentre = 293;
 inline constexpr double kDiscRadius = 290;
 } // namespace geometry
 
-/// Colours of the curves and of the Moon pictures.
+/// Colours of the curves (in the standard style) and of the Moon pictures.
 namespace colours {
-inline constexpr QRgb kSun = 0xffde3300;      // 222, 51, 0
-inline constexpr QRgb kMoon = 0xff574300;     // 87, 67, 0
-inline constexpr QRgb kCombined = 0xff1518ff; // 21, 24, 255
-inline constexpr QRgb kFrame = 0xff000000;    // colour value 0
-inline constexpr QRgb kNight = 0xff000080;    // 0, 0, 128
-inline constexpr QRgb kLit = 0xffedffb5;      // 237, 255, 181
-inline constexpr QRgb kLitEdge = 0xffffff00;  // 255, 255, 0
-inline constexpr QRgb kRim = 0xff808000;      // 128, 128, 0
+inline constexpr QRgb kSun = lookOf(GraphStyle::Standard).sun.colour;           // 222, 51, 0
+inline constexpr QRgb kMoon = lookOf(GraphStyle::Standard).moon.colour;         // 87, 67, 0
+inline constexpr QRgb kCombined = lookOf(GraphStyle::Standard).combined.colour; // 21, 24, 255
+inline constexpr QRgb kFrame = 0xff000000;                                      // colour value 0
+inline constexpr QRgb kNight = 0xff000080;                                      // 0, 0, 128
+inline constexpr QRgb kLit = 0xffedffb5;                                        // 237, 255, 181
+inline constexpr QRgb kLitEdge = 0xffffff00;                                    // 255, 255, 0
+inline constexpr QRgb kRim = 0xff808000;                                        // 128, 128, 0
 } // namespace colours
 
 /// A blank graph image of the inner area of Picture1 at `dpr` device pixels per
@@ -78,10 +79,11 @@ class GraphPainter {
 public:
     /// On an image holding exactly the inner area. `dpr` is the image's device
     /// pixels per pixel (line and dot widths are in pixels).
-    GraphPainter(QImage& image, double dpr);
+    GraphPainter(QImage& image, double dpr, GraphStyle style = GraphStyle::Standard);
     /// On `painter`, whose inner area of the graph is `area` (in the painter's
     /// coordinates, which count device pixels at `dpr` per pixel; whole numbers).
-    GraphPainter(QPainter& painter, const QRect& area, double dpr);
+    GraphPainter(QPainter& painter, const QRect& area, double dpr,
+                 GraphStyle style = GraphStyle::Standard);
     ~GraphPainter();
     GraphPainter(const GraphPainter&) = delete;
     GraphPainter& operator=(const GraphPainter&) = delete;
@@ -96,19 +98,25 @@ public:
 
     /// Fills the whole graph with `background`.
     void erase(QColor background);
-    /// The 11 dotted black column lines x = 720 .. 7920 and the dotted zero
-    /// line y = 2250, over whatever the graph holds.
+    /// The 11 dotted column lines x = 720 .. 7920 and the dotted zero line
+    /// y = 2250 in the style's grid colour (black in the standard style), over
+    /// whatever the graph holds.
     void redrawline();
+
     /// One dot `width` pixels wide at (x, y) of the user scale; a dot outside
     /// the graph is not seen.
     void dot(float x, float y, QRgb colour, int width);
-    /// The three points of one step: Sun, Moon, then both together, which is two
-    /// pixels wide in the diurnal mode.
+    /// The three points of one step: Sun, Moon, then both together, each as
+    /// wide as the style has it (standard: one pixel, the combined curve two in
+    /// the diurnal mode).
     void plotStep(PlotMode mode, int t, const astro::TideEvaluation& e);
     /// The same from the two heights [km].
     void plotStep(PlotMode mode, int t, double Ssea, double Msea);
-    /// plotStep for each of `steps` in turn, of a drawing in `mode`.
-    void plotSteps(PlotMode mode, std::span<const RecordedStep> steps);
+    /// plotStep for each of `steps` in turn, of a drawing in `mode`. `before` is
+    /// the step the drawing drew just before them, if any: a style that joins
+    /// the points joins the first point to it.
+    void plotSteps(PlotMode mode, std::span<const RecordedStep> steps,
+                   const RecordedStep* before = nullptr);
     /// The new (●) and full (○) Moon marks of `drawing` that lie within what
     /// it drew.
     void plotPhases(const Drawing& drawing);
@@ -121,8 +129,11 @@ private:
     struct Cover {
         int left, top, right, bottom;
     };
+    /// The curves of a step, in the order they are drawn.
+    enum Curve { kSunCurve, kMoonCurve, kCombinedCurve, kCurves };
 
     QPainter& painter();
+    void setCurveSizes();
     QRect areaRect() const { return {0, 0, static_cast<int>(m_width), static_cast<int>(m_height)}; }
     // Device coordinates of user coordinates; multiplied before dividing, so
     // that whole units on a pixel boundary land exactly on it.
@@ -149,12 +160,18 @@ private:
     /// nothing (off the area, or not a finite place). The one rule for where
     /// a dot falls: square(), dot() and plotStep() all use it.
     bool cover(float x, float y, int size, Cover& c) const;
+    /// The same, stretched up or down to the row the dot at (x, `from`) would
+    /// start on: the bar that joins a point to the one before it.
+    bool cover(float x, float y, float from, int size, Cover& c) const;
     /// Sets the pixels of `c` on the image, whose pixels start at `bits`.
     void fill(uchar* bits, const Cover& c, QRgb colour) const;
     /// The pixels of `c` on whatever this draws on.
     void fill(const Cover& c, QRgb colour);
-    /// The three dots of a step, each handed to `fill` with its colour.
-    template <class Fill> void stepDots(PlotMode mode, int t, double Ssea, double Msea, Fill fill);
+    /// The three dots of a step, each handed to `fill` with its curve; joined
+    /// to `before`'s where the style joins the points in `mode`, `before` is
+    /// given and lies to the left.
+    template <class Fill>
+    void stepDots(PlotMode mode, const RecordedStep& step, const RecordedStep* before, Fill fill);
 
     QImage* m_image = nullptr;    // the image of the inner area, or
     QPainter* m_target = nullptr; // a painter with the inner area at m_origin
@@ -165,6 +182,10 @@ private:
     bool m_pixels = false;               // m_image's pixels are set directly (32 bits each)
     qsizetype m_stride = 0;              // m_image's bytes per line
     std::array<int, 3> m_dotSizes{};     // dotSize(0..2), worked out once
+    StyleLook m_look;                    // the style's colours and widths
+    std::array<QRgb, kCurves> m_colours; // each curve's colour
+    // Each curve's dot size in the diurnal mode [0] and the others [1].
+    std::array<std::array<int, kCurves>, 2> m_curveSizes{};
     Axis m_across;                       // user x to device x
     Axis m_down;                         // user y to device y
     std::unique_ptr<QPainter> m_painter; // on m_image, made when first needed
@@ -173,15 +194,17 @@ private:
 /// The graph as `record` holds it on an image of the inner area at `dpr`:
 /// background, frame, then every step in order; exactly what the window shows
 /// after drawing the same steps.
-QImage renderGraph(const DrawingRecord& record, double dpr, QColor background);
+QImage renderGraph(const DrawingRecord& record, double dpr, QColor background,
+                   GraphStyle style = GraphStyle::Standard);
 /// The same on an image of `size` device pixels, with lines and dots `dpr`
 /// device pixels to a pixel: the graph shown at a zoom.
-QImage renderGraph(const DrawingRecord& record, QSize size, double dpr, QColor background);
+QImage renderGraph(const DrawingRecord& record, QSize size, double dpr, QColor background,
+                   GraphStyle style = GraphStyle::Standard);
 /// The same drawn in place into `area` (device pixels) of `image`, a picture
 /// the graph is part of; the pixels are those renderGraph gives for the area's
 /// size. False, and nothing drawn, unless `image` is Format_RGB32 and holds `area`.
 bool renderGraphInto(QImage& image, const QRect& area, const DrawingRecord& record, double dpr,
-                     QColor background);
+                     QColor background, GraphStyle style = GraphStyle::Standard);
 
 /// The graph of a record drawn into a new image a slice at a time, so that a
 /// large record does not hold up the window while the graph is drawn anew at
@@ -196,7 +219,7 @@ class GraphRender {
 public:
     /// An image of `size` device pixels, lines and dots `dpr` device pixels to
     /// a pixel, filled with `background` and framed.
-    GraphRender(QSize size, double dpr, QColor background);
+    GraphRender(QSize size, double dpr, QColor background, GraphStyle style = GraphStyle::Standard);
 
     /// Draws up to `maxSteps` more steps of `record` (the marks of a drawing
     /// count as none); true when the image holds everything the record holds.
@@ -204,10 +227,12 @@ public:
 
     QImage& image() { return m_image; }
     double dpr() const { return m_dpr; }
+    GraphStyle style() const { return m_style; }
 
 private:
     QImage m_image;
     double m_dpr;
+    GraphStyle m_style;
     std::size_t m_drawing = 0; // the drawing being drawn
     std::size_t m_step = 0;    // its next step
 };

@@ -37,8 +37,8 @@ GraphWidget::GraphWidget(const DrawingRecord& record, QWidget* parent)
     setFixedSize(geometry::kGraphOuter);
     setMouseTracking(true);
     m_ratio = devicePixelRatioF();
-    m_screen =
-        std::make_unique<GraphRender>(deviceInnerSize(m_ratio), zoomedRatio(m_ratio), background());
+    m_screen = std::make_unique<GraphRender>(deviceInnerSize(m_ratio), zoomedRatio(m_ratio),
+                                             background(), m_style);
     m_screen->advance(m_record, SIZE_MAX);
     m_renderTimer.setInterval(0);
     connect(&m_renderTimer, &QTimer::timeout, this, &GraphWidget::renderSlice);
@@ -72,7 +72,7 @@ void GraphWidget::follow(RecordChange change) {
         m_render.reset();
         m_ratio = devicePixelRatioF();
         m_screen = std::make_unique<GraphRender>(deviceInnerSize(m_ratio), zoomedRatio(m_ratio),
-                                                 background());
+                                                 background(), m_style);
         setReading(std::nullopt, QString());
     } else {
         // The new steps, on what is shown; a new rendering under way catches up
@@ -87,14 +87,27 @@ void GraphWidget::matchScreen() {
     const QSize device = deviceInnerSize(ratio);
     const bool matched = m_render ? ratio == m_renderRatio && device == m_render->image().size()
                                   : ratio == m_ratio && device == m_screen->image().size();
-    if (matched) {
-        return;
+    if (!matched) {
+        startRender(device, ratio);
     }
-    // Drawn anew from the record: sharp at the new ratio and size. A first
-    // slice at once, which is all a small record needs.
-    m_render = std::make_unique<GraphRender>(device, zoomedRatio(ratio), background());
+}
+
+void GraphWidget::startRender(QSize device, double ratio) {
+    // Drawn anew from the record: sharp at the new ratio and size, in the
+    // style in use. A first slice at once, which is all a small record needs.
+    m_render = std::make_unique<GraphRender>(device, zoomedRatio(ratio), background(), m_style);
     m_renderRatio = ratio;
     renderSlice();
+}
+
+void GraphWidget::setGraphStyle(GraphStyle style) {
+    if (style == m_style) {
+        return;
+    }
+    m_style = style;
+    const double ratio = devicePixelRatioF();
+    startRender(deviceInnerSize(ratio), ratio);
+    update();
 }
 
 void GraphWidget::renderSlice() {
@@ -118,9 +131,9 @@ void GraphWidget::renderSlice() {
 
 void GraphWidget::redrawline() {
     matchScreen();
-    GraphPainter(m_screen->image(), m_screen->dpr()).redrawline();
+    GraphPainter(m_screen->image(), m_screen->dpr(), m_screen->style()).redrawline();
     if (m_render) {
-        GraphPainter(m_render->image(), m_render->dpr()).redrawline();
+        GraphPainter(m_render->image(), m_render->dpr(), m_render->style()).redrawline();
     }
     update();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plot/drawingrecord.h"
+#include "plot/graphstyle.h"
 
 #include <QImage>
 #include <QTimer>
@@ -49,6 +50,12 @@ public:
     /// The colour of the graph's background (the window's colour for it).
     QColor background() const;
 
+    /// The look of the curves and the grid; a change draws the graph anew in
+    /// the new look, in slices as at a new size. Saved pictures should be made
+    /// in the same style.
+    void setGraphStyle(GraphStyle style);
+    GraphStyle graphStyle() const { return m_style; }
+
     /// The document the graph shows.
     const DrawingRecord& record() const { return m_record; }
 
@@ -77,6 +84,7 @@ protected:
 private:
     void follow(RecordChange change);
     void matchScreen();
+    void startRender(QSize device, double ratio);
     void renderSlice();
     QSize innerSize() const;
     QSize deviceInnerSize(double ratio) const;
@@ -93,6 +101,7 @@ private:
     double m_renderRatio = 1;
     QTimer m_renderTimer;
     std::optional<int> m_cursorT;
+    GraphStyle m_style = GraphStyle::Standard;
 };
 
 /// One Moon picture (picmoon k): the Moon's phase drawn as a disc on night blue,

@@ -147,33 +147,82 @@ TEST(Points, WidthPerModeAndColourPerCurve) {
     e.Msea = -2e-4; // y = 2250 + 700 = 2950
                     // both: -1e-4, y = 2600
     const struct {
+        GraphStyle style;
         PlotMode mode;
-        int combinedWidth;
-    } rows[] = {{PlotMode::Diurnal, 2}, {PlotMode::SixtyDay, 1}, {PlotMode::Annual, 1}};
+        int width[3]; // Sun, Moon, both [pixels]
+    } rows[] = {
+        {GraphStyle::Standard, PlotMode::Diurnal, {1, 1, 2}},
+        {GraphStyle::Standard, PlotMode::SixtyDay, {1, 1, 1}},
+        {GraphStyle::Standard, PlotMode::Annual, {1, 1, 1}},
+        {GraphStyle::Presentation, PlotMode::Diurnal, {2, 2, 3}},
+        {GraphStyle::Presentation, PlotMode::Annual, {2, 2, 2}},
+    };
     for (const auto& row : rows) {
+        const StyleLook look = lookOf(row.style);
+        const QRgb colour[] = {look.sun.colour, look.moon.colour, look.combined.colour};
+        const double y[] = {1900, 2950, 2600};
         for (double dpr : {1.0, 2.0}) {
+            SCOPED_TRACE(testing::Message()
+                         << int(row.style) << " mode " << int(row.mode) << " dpr " << dpr);
             QImage img = makeGraphImage(dpr, kWhite);
-            GraphPainter(img, dpr).plotStep(row.mode, 4000, e);
-            int sun = 0, moon = 0, both = 0;
-            for (int y = 0; y < img.height(); ++y) {
-                for (int x = 0; x < img.width(); ++x) {
-                    const QRgb p = img.pixel(x, y);
-                    sun += p == colours::kSun;
-                    moon += p == colours::kMoon;
-                    both += p == colours::kCombined;
+            GraphPainter(img, dpr, row.style).plotStep(row.mode, 4000, e);
+            for (int c = 0; c < 3; ++c) {
+                int seen = 0;
+                for (int py = 0; py < img.height(); ++py) {
+                    for (int px = 0; px < img.width(); ++px) {
+                        seen += img.pixel(px, py) == colour[c];
+                    }
                 }
+                const int d = int(dpr) * row.width[c];
+                EXPECT_EQ(seen, d * d) << c;
+                // Centred on its point: it starts (d - 1) / 2 pixels left of and above it.
+                const double half = d / 2.0 - 0.5;
+                EXPECT_EQ(img.pixel(int(std::floor(float(4000) * 574 * dpr / 8640 - half)),
+                                    int(std::floor(float(y[c]) * 298 * dpr / 4500 - half))),
+                          colour[c])
+                    << c;
             }
-            const int d = int(dpr);
-            EXPECT_EQ(sun, d * d);
-            EXPECT_EQ(moon, d * d);
-            EXPECT_EQ(both, row.combinedWidth * row.combinedWidth * d * d);
-            EXPECT_EQ(img.pixel(pixelX(4000, dpr), pixelY(1900, dpr)), colours::kSun);
-            EXPECT_EQ(img.pixel(pixelX(4000, dpr), pixelY(2950, dpr)), colours::kMoon);
-            // A two-pixel dot is centred on its point: it starts half a pixel to the left.
-            const double cx = float(4000) * 574 * dpr / 8640, cy = float(2600) * 298 * dpr / 4500;
-            const double half = row.combinedWidth * dpr / 2 - 0.5;
-            EXPECT_EQ(img.pixel(int(std::floor(cx - half)), int(std::floor(cy - half))),
-                      colours::kCombined);
+        }
+    }
+}
+
+TEST(Points, ThePresentationStyleJoinsTheDiurnalCurves) {
+    // Two steps of the combined curve (the Sun alone) at y = 2425 and 1830:
+    // how much of the second step's column between them is filled.
+    const struct {
+        const char* name;
+        GraphStyle style;
+        PlotMode mode;
+        int firstT, secondT;
+        bool joined;
+    } rows[] = {
+        {"presentation, diurnal", GraphStyle::Presentation, PlotMode::Diurnal, 3000, 3030, true},
+        {"standard, diurnal", GraphStyle::Standard, PlotMode::Diurnal, 3000, 3030, false},
+        {"presentation, 60 days", GraphStyle::Presentation, PlotMode::SixtyDay, 3000, 3001, false},
+        // The next day of a continuous drawing starts again at the left.
+        {"presentation, next day", GraphStyle::Presentation, PlotMode::Diurnal, 8640, 0, false},
+    };
+    for (const auto& row : rows) {
+        RecordedStep steps[2]{};
+        steps[0].Ssea = -0.5e-4;
+        steps[0].t = std::int16_t(row.firstT);
+        steps[1].Ssea = 1.2e-4;
+        steps[1].t = std::int16_t(row.secondT);
+        for (bool inTwo : {false, true}) {
+            // At once, or a step at a time with the one before handed on.
+            SCOPED_TRACE(testing::Message() << row.name << (inTwo ? " in two" : ""));
+            QImage img = makeGraphImage(1, kWhite);
+            GraphPainter painter(img, 1, row.style);
+            painter.plotSteps(row.mode, std::span(steps, inTwo ? 1 : 2));
+            if (inTwo) {
+                painter.plotSteps(row.mode, std::span(steps + 1, 1), &steps[0]);
+            }
+            int filled = 0;
+            const int top = pixelY(1830, 1) + 3, bottom = pixelY(2425, 1) - 2;
+            for (int y = top; y < bottom; ++y) {
+                filled += img.pixel(pixelX(row.secondT, 1), y) == lookOf(row.style).combined.colour;
+            }
+            EXPECT_EQ(filled, row.joined ? bottom - top : 0);
         }
     }
 }
@@ -528,20 +577,34 @@ TEST(PhaseMarks, OnTheTimeAxisAsFarAsTheDrawingGot) {
 // --- drawn anew in slices -----------------------------------------------------------
 
 TEST(Render, InSlicesAsAtOnceWhileTheDrawingStillGrows) {
-    // 60 days that grow between slices: the render follows them and leaves the
+    // A drawing that grows between slices: the render follows it and leaves the
     // marks to the window, which draws them at the drawing's end.
-    DrawingRecord record;
-    record.beginDrawing({PlotMode::SixtyDay, support::kDefaultStart}, 8641);
-    GraphRender render(QSize(861, 447), 1.5, kWhite); // the graph at 150 %
-    int t = 0;
-    do {
-        for (const int end = std::min(t + 1000, 8641); t < end; ++t) {
-            astro::TideEvaluation e{};
-            e.Msea = 5.5e-5 * std::sin(t * 0.004);
-            record.addStep(Moment{t}, e);
-        }
-    } while (!render.advance(record, 700) || t < 8641);
-    record.endDrawing(true);
-    GraphPainter(render.image(), 1.5).plotPhases(record.drawings().back());
-    EXPECT_TRUE(render.image() == renderGraph(record, QSize(861, 447), 1.5, kWhite));
+    const struct {
+        PlotMode mode;
+        int steps, every; // steps, and t between two
+        GraphStyle style;
+    } rows[] = {
+        {PlotMode::SixtyDay, 8641, 1, GraphStyle::Standard},
+        // Joined points: each slice's first point joins the last one before it.
+        {PlotMode::Diurnal, 289, 30, GraphStyle::Presentation},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(int(row.mode));
+        DrawingRecord record;
+        record.beginDrawing({row.mode, support::kDefaultStart}, row.steps);
+        GraphRender render(QSize(861, 447), 1.5, kWhite, row.style); // the graph at 150 %
+        int i = 0;
+        do {
+            for (const int end = std::min(i + 1000 / row.every, row.steps); i < end; ++i) {
+                const int t = i * row.every;
+                astro::TideEvaluation e{};
+                e.Msea = 5.5e-5 * std::sin(t * 0.004);
+                e.Ssea = 2e-5 * std::cos(t * 0.003);
+                record.addStep(Moment{t}, e);
+            }
+        } while (!render.advance(record, 700 / std::size_t(row.every)) || i < row.steps);
+        record.endDrawing(true);
+        GraphPainter(render.image(), 1.5, row.style).plotPhases(record.drawings().back());
+        EXPECT_TRUE(render.image() == renderGraph(record, QSize(861, 447), 1.5, kWhite, row.style));
+    }
 }

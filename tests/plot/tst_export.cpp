@@ -35,6 +35,7 @@ class TestExport : public QObject {
 private slots:
     void init();
     void pngHoldsTheGraphOnScreen();
+    void svgHoldsTheCurvesAsShapes_data();
     void svgHoldsTheCurvesAsShapes();
     void pdfIsAPage();
 
@@ -71,11 +72,29 @@ void TestExport::pngHoldsTheGraphOnScreen() {
     QCOMPARE(png.size(), exportSize(record) * kPngScale);
     QCOMPARE(png.convertToFormat(QImage::Format_RGB32).copy(graphArea(record, kPngScale)),
              renderGraph(record, kPngScale, background));
+
+    // In the presentation style the screen and the picture change together.
+    m_graph->setGraphStyle(GraphStyle::Presentation);
+    QTRY_VERIFY(!m_graph->rendering());
+    QCOMPARE(m_graph->image(), renderGraph(record, 1, background, GraphStyle::Presentation));
+    QVERIFY(m_graph->image() != same.copy(graphArea(record, 1)));
+    const QImage presented = exportImage(record, 1, background, GraphStyle::Presentation);
+    QCOMPARE(presented.copy(graphArea(record, 1)), m_graph->image());
+}
+
+void TestExport::svgHoldsTheCurvesAsShapes_data() {
+    QTest::addColumn<GraphStyle>("style");
+    QTest::newRow("standard") << GraphStyle::Standard;
+    QTest::newRow("presentation") << GraphStyle::Presentation;
 }
 
 void TestExport::svgHoldsTheCurvesAsShapes() {
-    const QByteArray svg = written(PictureFormat::Svg, m_graph->record(), Qt::white);
-    QXmlStreamReader xml(svg);
+    QFETCH(GraphStyle, style);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(
+        writePicture(buffer, PictureFormat::Svg, m_graph->record(), Qt::white, u"test"_s, style));
+    QXmlStreamReader xml(buffer.data());
     QMap<QString, int> rectsOfFill; // rectangles under each fill colour
     QString fill;
     int images = 0;
@@ -96,7 +115,8 @@ void TestExport::svgHoldsTheCurvesAsShapes() {
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     QCOMPARE(images, 0);
-    for (QRgb curve : {colours::kSun, colours::kMoon, colours::kCombined}) {
+    const StyleLook look = lookOf(style);
+    for (QRgb curve : {look.sun.colour, look.moon.colour, look.combined.colour}) {
         const QString name = QColor::fromRgb(curve).name();
         QVERIFY2(rectsOfFill.value(name) > 200, qPrintable(name));
     }
