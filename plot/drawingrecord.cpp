@@ -189,6 +189,15 @@ std::string isoDate(double year, double month, double day) {
     return buffer;
 }
 
+bool startsFreshGraph(const DrawingRecord& record, const PlotRequest& request) {
+    const auto& drawings = record.drawings();
+    if (drawings.empty()) {
+        return false;
+    }
+    const PlotRequest& last = drawings.back().request;
+    return last.mode != request.mode || last.clock != request.clock;
+}
+
 std::string drawingTitle(const Drawing& drawing) {
     const PlotRequest& r = drawing.request;
     const ObservationInput& in = r.start;

@@ -76,6 +76,11 @@ class DrawingRecord;
 /// and why; nothing when it fits.
 std::optional<RoomRefusal> roomRefusal(const DrawingRecord& record, const PlotRequest& request);
 
+/// Whether a drawing of `request` needs a graph of its own: the graph holds
+/// drawings of another mode or read on another clock, whose time axis its
+/// curves would not fit. Drawings of the same mode and clock accumulate.
+bool startsFreshGraph(const DrawingRecord& record, const PlotRequest& request);
+
 /// What changed in a DrawingRecord, for the views that follow it.
 enum class RecordChange {
     Grew,    ///< steps were added, or a drawing began or ended

@@ -33,6 +33,22 @@ void VerticalLabel::paintEvent(QPaintEvent*) {
     }
 }
 
+FittingLabel::FittingLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+void FittingLabel::paintEvent(QPaintEvent* event) {
+    const int wanted = QFontMetrics(font()).horizontalAdvance(text());
+    if (wanted <= width() || wanted == 0) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.scale(static_cast<double>(width()) / wanted, 1);
+    painter.drawText(QRect(0, 0, wanted, height()), static_cast<int>(alignment()), text());
+}
+
 LegendLine::LegendLine(const QColor& color, int thickness, QWidget* parent)
     : QWidget(parent), m_color(color), m_thickness(thickness) {
     setAttribute(Qt::WA_TransparentForMouseEvents);

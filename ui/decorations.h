@@ -20,6 +20,18 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
+/// A one-line caption that is drawn narrower, as a whole, when its text is wider
+/// than the room it was given: a longer clock name in the date row's caption
+/// keeps the place the layout gives the caption.
+class FittingLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit FittingLabel(const QString& text, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 /// A legend swatch: a horizontal line of the curve's colour filling the widget,
 /// which is laid out `thickness` pixels high at 100 %.
 class LegendLine : public QWidget {

@@ -18,6 +18,7 @@
 #include "ui/layoutzoom.h"
 #include "ui/runlifecycle.h"
 #include "ui/updown.h"
+#include "ui/viewsettings.h"
 
 #include <veltaro_version.h>
 
@@ -34,9 +35,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
 
+#include <algorithm>
 #include <string_view>
 
 using namespace Qt::StringLiterals;
@@ -96,6 +99,15 @@ frmushio::frmushio(ObservationState& state, Clock today, QWidget* parent)
     m_layoutZoom = std::make_unique<LayoutZoom>(this, centralWidget());
     buildStatus();
     buildReadout();
+    // While the mouse reads nothing, the status bar says what the boxes will draw.
+    auto noteWhenNothingIsRead = [this] {
+        m_reading = !m_readout->text().isEmpty();
+        updatePlaceNote();
+    };
+    connect(m_picture1, &plot::GraphWidget::readout, this, noteWhenNothingIsRead);
+    for (plot::MoonWidget* moon : m_picmoon) {
+        connect(moon, &plot::MoonWidget::hovered, this, noteWhenNothingIsRead);
+    }
     connectPlot();
 
     // Absolute layout: the window keeps the size its contents ask for.
@@ -115,6 +127,13 @@ frmushio::~frmushio() {
     delete m_picture1;
     for (plot::MoonWidget* moon : m_picmoon) {
         delete moon;
+    }
+}
+
+void frmushio::useSettings(std::unique_ptr<QSettings> store) {
+    m_view->useStore(std::move(store));
+    if (const auto factor = m_view->storedZoom()) {
+        setZoom(*factor);
     }
 }
 
@@ -169,8 +188,11 @@ void frmushio::buildControls() {
         return b;
     };
 
-    // Date row.
-    label(client, u"Label1"_s, tr("観測日（ＪＳＴ）"), twips(105, 240, 1455, 255), kCaptionPt);
+    // Date row. The caption names the clock the dates and times are read on.
+    m_label1 = named(new FittingLabel(ViewSettings::dateCaption({}), client), u"Label1"_s);
+    m_label1->setFont(gothicFont(kCaptionPt));
+    m_label1->setGeometry(twips(105, 240, 1455, 255));
+    m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_txtnen = box(client, u"txtnen"_s, 6, twips(1590, 160, 855, 330), kBoxPt);
     m_upd1 = spin(client, u"upd1"_s, m_txtnen, kFirstYear, kLastYear, twips(2430, 165, 240, 330));
     label(client, u"Label6"_s, tr("年"), twips(2730, 240, 255, 255), kCaptionPt);
@@ -302,6 +324,48 @@ void frmushio::buildControls() {
     }
     connect(m_btnclear, &QPushButton::clicked, this, &frmushio::btnclearClicked);
     connect(m_btnend, &QPushButton::clicked, this, &frmushio::quit);
+
+    // Which sign is which way, where a number is typed.
+    m_txtkei->setToolTip(tr("経度の度：東経は正、西経は − を付けて（−180〜180）"));
+    m_txtido->setToolTip(tr("緯度の度：北緯は正、南緯は − を付けて（−90〜90）"));
+    for (QLineEdit* b : {m_txtkeim, m_txtkeis, m_txtidom, m_txtidos}) {
+        b->setToolTip(b == m_txtkeim || b == m_txtidom ? tr("分（0〜59）") : tr("秒（0〜59）"));
+    }
+    for (QLineEdit* b : {m_txtkei, m_txtkeim, m_txtkeis, m_txtido, m_txtidom, m_txtidos}) {
+        connect(b, &QLineEdit::textChanged, this, &frmushio::updatePlaceNote);
+    }
+}
+
+QString frmushio::placeNote() const {
+    // What the boxes will be drawn as: a typed "-0" degrees with minutes is
+    // read as east or north, and the note shows it.
+    auto text = [](QLineEdit* d, QLineEdit* m, QLineEdit* s, bool latitude) -> QString {
+        const auto read = readAngle(d->text().toStdString(), m->text().toStdString(),
+                                    s->text().toStdString(), latitude);
+        if (!read.ok()) {
+            return {};
+        }
+        const std::string dms = plot::dmsText(*read.value, latitude);
+        const char hemisphere = dms.back();
+        const QString name = hemisphere == 'N'   ? tr("北緯")
+                             : hemisphere == 'S' ? tr("南緯")
+                             : hemisphere == 'E' ? tr("東経")
+                                                 : tr("西経");
+        return name + u' ' + fromUtf8(std::string_view(dms).substr(0, dms.size() - 1));
+    };
+    const QString lon = text(m_txtkei, m_txtkeim, m_txtkeis, false);
+    const QString lat = text(m_txtido, m_txtidom, m_txtidos, true);
+    if (lon.isEmpty() || lat.isEmpty()) {
+        return tr("観測地点：経度・緯度の入力を確かめてください");
+    }
+    const ClockChoice clock = m_view ? m_view->clock() : ClockChoice{};
+    return tr("観測地点 %1　%2　時刻 %3").arg(lon, lat, fromUtf8(plot::clockFullName(clock)));
+}
+
+void frmushio::updatePlaceNote() {
+    if (m_readout != nullptr && !m_reading) {
+        m_readout->setText(placeNote());
+    }
 }
 
 void frmushio::placeDaysCaption(double factor) {
@@ -342,6 +406,14 @@ void frmushio::buildMenus() {
     m_mnubyouga = item(mnuvision, u"mnubyouga"_s, tr("描画開始(&S)"), &frmushio::startDrawing);
     m_mnuclear = item(mnuvision, u"mnuclear"_s, tr("グラフ消去(&C)"), &frmushio::mnuclearClicked);
     buildZoomMenu(mnuvision);
+    m_view = new ViewSettings(this, mnuvision);
+    connect(m_view, &ViewSettings::clockChanged, this, [this](const ClockChoice& clock) {
+        m_label1->setText(ViewSettings::dateCaption(clock));
+        updatePlaceNote();
+        statusBar()->showMessage(tr("時刻を「%1」にしました。次の描画から、この時刻で描きます。")
+                                     .arg(fromUtf8(plot::clockFullName(clock))),
+                                 5000);
+    });
 
     auto* mnuhlp = menu(u"mnuhlp"_s, tr("ヘルプ(&H)"));
     m_mnutukaikata = item(mnuhlp, u"mnutukaikata"_s, tr("使い方(&H)…"), &frmushio::showHelp);
@@ -366,8 +438,9 @@ void frmushio::buildSaving(QMenu* mnufile, QAction* before) {
         item(u"mnusaveimage"_s, tr("画像として保存…"), QKeySequence::Save, &GraphSaver::saveImage);
     m_mnuprint = item(u"mnuprint"_s, tr("印刷…"), QKeySequence::Print, &GraphSaver::print);
     m_mnusavepdf = item(u"mnusavepdf"_s, tr("PDF として保存…"), {}, &GraphSaver::savePdf);
-    m_mnusavecsv = item(u"mnusavecsv"_s, tr("データを CSV で保存…"), QKeySequence::SaveAs,
-                        &GraphSaver::saveCsv);
+    // Ctrl+Shift+S on every desktop (QKeySequence::SaveAs is empty outside KDE and GNOME).
+    m_mnusavecsv = item(u"mnusavecsv"_s, tr("データを CSV で保存…"),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &GraphSaver::saveCsv);
     m_copy = item(u"mnucopy"_s, tr("コピー"), QKeySequence::Copy, &GraphSaver::copy);
 
     // In the File menu after the presets, before the separator above quitting.
@@ -436,8 +509,9 @@ void frmushio::connectPlot() {
                                  m_txtido,  m_txtidom, m_txtidos, m_txtcont,   m_optday,  m_opt60,
                                  m_optyear, m_option4, m_optyes,  m_btnhyouji, m_btnclear};
     locked.insert(locked.end(), m_spins.begin(), m_spins.end());
-    m_run->lock(std::move(locked), {m_mnuini, m_mnuakasi, m_mnured, m_mnutokyo, m_mnubyouga,
-                                    m_mnuclear, m_mnuzoom->menuAction()});
+    m_run->lock(std::move(locked),
+                {m_mnuini, m_mnuakasi, m_mnured, m_mnutokyo, m_mnubyouga, m_mnuclear,
+                 m_mnuzoom->menuAction(), m_view->clockMenu()->menuAction()});
     connect(m_run, &RunLifecycle::lockedChanged, this,
             [this](bool locked) { updateSaveActions(locked); });
     connect(m_run, &RunLifecycle::ended, this, [this](bool cancelled) {
@@ -617,13 +691,17 @@ void frmushio::about() {
 void frmushio::showHelp() {
     if (m_help == nullptr) {
         m_help = new HelpWindow(this);
-        // Beside the main window where the screen has room for it.
-        const QRect frame = frameGeometry();
-        const QScreen* screen = this->screen();
-        if (screen != nullptr &&
-            frame.right() + m_help->width() < screen->availableGeometry().right()) {
-            m_help->move(frame.right() + 1, frame.top());
+        // Centred over the main window, inside the screen's free area.
+        QRect frame(QPoint(), m_help->frameGeometry().size());
+        frame.moveCenter(frameGeometry().center());
+        if (const QScreen* screen = this->screen()) {
+            const QRect free = screen->availableGeometry();
+            frame.moveLeft(std::clamp(frame.left(), free.left(),
+                                      std::max(free.left(), free.right() - frame.width())));
+            frame.moveTop(std::clamp(frame.top(), free.top(),
+                                     std::max(free.top(), free.bottom() - frame.height())));
         }
+        m_help->move(frame.topLeft());
     }
     m_help->show();
     m_help->raise();
@@ -670,14 +748,27 @@ void frmushio::startDrawing() {
         }
         return;
     }
-    const plot::PlotRequest& request = std::get<plot::PlotRequest>(read);
-    if (const auto full = plot::roomRefusal(m_record, request)) {
+    plot::PlotRequest request = std::get<plot::PlotRequest>(read);
+    request.clock = m_view->clock();
+    // A drawing whose time axis the graph's curves do not share starts a graph
+    // of its own; whether it fits is then a question of an empty graph.
+    const bool fresh = plot::startsFreshGraph(m_record, request);
+    const plot::DrawingRecord empty;
+    if (const auto full = plot::roomRefusal(fresh ? empty : m_record, request)) {
         refuseForRoom(*full);
         return;
     }
+    if (fresh) {
+        mnuclearClicked();
+    }
+    const QString freshNote =
+        fresh ? tr("期間か時刻が前の描画と違うので、グラフを新しくしました。") : QString();
 
     m_run->begin();
     statusBar()->clearMessage();
+    if (!freshNote.isEmpty()) {
+        statusBar()->showMessage(freshNote, 5000);
+    }
     m_plot->start(request);
 }
 

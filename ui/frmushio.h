@@ -23,6 +23,7 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QSettings;
 class QShortcut;
 
 namespace veltaro::plot {
@@ -39,7 +40,9 @@ class GraphSaver;
 class HelpWindow;
 class LayoutZoom;
 class RunLifecycle;
+class FittingLabel;
 class UpDown;
+class ViewSettings;
 
 /// The main window: date and point boxes with their spin buttons, the choice of
 /// period and of one or several days, the legend, the 13 Moon pictures, the graph
@@ -78,6 +81,11 @@ public:
 
     /// True while a drawing runs.
     bool drawing() const;
+    /// Keeps the view settings (clock, zoom) in `store`: restores them from it
+    /// now and writes each change.
+    void useSettings(std::unique_ptr<QSettings> store);
+    /// The window's view settings (the clock the times are read on).
+    ViewSettings& viewSettings() { return *m_view; }
     /// The document of what is drawn, which every view of the drawing follows
     /// (tests fill it directly).
     plot::DrawingRecord& drawingRecord() { return m_record; }
@@ -129,6 +137,11 @@ private:
     void btnclearClicked();
     void mnuclearClicked();
     void placeDaysCaption(double factor);
+    /// What the place boxes will be drawn as, in words, with the clock:
+    /// "観測地点 東経 139°44′41″　北緯 35°39′16″　時刻 地方平均時（観測地の子午線）".
+    QString placeNote() const;
+    /// Shows placeNote() in the status bar while the mouse reads nothing.
+    void updatePlaceNote();
     // The read-out under the mouse and the zoom (frmushioview.cpp).
     void buildReadout();
     void buildZoomMenu(QMenu* mnuvision);
@@ -208,6 +221,9 @@ private:
 
     // What the graph or a Moon picture reads under the mouse.
     QLabel* m_readout = nullptr;
+    bool m_reading = false;           // the read-out shows what the mouse points at
+    FittingLabel* m_label1 = nullptr; // the date row's caption, naming the clock
+    ViewSettings* m_view = nullptr;
 
     // 表示 → 拡大表示: the layout at 100 % and the sizes it is shown at.
     std::unique_ptr<LayoutZoom> m_layoutZoom;

@@ -232,3 +232,30 @@ TEST(Record, TooltipsOfA60DayDrawingStartEmptyAndItsViewsAreTold) {
     using C = RecordChange;
     EXPECT_EQ(told, (std::vector<C>{C::Grew, C::Grew, C::Grew, C::Grew, C::Cleared}));
 }
+
+TEST(Record, ADrawingOfAnotherModeOrClockStartsAFreshGraph) {
+    const ClockChoice jst{ClockKind::Jst, 0};
+    const struct {
+        const char* name;
+        std::vector<PlotRequest> held;
+        PlotRequest next;
+        bool fresh;
+    } rows[] = {
+        {"an empty graph", {}, request(PlotMode::SixtyDay), false},
+        {"the same mode", {request(PlotMode::Diurnal)}, request(PlotMode::Diurnal, 3), false},
+        {"60 days after a day", {request(PlotMode::Diurnal)}, request(PlotMode::SixtyDay), true},
+        {"a day after a year", {request(PlotMode::Annual)}, request(PlotMode::Diurnal), true},
+        {"the same mode on JST",
+         {request(PlotMode::Diurnal)},
+         {PlotMode::Diurnal, support::kDefaultStart, false, 1, jst},
+         true},
+    };
+    for (const auto& row : rows) {
+        DrawingRecord record;
+        for (const PlotRequest& r : row.held) {
+            record.beginDrawing(r, 0);
+            record.endDrawing(true);
+        }
+        EXPECT_EQ(startsFreshGraph(record, row.next), row.fresh) << row.name;
+    }
+}

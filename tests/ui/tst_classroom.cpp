@@ -71,6 +71,8 @@ private:
     }
     GraphWidget* graph() const { return find<GraphWidget>(u"Picture1"_s); }
     QString readout() const { return find<QLabel>(u"lblreadout"_s)->text(); }
+    // While the mouse reads nothing, the read-out names the place to be drawn.
+    bool readsNothing() const { return readout().startsWith(u"観測地点 東経 139°44′41″"_s); }
     void draw(const QString& mode) {
         QTest::mouseClick(find<QAbstractButton>(mode), Qt::LeftButton);
         QTest::mouseClick(find<QAbstractButton>(u"btnhyouji"_s), Qt::LeftButton);
@@ -98,7 +100,7 @@ void TestClassroom::cleanup() {
 
 void TestClassroom::hoverOverTheGraphReadsTheRecord() {
     hoverGraph(287);
-    QCOMPARE(readout(), QString()); // nothing drawn, nothing read
+    QVERIFY(readsNothing()); // nothing drawn, nothing read
     QVERIFY(!graph()->cursorT());
 
     draw(u"optday"_s);
@@ -117,14 +119,14 @@ void TestClassroom::hoverOverTheGraphReadsTheRecord() {
     QCOMPARE(shown.pixel(1 + 98, 5), graph()->image().pixel(98, 4));
 
     QTest::mouseMove(m_window->centralWidget(), QPoint(5, 5)); // off the graph
-    QCOMPARE(readout(), QString());
+    QVERIFY(readsNothing());
     QVERIFY(!graph()->cursorT());
 }
 
 void TestClassroom::hoverOverAMoonPicture() {
     auto* moon = find<MoonWidget>(u"picmoon6"_s);
     QTest::mouseMove(moon);
-    QCOMPARE(readout(), QString());
+    QVERIFY(readsNothing());
     draw(u"optday"_s);
     QTest::mouseMove(m_window->centralWidget(), QPoint(5, 5));
     QTest::mouseMove(moon);
@@ -133,10 +135,11 @@ void TestClassroom::hoverOverAMoonPicture() {
     const QString text = readout();
     QVERIFY2(text.startsWith(u"太陽から月までの角度 "_s + moon->toolTip() + u"°"_s),
              qPrintable(text));
-    QVERIFY2(text.contains(u"2002年8月16日 12:00　月相 "_s + find<QLabel>(u"lblmage"_s)->text()),
-             qPrintable(text));
+    QVERIFY2(
+        text.contains(u"2002年8月16日 12:00 地方時　月相 "_s + find<QLabel>(u"lblmage"_s)->text()),
+        qPrintable(text));
     QTest::mouseMove(m_window->centralWidget(), QPoint(5, 5));
-    QCOMPARE(readout(), QString());
+    QVERIFY(readsNothing());
 }
 
 void TestClassroom::zoomKeepsTheLayoutsProportionsAndTheDrawing() {

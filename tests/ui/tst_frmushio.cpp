@@ -24,11 +24,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QInputDialog>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -84,6 +87,7 @@ private slots:
     void badTextsInEveryBoxDoNotCrash();
     void enterInAnyBoxDraws();
     void drawingChangesTheGraph();
+    void clockIsChosenNamedAndRemembered();
     void continuousDrawingWritesTheDateBack();
     void drawingLocksTheInputsAndCanBeCancelled();
     void clearingAfterADrawing_data();
@@ -545,7 +549,8 @@ void TestFrmushio::refusedInput() {
 void TestFrmushio::aDrawingPastTheGraphsBoundIsRefused() {
     // Filled to one step short of room for a 60-day drawing.
     auto& record = m_window->drawingRecord();
-    record.beginDrawing({}, int(veltaro::plot::kMostRecordedSteps));
+    record.beginDrawing({veltaro::plot::PlotMode::SixtyDay},
+                        int(veltaro::plot::kMostRecordedSteps));
     while (record.stepCount() + 8641 <= veltaro::plot::kMostRecordedSteps) {
         record.addStep({}, {});
     }
@@ -645,6 +650,32 @@ void TestFrmushio::drawingChangesTheGraph() {
     waitForDrawing();
     QCOMPARE(label(u"lblnum1"_s)->text(), u"5日"_s);
     QCOMPARE(label(u"lblnum12"_s)->text(), u"60日"_s);
+    // On a graph of its own: the day's curves do not fit the days' axis.
+    QCOMPARE(m_window->drawingRecord().drawings().size(), std::size_t(1));
+}
+
+void TestFrmushio::clockIsChosenNamedAndRemembered() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"veltaro.conf"_s);
+    m_window->useSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
+    action(u"mnuclockjst"_s)->trigger();
+    QCOMPARE(label(u"Label1"_s)->text(), u"観測日（ＪＳＴ）"_s);
+    click(u"btnhyouji"_s);
+    waitForDrawing();
+    QCOMPARE(m_window->drawingRecord().drawings().back().request.clock,
+             (veltaro::ClockChoice{veltaro::ClockKind::Jst, 0}));
+
+    // An offset typed into its dialog.
+    action(u"mnuclockoffset"_s)->trigger();
+    auto* dialog = findNamed<QInputDialog>(m_window.get(), u"dlgclockoffset"_s);
+    dialog->setTextValue(u"-05:30"_s);
+    dialog->accept();
+    QCOMPARE(label(u"Label1"_s)->text(), u"観測日（UT-05:30）"_s);
+
+    // The next session starts on the clock this one was left at.
+    m_window = veltaro::support::shownMainWindow(m_state);
+    m_window->useSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
+    QCOMPARE(label(u"Label1"_s)->text(), u"観測日（UT-05:30）"_s);
 }
 
 void TestFrmushio::continuousDrawingWritesTheDateBack() {

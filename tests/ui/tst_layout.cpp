@@ -41,7 +41,8 @@ struct Control {
 
 // clang-format off
 const Control kControls[] = {
-    {"Label1",    "観測日（ＪＳＴ）", 12,    -1,  105,  240, 1455, 255},
+    // The caption names the clock in use: 観測日（ＪＳＴ） on JST (tst_frmushio).
+    {"Label1",    "観測日（地方時）", 12,    -1,  105,  240, 1455, 255},
     {"txtnen",    "2002",            11.25,  6, 1590,  160,  855, 330},
     {"Label6",    "年",              12,    -1, 2730,  240,  255, 255},
     {"txtgetu",   "8",               11.25,  2, 3045,  160,  375, 330},
@@ -119,7 +120,8 @@ const Item kFileMenu[] = {{"mnuini", "初期設定に戻す(&I)"},
 const Item kViewMenu[] = {{"mnubyouga", "描画開始(&S)"},
                           {"mnuclear", "グラフ消去(&C)"},
                           {"mnuline4", ""},
-                          {"mnuzoom", "拡大表示(&Z)"}};
+                          {"mnuzoom", "拡大表示(&Z)"},
+                          {"mnuclock", "時刻(&T)"}};
 const Item kHelpMenu[] = {{"mnutukaikata", "使い方(&H)…"},
                           {"mnuline3", ""},
                           {"mnuabout", "バージョン情報(&V)"}};

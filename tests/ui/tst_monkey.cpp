@@ -46,8 +46,10 @@ const QStringList kOptions{u"optday"_s, u"opt60"_s, u"optyear"_s, u"Option4"_s, 
 const QStringList kMenus =
     u"mnuini mnuakasi mnured mnutokyo mnuclear mnuabout mnutukaikata "
     u"mnucopy mnusaveimage mnuprint mnusavepdf mnusavecsv mnuzoom100 "
-    u"mnuzoom125 mnuzoom150 mnuzoom200 mnuzoomin mnuzoomout mnubyouga"_s.split(u' ');
-const QStringList kLeftOut{u"mnuend"_s}; // quitting closes the window watched
+    u"mnuzoom125 mnuzoom150 mnuzoom200 mnuzoomin mnuzoomout mnubyouga mnuclocklocal "
+    u"mnuclockjst mnuclockut"_s.split(u' ');
+// Quitting closes the window watched; the offset's dialog waits for typing.
+const QStringList kLeftOut{u"mnuend"_s, u"mnuclockoffset"_s};
 const QString kNowhere = u"/nonexistent-veltaro-monkey/graph"_s; // saving there is refused
 
 /// The full-width form of the ASCII characters of `text`.

@@ -1,0 +1,147 @@
+// The window's view settings: the clock, kept between sessions with the zoom.
+#include "ui/viewsettings.h"
+
+#include "plot/plotrequest.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRegularExpressionValidator>
+#include <QSettings>
+#include <QWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace veltaro::ui {
+
+namespace {
+
+const QString kClockKey = u"view/clock"_s;
+const QString kZoomKey = u"view/zoom"_s;
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+ViewSettings::ViewSettings(QWidget* window, QMenu* viewMenu) : QObject(window), m_window(window) {
+    m_menu = viewMenu->addMenu(tr("時刻(&T)"));
+    m_menu->setObjectName(u"mnuclock"_s);
+    m_menu->menuAction()->setObjectName(u"mnuclock"_s);
+    m_group = new QActionGroup(this);
+    auto item = [this](const QString& name, const QString& text) {
+        QAction* a = m_menu->addAction(text);
+        a->setObjectName(name);
+        a->setCheckable(true);
+        m_group->addAction(a);
+        return a;
+    };
+    m_local = item(u"mnuclocklocal"_s, fromUtf8(plot::clockFullName({ClockKind::LocalMean, 0})));
+    m_jst = item(u"mnuclockjst"_s, fromUtf8(plot::clockFullName({ClockKind::Jst, 0})));
+    m_ut = item(u"mnuclockut"_s, fromUtf8(plot::clockFullName({ClockKind::Ut, 0})));
+    m_offset = item(u"mnuclockoffset"_s, tr("UTからの時差を指定…"));
+    m_local->setToolTip(tr("観測地の経度で決まる平均太陽時（東経135°では日本標準時と同じ）"));
+    m_menu->setToolTipsVisible(true);
+    connect(m_local, &QAction::triggered, this, [this] { setClock({ClockKind::LocalMean, 0}); });
+    connect(m_jst, &QAction::triggered, this, [this] { setClock({ClockKind::Jst, 0}); });
+    connect(m_ut, &QAction::triggered, this, [this] { setClock({ClockKind::Ut, 0}); });
+    connect(m_offset, &QAction::triggered, this, &ViewSettings::askOffset);
+    showChecked();
+}
+
+ViewSettings::~ViewSettings() = default;
+
+QString ViewSettings::dateCaption(const ClockChoice& clock) {
+    return tr("観測日（%1）").arg(fromUtf8(plot::clockShortName(clock)));
+}
+
+void ViewSettings::setClock(const ClockChoice& clock) {
+    const bool changed = clock != m_clock;
+    m_clock = clock;
+    showChecked();
+    if (m_store) {
+        m_store->setValue(kClockKey, QString::fromStdString(clockOption(clock)));
+    }
+    if (changed) {
+        emit clockChanged(clock);
+    }
+}
+
+void ViewSettings::showChecked() {
+    QAction* checked = m_local;
+    switch (m_clock.kind) {
+    case ClockKind::LocalMean:
+        break;
+    case ClockKind::Jst:
+        checked = m_jst;
+        break;
+    case ClockKind::Ut:
+        checked = m_ut;
+        break;
+    case ClockKind::Offset:
+        checked = m_offset;
+        break;
+    }
+    checked->setChecked(true);
+    m_offset->setText(
+        m_clock.kind == ClockKind::Offset
+            ? tr("UTからの時差を指定…（いまは %1）").arg(fromUtf8(plot::clockShortName(m_clock)))
+            : tr("UTからの時差を指定…"));
+}
+
+void ViewSettings::askOffset() {
+    // The item stays checked as it was until an offset is accepted.
+    showChecked();
+    if (m_offsetDialog) {
+        m_offsetDialog->raise();
+        return;
+    }
+    auto* dialog = new QInputDialog(m_window);
+    dialog->setObjectName(u"dlgclockoffset"_s);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(tr("時刻"));
+    dialog->setLabelText(
+        tr("世界時（ＵＴ）からの時差を「+09:00」や「-05:30」の形で入力してください。\n"
+           "±14:00 まで指定できます。"));
+    dialog->setTextValue(m_clock.kind == ClockKind::Offset
+                             ? QString::fromStdString(clockOption(m_clock))
+                             : u"+09:00"_s);
+    if (auto* box = dialog->findChild<QLineEdit*>()) {
+        box->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(u"[+-][0-9]{2}:[0-5][0-9]"_s), box));
+    }
+    connect(dialog, &QInputDialog::textValueSelected, this, [this](const QString& text) {
+        if (const auto clock = readClock(text.toStdString())) {
+            setClock(*clock);
+        }
+    });
+    m_offsetDialog = dialog;
+    dialog->open();
+}
+
+void ViewSettings::useStore(std::unique_ptr<QSettings> store) {
+    m_store = std::move(store);
+    if (const auto clock = readClock(m_store->value(kClockKey).toString().toStdString())) {
+        setClock(*clock);
+    }
+}
+
+std::optional<double> ViewSettings::storedZoom() const {
+    if (!m_store) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const double factor = m_store->value(kZoomKey).toDouble(&ok);
+    return ok ? std::optional(factor) : std::nullopt;
+}
+
+void ViewSettings::rememberZoom(double factor) {
+    if (m_store) {
+        m_store->setValue(kZoomKey, factor);
+    }
+}
+
+} // namespace veltaro::ui

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "calendar/clockchoice.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QAction;
+class QActionGroup;
+class QInputDialog;
+class QMenu;
+class QSettings;
+class QWidget;
+
+namespace veltaro::ui {
+
+/// The window's view settings and their menu items under 表示: the clock the
+/// times are read on (時刻). Given a store (useStore), it restores them and
+/// keeps them there as they change, with the zoom the window tells it of, so
+/// that the next session starts as this one was left.
+class ViewSettings : public QObject {
+    Q_OBJECT
+public:
+    /// Adds 時刻 to `viewMenu`: 地方平均時, 日本標準時, 世界時 and an offset from
+    /// UT the user types, each a checkable item (mnuclocklocal, mnuclockjst,
+    /// mnuclockut, mnuclockoffset) of the submenu mnuclock.
+    ViewSettings(QWidget* window, QMenu* viewMenu);
+    ~ViewSettings() override;
+
+    ClockChoice clock() const { return m_clock; }
+    void setClock(const ClockChoice& clock);
+    /// The submenu, which the window locks while a drawing runs.
+    QMenu* clockMenu() const { return m_menu; }
+
+    /// Reads the settings from `store` and writes every later change to it.
+    void useStore(std::unique_ptr<QSettings> store);
+    /// The zoom the last session was left at, if the store holds one.
+    std::optional<double> storedZoom() const;
+    /// Notes the zoom (written to the store).
+    void rememberZoom(double factor);
+
+    /// The date row's caption for the clock: "観測日（ＪＳＴ）", "観測日（地方時）" ...
+    static QString dateCaption(const ClockChoice& clock);
+
+signals:
+    void clockChanged(const ClockChoice& clock);
+
+private:
+    void askOffset();
+    void showChecked();
+
+    QPointer<QWidget> m_window;
+    QMenu* m_menu = nullptr;
+    QActionGroup* m_group = nullptr;
+    QAction* m_local = nullptr;
+    QAction* m_jst = nullptr;
+    QAction* m_ut = nullptr;
+    QAction* m_offset = nullptr;
+    QPointer<QInputDialog> m_offsetDialog;
+    ClockChoice m_clock;
+    std::unique_ptr<QSettings> m_store;
+};
+
+} // namespace veltaro::ui
