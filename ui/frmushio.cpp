@@ -124,6 +124,7 @@ frmushio::~frmushio() {
     }
     delete m_plot;
     m_plot = nullptr;
+    delete m_saver;
     delete m_picture1;
     for (plot::MoonWidget* moon : m_picmoon) {
         delete moon;
@@ -427,39 +428,8 @@ void frmushio::buildSaving(QMenu* mnufile, QAction* before) {
     connect(m_saver, &GraphSaver::saved, this, [this](const QString& path) {
         statusBar()->showMessage(tr("「%1」に保存しました。").arg(path), 5000);
     });
-    auto item = [this](const QString& name, const QString& text, QKeySequence keys,
-                       void (GraphSaver::*handler)()) {
-        auto* a = named(new QAction(text, this), name);
-        a->setShortcut(keys);
-        connect(a, &QAction::triggered, m_saver, handler);
-        return a;
-    };
-    m_mnusaveimage =
-        item(u"mnusaveimage"_s, tr("画像として保存…"), QKeySequence::Save, &GraphSaver::saveImage);
-    m_mnuprint = item(u"mnuprint"_s, tr("印刷…"), QKeySequence::Print, &GraphSaver::print);
-    m_mnusavepdf = item(u"mnusavepdf"_s, tr("PDF として保存…"), {}, &GraphSaver::savePdf);
-    // Ctrl+Shift+S on every desktop (QKeySequence::SaveAs is empty outside KDE and GNOME).
-    m_mnusavecsv = item(u"mnusavecsv"_s, tr("データを CSV で保存…"),
-                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &GraphSaver::saveCsv);
-    m_copy = item(u"mnucopy"_s, tr("コピー"), QKeySequence::Copy, &GraphSaver::copy);
-
     // In the File menu after the presets, before the separator above quitting.
-    QAction* line = named(new QAction(this), u"mnuline2"_s);
-    line->setSeparator(true);
-    mnufile->insertActions(before, {line, m_mnusaveimage, m_mnuprint, m_mnusavepdf, m_mnusavecsv});
-    // Ctrl+C anywhere in the window but a text box; right-click on the graph.
-    addAction(m_copy);
-    m_picture1->setFocusPolicy(Qt::ClickFocus);
-    m_picture1->setContextMenuPolicy(Qt::ActionsContextMenu);
-    m_picture1->addActions({m_copy, m_mnusaveimage, m_mnusavecsv});
-    updateSaveActions();
-}
-
-void frmushio::updateSaveActions(bool drawing) {
-    const bool something = !m_record.empty() && !drawing;
-    for (QAction* a : {m_mnusaveimage, m_mnuprint, m_mnusavepdf, m_mnusavecsv, m_copy}) {
-        a->setEnabled(something);
-    }
+    m_saver->addItems(mnufile, before, m_picture1);
 }
 
 void frmushio::buildStatus() {
@@ -513,7 +483,7 @@ void frmushio::connectPlot() {
                 {m_mnuini, m_mnuakasi, m_mnured, m_mnutokyo, m_mnubyouga, m_mnuclear,
                  m_mnuzoom->menuAction(), m_view->clockMenu()->menuAction()});
     connect(m_run, &RunLifecycle::lockedChanged, this,
-            [this](bool locked) { updateSaveActions(locked); });
+            [this](bool locked) { m_saver->setBusy(locked); });
     connect(m_run, &RunLifecycle::ended, this, [this](bool cancelled) {
         if (cancelled) {
             statusBar()->showMessage(tr("描画を中止しました。"), 5000);
@@ -800,13 +770,11 @@ void frmushio::redrawline() {
 void frmushio::btnclearClicked() {
     m_record.clear();
     redrawline();
-    updateSaveActions();
 }
 
 void frmushio::mnuclearClicked() {
     m_record.clear();
     redrawline();
-    updateSaveActions();
 }
 
 } // namespace veltaro::ui

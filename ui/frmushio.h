@@ -147,8 +147,6 @@ private:
     void buildZoomMenu(QMenu* mnuvision);
     void zoomBy(int direction);
     void buildSaving(QMenu* mnufile, QAction* before);
-    /// Greys the save, print and copy items out while nothing is drawn or a drawing runs.
-    void updateSaveActions(bool drawing = false);
 
     ObservationState& m_state;
     /// What is drawn: the document every view of the drawing follows. Declared
@@ -206,13 +204,8 @@ private:
     QAction* m_mnuabout = nullptr;
     HelpWindow* m_help = nullptr; // made when first asked for
 
-    // Taking the graph off the screen: greyed out while nothing is drawn.
+    // Taking the graph off the screen, with its own menu items.
     GraphSaver* m_saver = nullptr;
-    QAction* m_mnusaveimage = nullptr;
-    QAction* m_mnuprint = nullptr;
-    QAction* m_mnusavepdf = nullptr;
-    QAction* m_mnusavecsv = nullptr;
-    QAction* m_copy = nullptr;
 
     // Shown while a drawing runs.
     QProgressBar* m_progress = nullptr;

@@ -10,12 +10,14 @@
 
 #include <veltaro_version.h>
 
+#include <QAction>
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QPainter>
 #include <QPalette>
 #include <QPrinter>
@@ -43,7 +45,53 @@ QString documentTitle() {
 GraphSaver::GraphSaver(QWidget* window, const plot::DrawingRecord& record, FileDialogs& dialogs,
                        MessageBoxes& messages)
     : QObject(window), m_window(window), m_record(record), m_dialogs(dialogs), m_messages(messages),
-      m_folder(QDir::homePath()) {}
+      m_folder(QDir::homePath()) {
+    auto item = [this](const QString& name, const QString& text, QKeySequence keys,
+                       void (GraphSaver::*handler)()) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(name);
+        a->setShortcut(keys);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    m_saveImage =
+        item(u"mnusaveimage"_s, tr("画像として保存…"), QKeySequence::Save, &GraphSaver::saveImage);
+    m_print = item(u"mnuprint"_s, tr("印刷…"), QKeySequence::Print, &GraphSaver::print);
+    m_savePdf = item(u"mnusavepdf"_s, tr("PDF として保存…"), {}, &GraphSaver::savePdf);
+    // Ctrl+Shift+S on every desktop (QKeySequence::SaveAs is empty outside KDE and GNOME).
+    m_saveCsv = item(u"mnusavecsv"_s, tr("データを CSV で保存…"),
+                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &GraphSaver::saveCsv);
+    m_copy = item(u"mnucopy"_s, tr("コピー"), QKeySequence::Copy, &GraphSaver::copy);
+    m_observer = m_record.observe([this](plot::RecordChange) { updateItems(); });
+    updateItems();
+}
+
+GraphSaver::~GraphSaver() {
+    m_record.unobserve(m_observer);
+}
+
+void GraphSaver::addItems(QMenu* fileMenu, QAction* before, QWidget* graph) {
+    auto* line = new QAction(this);
+    line->setObjectName(u"mnuline2"_s);
+    line->setSeparator(true);
+    fileMenu->insertActions(before, {line, m_saveImage, m_print, m_savePdf, m_saveCsv});
+    m_window->addAction(m_copy);
+    graph->setFocusPolicy(Qt::ClickFocus);
+    graph->setContextMenuPolicy(Qt::ActionsContextMenu);
+    graph->addActions({m_copy, m_saveImage, m_saveCsv});
+}
+
+void GraphSaver::setBusy(bool busy) {
+    m_busy = busy;
+    updateItems();
+}
+
+void GraphSaver::updateItems() {
+    const bool something = !m_record.empty() && !m_busy;
+    for (QAction* a : {m_saveImage, m_print, m_savePdf, m_saveCsv, m_copy}) {
+        a->setEnabled(something);
+    }
+}
 
 QColor GraphSaver::background() const {
     return m_window->palette().color(QPalette::Base);

@@ -6,7 +6,9 @@
 
 #include <functional>
 
+class QAction;
 class QIODevice;
+class QMenu;
 class QWidget;
 
 namespace veltaro::plot {
@@ -28,11 +30,22 @@ class MessageBoxes;
 /// byte is on the disk (plot::saveFile); a name that is a symbolic link, a
 /// folder or a device is refused. A file that cannot be written gets a message
 /// naming it and the reason, and nothing is left under its name.
+///
+/// It makes its own menu items (mnusaveimage, mnuprint, mnusavepdf, mnusavecsv
+/// and mnucopy) and greys them out while nothing is drawn or while a drawing runs.
 class GraphSaver : public QObject {
     Q_OBJECT
 public:
     GraphSaver(QWidget* window, const plot::DrawingRecord& record, FileDialogs& dialogs,
                MessageBoxes& messages);
+    ~GraphSaver() override;
+
+    /// Puts the save, print and PDF/CSV items into `fileMenu` before `before`,
+    /// after a separator; copying works by Ctrl+C anywhere in the window but a
+    /// text box, and the graph's right-click menu offers copying and saving.
+    void addItems(QMenu* fileMenu, QAction* before, QWidget* graph);
+    /// While a drawing runs nothing is saved: the items are greyed out.
+    void setBusy(bool busy);
 
     void saveImage(); ///< PNG or SVG, as the dialog's filter or the name's suffix says
     void print();
@@ -57,12 +70,20 @@ private:
     void refuse(const QString& path, const QString& reason);
     QString suggestedName(const QString& suffix) const;
     QColor background() const;
+    void updateItems();
 
     QWidget* m_window;
     const plot::DrawingRecord& m_record;
     FileDialogs& m_dialogs;
     MessageBoxes& m_messages;
     QString m_folder; // where the last file went
+    QAction* m_saveImage = nullptr;
+    QAction* m_print = nullptr;
+    QAction* m_savePdf = nullptr;
+    QAction* m_saveCsv = nullptr;
+    QAction* m_copy = nullptr;
+    bool m_busy = false;
+    int m_observer = -1;
 };
 
 } // namespace veltaro::ui
