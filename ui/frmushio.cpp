@@ -19,6 +19,7 @@
 #include "ui/runlifecycle.h"
 #include "ui/updown.h"
 #include "ui/viewsettings.h"
+#include "ui/windowtexts.h"
 
 #include <veltaro_version.h>
 
@@ -28,7 +29,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -340,27 +340,14 @@ void frmushio::buildControls() {
 QString frmushio::placeNote() const {
     // What the boxes will be drawn as: a typed "-0" degrees with minutes is
     // read as east or north, and the note shows it.
-    auto text = [](QLineEdit* d, QLineEdit* m, QLineEdit* s, bool latitude) -> QString {
-        const auto read = readAngle(d->text().toStdString(), m->text().toStdString(),
-                                    s->text().toStdString(), latitude);
-        if (!read.ok()) {
-            return {};
-        }
-        const std::string dms = plot::dmsText(*read.value, latitude);
-        const char hemisphere = dms.back();
-        const QString name = hemisphere == 'N'   ? tr("北緯")
-                             : hemisphere == 'S' ? tr("南緯")
-                             : hemisphere == 'E' ? tr("東経")
-                                                 : tr("西経");
-        return name + u' ' + fromUtf8(std::string_view(dms).substr(0, dms.size() - 1));
+    auto read = [](QLineEdit* d, QLineEdit* m, QLineEdit* s, bool latitude) {
+        return readAngle(d->text().toStdString(), m->text().toStdString(), s->text().toStdString(),
+                         latitude)
+            .value;
     };
-    const QString lon = text(m_txtkei, m_txtkeim, m_txtkeis, false);
-    const QString lat = text(m_txtido, m_txtidom, m_txtidos, true);
-    if (lon.isEmpty() || lat.isEmpty()) {
-        return tr("観測地点：経度・緯度の入力を確かめてください");
-    }
-    const ClockChoice clock = m_view ? m_view->clock() : ClockChoice{};
-    return tr("観測地点 %1　%2　時刻 %3").arg(lon, lat, fromUtf8(plot::clockFullName(clock)));
+    return WindowTexts::placeNote(read(m_txtkei, m_txtkeim, m_txtkeis, false),
+                                  read(m_txtido, m_txtidom, m_txtidos, true),
+                                  m_view ? m_view->clock() : ClockChoice{});
 }
 
 void frmushio::updatePlaceNote() {
@@ -743,22 +730,11 @@ void frmushio::startDrawing() {
 }
 
 void frmushio::refuseForRoom(const plot::RoomRefusal& full) {
-    const QLocale numbers(QLocale::Japanese);
-    auto count = [&numbers](std::size_t n) { return numbers.toString(qulonglong(n)); };
-    QString text = tr("グラフに描ける点は、すべての描画を合わせて %1 点までです。"
-                      "この描画には %2 点が要ります。")
-                       .arg(count(full.limit), count(full.asked));
     if (full.reason == plot::RoomRefusal::Reason::TooLong) {
-        text += tr("\n連続の日数を %1 日以下にしてください。").arg(full.mostDays);
         m_txtcont->setFocus(Qt::OtherFocusReason);
         m_txtcont->selectAll();
-    } else {
-        text += tr("いまグラフには %1 点が描いてあり、合わせると上限を超えます。\n"
-                   "「消去」でグラフを消してから、もう一度描画してください。")
-                    .arg(count(full.held));
     }
-    text += tr("\n描いてあるグラフはそのまま残っています。");
-    m_messages.inform(this, tr("これ以上描けません"), text);
+    m_messages.inform(this, tr("これ以上描けません"), WindowTexts::roomRefusal(full));
 }
 
 void frmushio::redrawline() {
