@@ -11,79 +11,21 @@
 
 namespace veltaro::cli {
 
-namespace {
-
-// Longest echo of a typed argument, and longest line, in a refusal [characters].
-constexpr qsizetype kLongestEcho = 40;
-constexpr qsizetype kLongestLine = 240;
-
-/// `text` cut to `length` characters with "…" after it, never inside a
-/// surrogate pair; as it is when it is not longer.
-QString shortened(const QString& text, qsizetype length) {
-    if (text.size() <= length) {
-        return text;
-    }
-    if (text[length - 1].isHighSurrogate()) {
-        --length;
-    }
-    return text.left(length) + QChar(0x2026);
-}
-
-/// Control characters (and the Unicode line breaks) written as escapes, so
-/// whatever was typed stays on one line: \n, \r, \t, \x1b, \u2028.
-QString escaped(const QString& text) {
-    QString out;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u == u'\n') {
-            out += u"\\n";
-        } else if (u == u'\r') {
-            out += u"\\r";
-        } else if (u == u'\t') {
-            out += u"\\t";
-        } else if (u < 0x20 || (u >= 0x7F && u < 0xA0)) {
-            out += QStringLiteral("\\x%1").arg(int(u), 2, 16, QChar(u'0'));
-        } else if (u == 0x2028 || u == 0x2029) {
-            out += QStringLiteral("\\u%1").arg(int(u), 4, 16, QChar(u'0'));
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
-/// The message as one line: the argument it echoes, between the first and the
-/// last single quote, cut short when long; control characters escaped.
-QString oneLine(const QString& message) {
-    QString line = message;
-    const qsizetype open = line.indexOf(u'\'');
-    const qsizetype close = line.lastIndexOf(u'\'');
-    if (open >= 0 && close > open + 1) {
-        const QString echo = line.mid(open + 1, close - open - 1);
-        line = line.left(open + 1) + shortened(echo, kLongestEcho) + line.mid(close);
-    }
-    return shortened(escaped(line), kLongestLine);
-}
-
-} // namespace
-
-int fail(const QString& message) {
-    std::fprintf(stderr, "veltaro-tide: %s\n", oneLine(message).toUtf8().constData());
-    return kBadInput;
-}
-
 int cannotWrite(const QString& path, const QString& reason) {
-    std::fprintf(
-        stderr, "veltaro-tide: %s\n",
-        oneLine(QStringLiteral("cannot write '%1': %2").arg(path, reason)).toUtf8().constData());
+    // The longest echo of a path [characters], as a refusal's.
+    constexpr qsizetype kLongestPath = 40;
+    std::fprintf(stderr, "veltaro-tide: cannot write '%s': %s\n",
+                 echoed(path, kLongestPath).toUtf8().constData(),
+                 echoed(reason, kLongestPath * 4).toUtf8().constData());
     return 1;
 }
 
 std::optional<int> refuseInvalidUtf8(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         if (!isValidUtf8(argv[i])) {
-            return fail(
-                QStringLiteral("argument '%1' is not valid UTF-8").arg(QString::fromUtf8(argv[i])));
+            Refusal refusal{Complaint::NotUtf8};
+            refusal.typed = QString::fromUtf8(argv[i]);
+            return refuse(refusal);
         }
     }
     return std::nullopt;
@@ -139,11 +81,6 @@ QString saveProblemText(const plot::SaveResult& result) {
     return {};
 }
 
-QString reasonText(InputProblem problem) {
-    const std::string_view message = inputMessage(problem);
-    return QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
-}
-
 QString requiredHelp(const QString& help) {
     return QStringLiteral("(required) ") + help;
 }
@@ -164,10 +101,66 @@ SharedOptions::SharedOptions(const QString& dateHelp)
                                       "D:M:S (35:39:16).")),
           QStringLiteral("LAT")) {}
 
+namespace {
+
+/// Why QCommandLineParser::parse refused `args`: the first argument, in the
+/// order given, that names no option of the command, gives a value to an
+/// option that takes none, or else the last, an option left without its value.
+Refusal parseRefusal(const QCommandLineParser& parser, const QStringList& args,
+                     const QString& command) {
+    const QStringList unknown = parser.unknownOptionNames();
+    Refusal refusal{Complaint::MissingValue};
+    refusal.command = command;
+    // A known option took values unless it takes none (or its only value is the
+    // one missing at the end).
+    auto takesValues = [&](const QString& name) { return !parser.values(name).isEmpty(); };
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == u"--") {
+            break;
+        }
+        if (arg.startsWith(u"--")) {
+            const qsizetype assign = arg.indexOf(u'=');
+            const QString name = arg.mid(2, assign < 0 ? -1 : assign - 2);
+            refusal.option = QStringLiteral("--") + name;
+            if (unknown.contains(name)) {
+                refusal.why = Complaint::UnknownOption;
+                return refusal;
+            }
+            if (assign >= 0 && !takesValues(name)) {
+                refusal.why = Complaint::UnexpectedValue;
+                refusal.typed = arg.mid(assign + 1);
+                return refusal;
+            }
+            if (assign < 0 && takesValues(name)) {
+                ++i; // its value
+            }
+        } else if (arg.startsWith(u'-') && arg.size() > 1) {
+            // Letters of one-letter options run together: "-h".
+            for (qsizetype pos = 1; pos < arg.size(); ++pos) {
+                refusal.option = QStringLiteral("-") + arg[pos];
+                if (unknown.contains(arg.mid(pos, 1))) {
+                    refusal.why = Complaint::UnknownOption;
+                    return refusal;
+                }
+                if (pos + 1 < arg.size() && arg[pos + 1] == u'=') {
+                    refusal.why = Complaint::UnexpectedValue;
+                    refusal.typed = arg.mid(pos + 2);
+                    return refusal;
+                }
+            }
+        }
+    }
+    refusal.option = args.constLast().section(u'=', 0, 0);
+    return refusal;
+}
+
+} // namespace
+
 std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringList& args,
                                     const QString& command) {
     if (!parser.parse(args)) {
-        return fail(parser.errorText());
+        return refuse(parseRefusal(parser, args, command));
     }
     if (parser.isSet(QStringLiteral("help"))) {
         // The parser names the binary by its path; name the command instead.
@@ -178,8 +171,10 @@ std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringLis
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return fail(QStringLiteral("%1 takes no arguments besides its options, got '%2'")
-                        .arg(command, parser.positionalArguments().join(u' ')));
+        Refusal refusal{Complaint::StrayArgument};
+        refusal.typed = parser.positionalArguments().constFirst();
+        refusal.command = command;
+        return refuse(refusal);
     }
     return std::nullopt;
 }
@@ -189,8 +184,11 @@ std::optional<int> refuseMissing(const QCommandLineParser& parser, const QString
                                  const QString& usage) {
     for (const QCommandLineOption* needed : required) {
         if (!parser.isSet(*needed)) {
-            return fail(QStringLiteral("--%1 is missing; %2 wants %3")
-                            .arg(needed->names().constLast(), command, usage));
+            Refusal refusal{Complaint::MissingOption};
+            refusal.option = QStringLiteral("--") + needed->names().constLast();
+            refusal.command = command;
+            refusal.detail = usage;
+            return refuse(refusal);
         }
     }
     return std::nullopt;
@@ -198,13 +196,21 @@ std::optional<int> refuseMissing(const QCommandLineParser& parser, const QString
 
 namespace {
 
+/// A refusal of `option` for the text typed for it.
+Refusal refusalOf(Complaint complaint, const QString& option, const QString& typed) {
+    Refusal refusal{complaint};
+    refusal.option = option;
+    refusal.typed = typed;
+    return refusal;
+}
+
 /// A date text split as the date boxes hold it, or the form's refusal.
-bool splitDate(const QString& text, const QString& option, InputTexts& texts, QString& error) {
+bool splitDate(const QString& text, const QString& option, InputTexts& texts, Refusal& refusal) {
     // An optional sign on the year, then three fields separated by '-'.
     static const QRegularExpression form(QStringLiteral("^\\s*([+-]?[^-]+)-([^-]+)-([^-]+)\\s*$"));
     const auto match = form.match(text);
     if (!match.hasMatch()) {
-        error = QStringLiteral("%1 wants YYYY-MM-DD, got '%2'").arg(option, text);
+        refusal = refusalOf(Complaint::NotDate, option, text);
         return false;
     }
     texts.year = match.captured(1).toStdString();
@@ -215,12 +221,11 @@ bool splitDate(const QString& text, const QString& option, InputTexts& texts, QS
 
 /// An angle text, decimal degrees or D:M:S, split as the degree, minute and
 /// second boxes hold it, or the form's refusal.
-bool splitAngle(const QString& text, bool latitude, std::string& deg, std::string& min,
-                std::string& sec, QString& error) {
+bool splitAngle(const QString& text, const QString& option, std::string& deg, std::string& min,
+                std::string& sec, Refusal& refusal) {
     const QStringList parts = text.split(u':');
     if (parts.size() != 1 && parts.size() != 3) {
-        error = QStringLiteral("%1 wants decimal degrees or D:M:S, got '%2'")
-                    .arg(latitude ? QStringLiteral("--lat") : QStringLiteral("--lon"), text);
+        refusal = refusalOf(Complaint::NotAngle, option, text);
         return false;
     }
     deg = parts[0].toStdString();
@@ -232,24 +237,25 @@ bool splitAngle(const QString& text, bool latitude, std::string& deg, std::strin
 } // namespace
 
 bool placeTexts(const QCommandLineParser& parser, const SharedOptions& options, InputTexts& texts,
-                QString& error) {
+                Refusal& refusal) {
     // Placeholders that every reader accepts, for the options not given.
     texts = InputTexts{"2000", "1", "1", "0", "0", "0", "0", "0", "0"};
-    if (parser.isSet(options.date) &&
-        !splitDate(parser.value(options.date).trimmed(), QStringLiteral("--date"), texts, error)) {
+    if (parser.isSet(options.date) && !splitDate(parser.value(options.date).trimmed(),
+                                                 QStringLiteral("--date"), texts, refusal)) {
         return false;
     }
-    if (parser.isSet(options.lon) && !splitAngle(parser.value(options.lon).trimmed(), false,
-                                                 texts.lonDeg, texts.lonMin, texts.lonSec, error)) {
+    if (parser.isSet(options.lon) &&
+        !splitAngle(parser.value(options.lon).trimmed(), QStringLiteral("--lon"), texts.lonDeg,
+                    texts.lonMin, texts.lonSec, refusal)) {
         return false;
     }
     return !parser.isSet(options.lat) ||
-           splitAngle(parser.value(options.lat).trimmed(), true, texts.latDeg, texts.latMin,
-                      texts.latSec, error);
+           splitAngle(parser.value(options.lat).trimmed(), QStringLiteral("--lat"), texts.latDeg,
+                      texts.latMin, texts.latSec, refusal);
 }
 
-QString refusalText(const QCommandLineParser& parser, const SharedOptions& options,
-                    const QCommandLineOption* days, const plot::RequestRefusal& refusal) {
+Refusal inputRefusal(const QCommandLineParser& parser, const SharedOptions& options,
+                     const QCommandLineOption* days, const plot::RequestRefusal& refusal) {
     const QCommandLineOption* option = days;
     switch (refusal.box) {
     case InputBox::Year:
@@ -271,45 +277,46 @@ QString refusalText(const QCommandLineParser& parser, const SharedOptions& optio
     case InputBox::None:
         break;
     }
-    const QString reason = QString::fromStdString(plot::refusalMessage(refusal));
-    if (option == nullptr) {
-        return reason;
+    Refusal out{refusal};
+    if (option != nullptr) {
+        out.option = QStringLiteral("--") + option->names().constLast();
+        out.typed = option == days ? parser.value(*option) : parser.value(*option).trimmed();
     }
-    return QStringLiteral("--%1 '%2': %3")
-        .arg(option->names().constLast(),
-             option == days ? parser.value(*option) : parser.value(*option).trimmed(), reason);
+    return out;
 }
 
 bool readDateAndPoint(const QCommandLineParser& parser, const SharedOptions& options,
-                      ObservationInput& input, QString& error) {
+                      ObservationInput& input, Refusal& refusal) {
     InputTexts texts;
-    if (!placeTexts(parser, options, texts, error)) {
+    if (!placeTexts(parser, options, texts, refusal)) {
         return false;
     }
     const auto read = readObservation(texts);
     if (!read.ok()) {
-        error = refusalText(parser, options, nullptr, {read.problem, read.box});
+        refusal = inputRefusal(parser, options, nullptr, {read.problem, read.box});
         return false;
     }
     input = *read.value;
     return true;
 }
 
-std::optional<ObservationInput> parseDate(const QString& text, QString& error,
+std::optional<ObservationInput> parseDate(const QString& text, Refusal& refusal,
                                           const QString& option) {
     InputTexts texts;
-    if (!splitDate(text, option, texts, error)) {
+    if (!splitDate(text, option, texts, refusal)) {
         return std::nullopt;
     }
     const auto read = readDate(texts.year, texts.month, texts.day);
     if (!read.ok()) {
-        error = QStringLiteral("%1 '%2': %3").arg(option, text, reasonText(read.problem));
+        refusal = Refusal{plot::RequestRefusal{read.problem, read.box}};
+        refusal.option = option;
+        refusal.typed = text;
         return std::nullopt;
     }
     return read.value;
 }
 
-std::optional<std::pair<int, int>> parseTime(const QString& text, QString& error) {
+std::optional<std::pair<int, int>> parseTime(const QString& text, Refusal& refusal) {
     // Hours and minutes are whole numbers read as the date's are.
     const QStringList parts = text.split(u':');
     if (parts.size() == 2) {
@@ -319,7 +326,7 @@ std::optional<std::pair<int, int>> parseTime(const QString& text, QString& error
             return std::pair{*hour, *minute};
         }
     }
-    error = QStringLiteral("--time wants HH:MM between 00:00 and 23:59, got '%1'").arg(text);
+    refusal = refusalOf(Complaint::NotTime, QStringLiteral("--time"), text);
     return std::nullopt;
 }
 

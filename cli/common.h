@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/input.h"
+#include "cli/refusal.h"
 #include "plot/plotrequest.h"
 #include "plot/savefile.h"
 
@@ -14,17 +15,8 @@
 
 namespace veltaro::cli {
 
-/// Exit status for input the tool refuses.
-inline constexpr int kBadInput = 2;
-
-/// Prints "veltaro-tide: <message>" as one line on standard error and returns
-/// kBadInput. The message echoes at most one typed argument, between its first
-/// and last single quote; a long one is cut short, and control characters
-/// anywhere are written as escapes (\n, \x1b), so the line is always one line.
-int fail(const QString& message);
-
 /// Prints "veltaro-tide: cannot write '<path>': <reason>" as one line on
-/// standard error, the path escaped and cut short as fail() does, and returns 1.
+/// standard error, the path escaped and cut short as a refusal's echo, and returns 1.
 int cannotWrite(const QString& path, const QString& reason);
 
 /// Why a file was not saved, in words for cannotWrite.
@@ -42,21 +34,18 @@ bool outputFailed();
 /// error saying why ("cannot write the output: No space left on device").
 int finishOutput(int status);
 
-/// Refuses (fail) the first argument that is not valid UTF-8, before Qt decodes
+/// Refuses the first argument that is not valid UTF-8, before Qt decodes
 /// the arguments and would turn such bytes into U+FFFD. Nothing when all are.
 std::optional<int> refuseInvalidUtf8(int argc, char* argv[]);
 
 /// A date option YYYY-MM-DD (the year may carry a sign), read with the same rules
-/// as the window's date boxes. On refusal `error` holds the reason, naming `option`.
-std::optional<ObservationInput> parseDate(const QString& text, QString& error,
+/// as the window's date boxes. On refusal `refusal` says why, naming `option`.
+std::optional<ObservationInput> parseDate(const QString& text, Refusal& refusal,
                                           const QString& option = QStringLiteral("--date"));
 
 /// A clock time HH:MM with 0 <= HH <= 23 and 0 <= MM <= 59, each read as the
 /// date's numbers are (full-width digits, blanks around, a fraction rounded).
-std::optional<std::pair<int, int>> parseTime(const QString& text, QString& error);
-
-/// The reason a typed value was refused, as the window words it.
-QString reasonText(InputProblem problem);
+std::optional<std::pair<int, int>> parseTime(const QString& text, Refusal& refusal);
 
 /// The options every command has: --help, --date, --lon and --lat. The last
 /// three are required wherever they are offered; their help says so.
@@ -76,16 +65,17 @@ QString requiredHelp(const QString& help);
 QString acceptedDates();
 
 /// Parses `args` for `command` and handles what every command handles alike:
-/// --help (printed, status 0), unknown options and stray arguments (one line on
-/// standard error, status 2). Returns the exit status when the command is to
+/// --help (printed, status 0), unknown options, options without their value or
+/// with one they do not take, and stray arguments (refused, status 2, the first
+/// of them in the order given). Returns the exit status when the command is to
 /// stop there, nothing when it goes on. Missing options are looked for only
 /// after the given ones have been read (refuseMissing), so that a bad value is
 /// reported even when another option is missing.
 std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringList& args,
                                     const QString& command);
 
-/// The first of `required` that is not given, refused as "--lat is missing; run
-/// wants <usage>" (status 2); nothing when all are given.
+/// The first of `required` that is not given, refused as "--lat: missing; run
+/// wants <usage>." (status 2); nothing when all are given.
 std::optional<int> refuseMissing(const QCommandLineParser& parser, const QString& command,
                                  std::initializer_list<const QCommandLineOption*> required,
                                  const QString& usage);
@@ -94,21 +84,21 @@ std::optional<int> refuseMissing(const QCommandLineParser& parser, const QString
 /// "139.7447", or degrees:minutes:seconds, "139:44:41") as the window's boxes
 /// would hold them, for the readers of typed input. An option not given reads
 /// as a placeholder every reader accepts, so that the given ones are checked
-/// before refuseMissing names the others. False, with the reason in `error`,
+/// before refuseMissing names the others. False, with the reason in `refusal`,
 /// for a text not of its option's form.
 bool placeTexts(const QCommandLineParser& parser, const SharedOptions& options, InputTexts& texts,
-                QString& error);
+                Refusal& refusal);
 
-/// A refusal of the readers worded for the option at fault: "--lon '200': <reason>";
-/// a refusal of the days names `days`.
-QString refusalText(const QCommandLineParser& parser, const SharedOptions& options,
-                    const QCommandLineOption* days, const plot::RequestRefusal& refusal);
+/// A refusal of the readers placed at the option at fault, with what was typed
+/// for it: --lon '200'; a refusal of the days names `days`.
+Refusal inputRefusal(const QCommandLineParser& parser, const SharedOptions& options,
+                     const QCommandLineOption* days, const plot::RequestRefusal& refusal);
 
 /// Reads --date, --lon and --lat into `input` (placeTexts, readObservation);
-/// those not given hold placeholders. False, with the reason in `error`, for
+/// those not given hold placeholders. False, with the reason in `refusal`, for
 /// the first bad one.
 bool readDateAndPoint(const QCommandLineParser& parser, const SharedOptions& options,
-                      ObservationInput& input, QString& error);
+                      ObservationInput& input, Refusal& refusal);
 
 /// A number as %.17g, the form every CSV column uses.
 QByteArray number17(double value);

@@ -28,10 +28,10 @@ int dayCommand(const QStringList& args) {
         return *status;
     }
 
-    QString error;
-    const auto read = parseDate(parser.value(options.date).trimmed(), error);
+    Refusal refusal;
+    const auto read = parseDate(parser.value(options.date).trimmed(), refusal);
     if (!read) {
-        return fail(error);
+        return refuse(refusal);
     }
 
     const double jd = astro::julianday(read->year, read->month, read->day, 0, 0);

@@ -33,9 +33,9 @@ void DrawingOptions::addTo(QCommandLineParser& parser) const {
 std::optional<int> DrawingOptions::read(const QCommandLineParser& parser,
                                         plot::PlotRequest& request) const {
     plot::RequestTexts texts;
-    QString error;
-    if (!placeTexts(parser, shared, texts.place, error)) {
-        return fail(error);
+    Refusal refusal;
+    if (!placeTexts(parser, shared, texts.place, refusal)) {
+        return refuse(refusal);
     }
     const QString modeText =
         parser.isSet(mode) ? parser.value(mode).trimmed() : QStringLiteral("day");
@@ -47,18 +47,21 @@ std::optional<int> DrawingOptions::read(const QCommandLineParser& parser,
         texts.days = parser.value(days).toStdString();
     }
     const auto read = plot::readRequest(texts);
-    const auto* refusal = std::get_if<plot::RequestRefusal>(&read);
-    if (refusal && refusal->box != InputBox::ContDays) {
-        return fail(refusalText(parser, shared, &days, *refusal));
+    const auto* readRefusal = std::get_if<plot::RequestRefusal>(&read);
+    if (readRefusal && readRefusal->box != InputBox::ContDays) {
+        return refuse(inputRefusal(parser, shared, &days, *readRefusal));
     }
     if (named == plot::kModes.end()) {
-        return fail(QStringLiteral("--mode wants day, 60 or year, got '%1'").arg(modeText));
+        refusal = Refusal{Complaint::NoSuchMode, QStringLiteral("--mode"), modeText};
+        return refuse(refusal);
     }
     if (parser.isSet(days) && !named->severalDays) {
-        return fail(QStringLiteral("--days goes with --mode day only"));
+        refusal =
+            Refusal{Complaint::DaysWithoutDayMode, QStringLiteral("--days"), parser.value(days)};
+        return refuse(refusal);
     }
-    if (refusal) {
-        return fail(refusalText(parser, shared, &days, *refusal));
+    if (readRefusal) {
+        return refuse(inputRefusal(parser, shared, &days, *readRefusal));
     }
     request = std::get<plot::PlotRequest>(read);
     return std::nullopt;

@@ -75,16 +75,13 @@ int runPlotProgram(char* argv[]) {
     return 1;
 }
 
-// The one line that answers a missing or unknown command.
-constexpr const char* kCommands = "the commands are moment, day, run, plot and phases; "
-                                  "veltaro-tide --help describes them";
-
 } // namespace
 
 namespace {
 
 int runCommand(int argc, char* argv[]) {
-    using veltaro::cli::fail;
+    using veltaro::cli::Complaint;
+    using veltaro::cli::refuse;
     if (const auto refused = veltaro::cli::refuseInvalidUtf8(argc, argv)) {
         return *refused;
     }
@@ -95,7 +92,7 @@ int runCommand(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("veltaro-tide"));
     QStringList args = QCoreApplication::arguments();
     if (args.size() < 2) {
-        return fail(QStringLiteral("no command given: %1").arg(QLatin1String(kCommands)));
+        return refuse({Complaint::NoCommand});
     }
     if (args[1] == u"--help" || args[1] == u"-h" || args[1] == u"help") {
         std::fputs(kUsage, stdout);
@@ -122,7 +119,7 @@ int runCommand(int argc, char* argv[]) {
     if (command == u"phases") {
         return veltaro::cli::phasesCommand(args);
     }
-    return fail(QStringLiteral("unknown command '%1': %2").arg(command, QLatin1String(kCommands)));
+    return refuse({Complaint::UnknownCommand, {}, command});
 }
 
 } // namespace

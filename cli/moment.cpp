@@ -61,16 +61,16 @@ int momentCommand(const QStringList& args) {
         return *status;
     }
 
-    QString error;
+    Refusal refusal;
     ObservationInput point{};
-    if (!readDateAndPoint(parser, options, point, error)) {
-        return fail(error);
+    if (!readDateAndPoint(parser, options, point, refusal)) {
+        return refuse(refusal);
     }
     std::optional<std::pair<int, int>> clock;
     if (parser.isSet(time)) {
-        clock = parseTime(parser.value(time).trimmed(), error);
+        clock = parseTime(parser.value(time).trimmed(), refusal);
         if (!clock) {
-            return fail(error);
+            return refuse(refusal);
         }
     }
     if (const auto status = refuseMissing(

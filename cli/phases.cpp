@@ -66,16 +66,16 @@ int phasesCommand(const QStringList& args) {
 
     // The given dates are read first, so that a bad one is reported even when
     // the other is missing.
-    QString error;
+    Refusal refusal;
     const QString fromText = parser.value(from).trimmed();
     const QString toText = parser.value(to).trimmed();
     std::optional<ObservationInput> first;
     std::optional<ObservationInput> last;
-    if (parser.isSet(from) && !(first = parseDate(fromText, error, QStringLiteral("--from")))) {
-        return fail(error);
+    if (parser.isSet(from) && !(first = parseDate(fromText, refusal, QStringLiteral("--from")))) {
+        return refuse(refusal);
     }
-    if (parser.isSet(to) && !(last = parseDate(toText, error, QStringLiteral("--to")))) {
-        return fail(error);
+    if (parser.isSet(to) && !(last = parseDate(toText, refusal, QStringLiteral("--to")))) {
+        return refuse(refusal);
     }
     if (const auto status = refuseMissing(parser, QStringLiteral("phases"), {&from, &to},
                                           QStringLiteral("--from YYYY-MM-DD --to YYYY-MM-DD"))) {
@@ -84,7 +84,9 @@ int phasesCommand(const QStringList& args) {
     const qint64 firstDay = dayNumberOf(*first);
     const qint64 lastDay = dayNumberOf(*last);
     if (lastDay < firstDay) {
-        return fail(QStringLiteral("--to %1 is before --from %2").arg(toText, fromText));
+        refusal = Refusal{Complaint::ToBeforeFrom, QStringLiteral("--to"), toText};
+        refusal.detail = fromText;
+        return refuse(refusal);
     }
 
     // A minute either side, then the rows whose rounded date lies in the span.

@@ -52,8 +52,7 @@ std::variant<PlotJob, int> readPlotOptions(const QStringList& args) {
     const QString path = parser.value(out);
     const auto format = plot::pictureFormatOf(path);
     if (parser.isSet(out) && !format) {
-        return fail(
-            QStringLiteral("--out wants a name ending in .png, .svg or .pdf, got '%1'").arg(path));
+        return refuse({Complaint::NotPictureName, QStringLiteral("--out"), path});
     }
     if (const auto status = options.refuseMissing(parser, QStringLiteral("plot"), &out,
                                                   QStringLiteral(" --out FILE"))) {

@@ -68,8 +68,11 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("veltaro-tide"));
     QStringList args = QCoreApplication::arguments();
     if (args.size() < 2 || args[1] != u"plot") {
-        return veltaro::cli::fail(QStringLiteral(
-            "this program runs veltaro-tide's plot command: veltaro-tide plot --help"));
+        veltaro::cli::Refusal refusal{veltaro::cli::Complaint::NotPlotCommand};
+        if (args.size() >= 2) {
+            refusal.typed = args[1];
+        }
+        return veltaro::cli::refuse(refusal);
     }
     args.removeAt(1);
     args[0] = QStringLiteral("veltaro-tide plot");

@@ -89,7 +89,7 @@ int runCommand(const QStringList& args) {
             return text == QLatin1String(plot::unitName(u));
         });
         if (named == std::end(units)) {
-            return fail(QStringLiteral("--unit wants km, m or cm, got '%1'").arg(text));
+            return refuse({Complaint::NoSuchUnit, QStringLiteral("--unit"), text});
         }
         columns.unit = *named;
     }

@@ -102,11 +102,11 @@ std::string lastValue(const std::vector<std::string>& args, const std::string& n
 
 /// Phases over more than two years take a second or more here: skipped.
 bool longSpan(const std::vector<std::string>& args) {
-    QString error;
-    const auto from =
-        veltaro::cli::parseDate(QString::fromStdString(lastValue(args, "--from")).trimmed(), error);
+    veltaro::cli::Refusal refusal;
+    const auto from = veltaro::cli::parseDate(
+        QString::fromStdString(lastValue(args, "--from")).trimmed(), refusal);
     const auto to =
-        veltaro::cli::parseDate(QString::fromStdString(lastValue(args, "--to")).trimmed(), error);
+        veltaro::cli::parseDate(QString::fromStdString(lastValue(args, "--to")).trimmed(), refusal);
     const auto days = [](const veltaro::ObservationInput& d) {
         return d.year * 372 + d.month * 31 + d.day;
     };

@@ -3,6 +3,7 @@
 #include "toolrun.h"
 
 #include "calendar/input.h"
+#include "cli/refusal.h"
 #include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ const char* const kBranches[12] = {"子", "丑", "寅", "卯", "辰", "巳",
                                    "午", "未", "申", "酉", "戌", "亥"};
 
 std::string errorText(veltaro::InputProblem problem) {
-    return std::string(veltaro::inputMessage(problem));
+    return veltaro::cli::inputReason({problem}).toStdString();
 }
 
 TEST(DayCommand, KnownDays) {

@@ -80,8 +80,8 @@ TEST(PlotCommand, RefusalsLeaveNoFile) {
         int status;
         const char* says;
     } rows[] = {
-        {"", kDrawing + " --out " + folder.file("g.jpg"), 2, "--out wants"},
-        {"", kDrawing, 2, "--out is missing"},
+        {"", kDrawing + " --out " + folder.file("g.jpg"), 2, "must end in .png, .svg or .pdf"},
+        {"", kDrawing, 2, "--out: missing"},
         {"", kDrawing + " --out " + folder.file("none/g.png"), 1, "cannot write"},
         {"", kDrawing + " --out " + folder.file("taken.png"), 1, "folder"},
         {"", kDrawing + " --out " + folder.file("link.png"), 1, "symbolic link"},

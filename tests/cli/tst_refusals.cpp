@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 
 namespace {
@@ -19,7 +20,7 @@ TEST(Refusals, AlwaysOneLine) {
         std::string args;
         const char* mentions;
     } rows[] = {
-        {"no command", "", "--help"},
+        {"no command", "", "command: missing"},
         {"unknown command", "tide", "moment, day, run, plot and phases"},
         {"newline in a date", "day --date \"$(printf '2002-08-16\\nX')\"", "\\n"},
         {"escape character in an option", "day --date 2002 --\"$(printf '\\033')\"", "\\x1b"},
@@ -31,20 +32,27 @@ TEST(Refusals, AlwaysOneLine) {
         {"not UTF-8 in --lat", "run --date 2002-08-16 --lon 0 --lat \"$(printf '35\\377')\"",
          "not valid UTF-8"},
         // A bad option is named before a missing one.
-        {"run: --mode", "run --lat 35 --mode week", "--mode wants"},
-        {"run: --unit", "run --date 2002-08-16 --unit mm", "--unit wants"},
-        {"run: the option missing", "run --date 2002-08-16 --lon 139", "--lat is missing"},
+        {"unknown option", "run --bogus", "--bogus: unknown option (see veltaro-tide run --help)"},
+        {"option without its value", "day --date", "--date: wants a value"},
+        {"value to an option without one", "run --total=yes", "--total 'yes': takes no value"},
+        {"run: --mode", "run --lat 35 --mode week", "--mode 'week'"},
+        {"run: --unit", "run --date 2002-08-16 --unit mm", "--unit 'mm'"},
+        {"run: the option missing", "run --date 2002-08-16 --lon 139", "--lat: missing"},
         {"phases: reversed dates", "phases --from 2024-02-01 --to 2024-01-31",
-         "--to 2024-01-31 is before --from 2024-02-01"},
+         "--to '2024-01-31': before --from '2024-02-01'"},
         {"phases: bad --from", "phases --from 1599-12-31 --to 1600-01-31", "--from '1599-12-31'"},
-        {"phases: bad --to", "phases --from 2024-01-01 --to 20240131", "--to wants YYYY-MM-DD"},
-        {"phases: no --to", "phases --from 2024-01-01", "--to is missing"},
+        {"phases: bad --to", "phases --from 2024-01-01 --to 20240131", "--to '20240131'"},
+        {"phases: no --to", "phases --from 2024-01-01", "--to: missing"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const ToolRun run = runTool(row.args);
         EXPECT_EQ(veltaro::support::refusalProblem(run.status, run.out, run.err, row.mentions), "");
         EXPECT_LT(run.err.size(), 400u) << run.err;
+        // One form: "veltaro-tide: <what>: <reason>.", the what an option with
+        // what was typed for it, an argument as typed, or the command.
+        static const std::regex form("veltaro-tide: (-[^ :]+( '.*')?|'.*'|command): [a-z].*\\.\n");
+        EXPECT_TRUE(std::regex_match(run.err, form)) << run.err;
     }
 }
 

@@ -114,25 +114,25 @@ TEST(RunCommand, BadInputGivesOneLineAndStatus2) {
         std::string args;
         const char* mentions;
     } cases[] = {
-        {"run", "--date is missing"},
-        {"run --date 2002-08-16", "--lon is missing"},
-        {"run --lon 139 --lat 35", "--date is missing"},
+        {"run", "--date: missing"},
+        {"run --date 2002-08-16", "--lon: missing"},
+        {"run --lon 139 --lat 35", "--date: missing"},
         {"run --date 2001-02-29" + at, "--date '2001-02-29'"},
         {"run --date 2002-04-31" + at, "--date '2002-04-31'"},
         {"run --date 2002-13-01" + at, "--date '2002-13-01'"},
-        {"run --date 20020816" + at, "--date wants YYYY-MM-DD"},
+        {"run --date 20020816" + at, "--date '20020816'"},
         {"run --date 2002-08-16 --lon 200 --lat 35", "--lon '200'"},
         {"run --date 2002-08-16 --lon 139 --lat 91", "--lat '91'"},
         {"run --date 2002-08-16 --lon east --lat 35", "--lon 'east'"},
-        {"run --date 2002-08-16" + at + " --mode week", "--mode wants"},
+        {"run --date 2002-08-16" + at + " --mode week", "--mode 'week'"},
         {"run --date 2002-08-16" + at + " --days 0", "--days '0'"},
         {"run --date 2002-08-16" + at + " --days 32768", "--days '32768'"},
         {"run --date 2002-08-16" + at + " --days -3", "--days '-3'"},
         {"run --date 2002-08-16" + at + " --days abc", "--days 'abc'"},
         {"run --date 2400-12-31" + at + " --days 2", "--days '2'"},
-        {"run --date 2002-08-16" + at + " --mode 60 --days 3", "--days goes with --mode day"},
-        {"run --date 2002-08-16" + at + " --mode year --days 1", "--days goes with --mode day"},
-        {"run --date 2002-08-16" + at + " extra", "takes no arguments"},
+        {"run --date 2002-08-16" + at + " --mode 60 --days 3", "only with --mode day"},
+        {"run --date 2002-08-16" + at + " --mode year --days 1", "only with --mode day"},
+        {"run --date 2002-08-16" + at + " extra", "'extra': unexpected argument"},
         {"run --date 2002-08-16" + at + " --colour red", "colour"},
     };
     for (const auto& c : cases) {
