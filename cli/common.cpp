@@ -330,6 +330,28 @@ std::optional<std::pair<int, int>> parseTime(const QString& text, Refusal& refus
     return std::nullopt;
 }
 
+std::optional<ClockChoice> readClockOption(const QCommandLineParser& parser,
+                                           const QCommandLineOption& option, ClockChoice fallback,
+                                           bool hasPlace, const QString& command,
+                                           Refusal& refusal) {
+    if (!parser.isSet(option)) {
+        return fallback;
+    }
+    const QString text = parser.value(option).trimmed();
+    const auto clock = readClock(text.toStdString());
+    const QString name = QStringLiteral("--") + option.names().constLast();
+    if (!clock) {
+        refusal = refusalOf(Complaint::NoSuchClock, name, text);
+        return std::nullopt;
+    }
+    if (clock->kind == ClockKind::LocalMean && !hasPlace) {
+        refusal = refusalOf(Complaint::NoPlaceForLocalClock, name, text);
+        refusal.command = command;
+        return std::nullopt;
+    }
+    return clock;
+}
+
 QByteArray number17(double value) {
     char buffer[plot::kNumberRoom];
     const char* end = plot::writeNumber17(buffer, value);

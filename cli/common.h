@@ -47,6 +47,14 @@ std::optional<ObservationInput> parseDate(const QString& text, Refusal& refusal,
 /// date's numbers are (full-width digits, blanks around, a fraction rounded).
 std::optional<std::pair<int, int>> parseTime(const QString& text, Refusal& refusal);
 
+/// Reads the clock `option` names ("local", "jst", "ut", "+HH:MM", "-HH:MM";
+/// readClock), `fallback` when it is not given. Local mean time is the time of
+/// the observer's meridian: where `command` has no place (`hasPlace` false),
+/// "local" is refused. Nothing, with the reason in `refusal`, for a refusal.
+std::optional<ClockChoice> readClockOption(const QCommandLineParser& parser,
+                                           const QCommandLineOption& option, ClockChoice fallback,
+                                           bool hasPlace, const QString& command, Refusal& refusal);
+
 /// The options every command has: --help, --date, --lon and --lat. The last
 /// three are required wherever they are offered; their help says so.
 struct SharedOptions {

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace veltaro::cli {
 
@@ -21,16 +22,17 @@ DrawingOptions::DrawingOptions()
                           "%2-12-31 at the latest; day mode only.")
                .arg(kMostContinuousDays)
                .arg(kLastYear),
-           QStringLiteral("N")) {}
+           QStringLiteral("N")),
+      clock(QStringLiteral("clock"), clockHelp(), QStringLiteral("CLOCK")) {}
 
 void DrawingOptions::addTo(QCommandLineParser& parser) const {
     for (const auto* option :
-         {&shared.help, &shared.date, &shared.lon, &shared.lat, &mode, &days}) {
+         {&shared.help, &shared.date, &shared.lon, &shared.lat, &mode, &days, &clock}) {
         parser.addOption(*option);
     }
 }
 
-std::optional<int> DrawingOptions::read(const QCommandLineParser& parser,
+std::optional<int> DrawingOptions::read(const QCommandLineParser& parser, const QString& command,
                                         plot::PlotRequest& request) const {
     plot::RequestTexts texts;
     Refusal refusal;
@@ -63,7 +65,12 @@ std::optional<int> DrawingOptions::read(const QCommandLineParser& parser,
     if (readRefusal) {
         return refuse(inputRefusal(parser, shared, &days, *readRefusal));
     }
+    const auto chosen = readClockOption(parser, clock, ClockChoice{}, true, command, refusal);
+    if (!chosen) {
+        return refuse(refusal);
+    }
     request = std::get<plot::PlotRequest>(read);
+    request.clock = *chosen;
     return std::nullopt;
 }
 
@@ -84,6 +91,23 @@ QString versionText() {
         .arg(version::major)
         .arg(version::minor)
         .arg(version::revision);
+}
+
+QString clockHelp() {
+    // The old Tokyo observatory, 139:44:41 E: how far its mean time runs ahead of JST.
+    const double tokyoLon = 139 + 44 / 60.0 + 41 / 3600.0;
+    const auto seconds = std::lround(minutesToLocalMean({ClockKind::Jst, 0}, tokyoLon) * 60);
+    return QStringLiteral("The clock of the dates and times: local (the default: local mean time "
+                          "on the meridian of --lon, which the Sun keeps there on average), jst "
+                          "(Japan Standard Time, %1 hours ahead of UT: the mean time of 135 "
+                          "degrees east), ut (universal time) or +HH:MM / -HH:MM ahead of UT (up "
+                          "to %2:00). At 139:44:41 E local mean time is %3 min %4 s ahead of JST; "
+                          "a day drawn on JST runs from 00:00 to 24:00 JST. The clock moves the "
+                          "times, not the place.")
+        .arg(minutesAheadOfUt({ClockKind::Jst, 0}, 0) / 60)
+        .arg(kMostClockOffsetMinutes / 60)
+        .arg(seconds / 60)
+        .arg(seconds % 60);
 }
 
 } // namespace veltaro::cli

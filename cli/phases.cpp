@@ -23,10 +23,11 @@ struct Minute {
     int minuteOfDay;
 };
 
-Minute roundedToTheMinute(double jdUT) {
+/// The moment `jdUT` on a clock `aheadMinutes` ahead of universal time.
+Minute roundedToTheMinute(double jdUT, double aheadMinutes) {
     // 0 h of the date with day number N is the Julian day N - 0.5; every
     // accepted date has a positive day number.
-    const auto minutes = static_cast<qint64>(std::llround((jdUT + 0.5) * 1440));
+    const auto minutes = static_cast<qint64>(std::llround((jdUT + 0.5) * 1440 + aheadMinutes));
     return {minutes / 1440, static_cast<int>(minutes % 1440)};
 }
 
@@ -44,9 +45,10 @@ int phasesCommand(const QStringList& args) {
         "exceeds the Sun's by 0 (new Moon), 90 (first quarter), 180 (full Moon) and\n"
         "270 degrees (last quarter). Prints CSV: kind,date,time, one row a phase from\n"
         "00:00 of --from to the end of --to, kind new, first, full or last, date and\n"
-        "time in universal time rounded to the minute (add 9 hours for Japan Standard\n"
-        "Time). From 1900 to 2100 the times agree with published ones to about a\n"
-        "minute; towards 1600 and 2400 they drift by up to 7 and 9 minutes."));
+        "time on the clock of --clock (universal time unless told) rounded to the\n"
+        "minute. From 1900 to 2100 the times agree with published ones to about a\n"
+        "minute; towards 1600 and 2400 they drift by up to 7 and 9 minutes. It reads\n"
+        "nothing but its options."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
     const QCommandLineOption from(
@@ -57,7 +59,17 @@ int phasesCommand(const QStringList& args) {
         QStringLiteral("to"),
         requiredHelp(QStringLiteral("The last day, YYYY-MM-DD, not before --from.")),
         QStringLiteral("YYYY-MM-DD"));
-    for (const auto* option : {&help, &from, &to}) {
+    const QCommandLineOption clock(
+        QStringLiteral("clock"),
+        QStringLiteral("The clock of the dates and times: ut (the default: universal time), jst "
+                       "(Japan Standard Time, %1 hours ahead of UT) or +HH:MM / -HH:MM ahead of "
+                       "UT (up to %2:00). On JST a new Moon at 20:00 UT is at 05:00 the next "
+                       "day, and --from and --to are days on JST. Not local: local mean time "
+                       "needs a place, which phases has not.")
+            .arg(minutesAheadOfUt({ClockKind::Jst, 0}, 0) / 60)
+            .arg(kMostClockOffsetMinutes / 60),
+        QStringLiteral("CLOCK"));
+    for (const auto* option : {&help, &from, &to, &clock}) {
         parser.addOption(*option);
     }
     if (const auto status = parseCommandLine(parser, args, QStringLiteral("phases"))) {
@@ -77,6 +89,11 @@ int phasesCommand(const QStringList& args) {
     if (parser.isSet(to) && !(last = parseDate(toText, refusal, QStringLiteral("--to")))) {
         return refuse(refusal);
     }
+    const auto chosen = readClockOption(parser, clock, ClockChoice{ClockKind::Ut, 0}, false,
+                                        QStringLiteral("phases"), refusal);
+    if (!chosen) {
+        return refuse(refusal);
+    }
     if (const auto status = refuseMissing(parser, QStringLiteral("phases"), {&from, &to},
                                           QStringLiteral("--from YYYY-MM-DD --to YYYY-MM-DD"))) {
         return *status;
@@ -89,13 +106,17 @@ int phasesCommand(const QStringList& args) {
         return refuse(refusal);
     }
 
-    // A minute either side, then the rows whose rounded date lies in the span.
+    // The days asked for are days on the clock: each starts `ahead` [days]
+    // before 0 h UT of its date. A minute either side, then the rows whose
+    // rounded date lies in the span.
     constexpr double kMinute = 1.0 / 1440;
-    const auto events =
-        astro::moonPhaseEvents(double(firstDay) - 0.5 - kMinute, double(lastDay) + 0.5 + kMinute);
+    const double aheadMinutes = minutesAheadOfUt(*chosen, 0);
+    const double ahead = aheadMinutes / 1440;
+    const auto events = astro::moonPhaseEvents(double(firstDay) - 0.5 - ahead - kMinute,
+                                               double(lastDay) + 0.5 - ahead + kMinute);
     QByteArray out = "kind,date,time\n";
     for (const astro::MoonPhaseEvent& event : events) {
-        const Minute at = roundedToTheMinute(event.jdUT);
+        const Minute at = roundedToTheMinute(event.jdUT, aheadMinutes);
         if (at.dayNumber < firstDay || at.dayNumber > lastDay) {
             continue;
         }

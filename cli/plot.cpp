@@ -24,16 +24,18 @@ std::variant<PlotJob, int> readPlotOptions(const QStringList& args) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Draws a drawing as the window would (same code, no display needed) and saves\n"
-        "the picture: a caption block naming the date or period, the place and the\n"
-        "mode, with the legend in the curves' colours; the 13 Moon pictures; the graph\n"
-        "with its axis captions. The suffix of --out chooses the format:\n"
+        "the picture: a caption block naming the date or period, the place, the mode\n"
+        "and the clock of --clock, with the legend in the curves' colours; the 13 Moon\n"
+        "pictures; the graph with its axis captions. The suffix of --out chooses the\n"
+        "format:\n"
         "  .png  an image at 3 pixels for every pixel of the window\n"
         "  .svg  a vector drawing (the points, lines and Moon discs as shapes)\n"
         "  .pdf  the picture fitted to an A4 landscape page, as vector shapes\n"
         "The file is written under a temporary name beside it and renamed when\n"
         "complete, so a failed run never leaves a half-written file. A name that is\n"
         "a symbolic link, a folder or a device is refused. Refused input exits with\n"
-        "status 2, a file that cannot be written with status 1."));
+        "status 2, a file that cannot be written with status 1. It reads nothing but\n"
+        "its options and writes nothing but that file."));
     const DrawingOptions options;
     options.addTo(parser);
     const QCommandLineOption out(QStringLiteral("out"),
@@ -46,7 +48,7 @@ std::variant<PlotJob, int> readPlotOptions(const QStringList& args) {
     }
 
     plot::PlotRequest request;
-    if (const auto status = options.read(parser, request)) {
+    if (const auto status = options.read(parser, QStringLiteral("plot"), request)) {
         return *status;
     }
     const QString path = parser.value(out);

@@ -1,6 +1,7 @@
 // Refused input in words: every reason the programs give, in one place.
 #include "cli/refusal.h"
 
+#include "calendar/clockchoice.h"
 #include "calendar/daterange.h"
 #include "calendar/input.h"
 
@@ -75,6 +76,11 @@ QString modeList() {
     return list;
 }
 
+QString clockList() {
+    return QStringLiteral("local, jst, ut, or +HH:MM or -HH:MM ahead of UT up to %1:00")
+        .arg(kMostClockOffsetMinutes / 60);
+}
+
 } // namespace
 
 QString inputReason(const plot::RequestRefusal& refusal) {
@@ -144,6 +150,13 @@ Words wordsFor(const QString& program, const Refusal& r) {
         return {{}, QStringLiteral("no such mode; %1.").arg(modeList())};
     case Complaint::NoSuchUnit:
         return {{}, QStringLiteral("no such unit; km, m or cm.")};
+    case Complaint::NoSuchClock:
+        return {{}, QStringLiteral("no such clock; %1.").arg(clockList())};
+    case Complaint::NoPlaceForLocalClock:
+        return {{},
+                QStringLiteral("%1 has no place, so no local mean time; jst, ut, or +HH:MM or "
+                               "-HH:MM ahead of UT.")
+                    .arg(r.command)};
     case Complaint::DaysWithoutDayMode:
         return {{}, QStringLiteral("only with --mode day (60 and year draw one pass).")};
     case Complaint::NotPictureName:

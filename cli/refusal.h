@@ -21,23 +21,25 @@ inline constexpr int kBadInput = 2;
 /// What the programs refuse by checks of their own; the readers' reasons come
 /// as plot::RequestRefusal.
 enum class Complaint {
-    NoCommand,          ///< no command given
-    UnknownCommand,     ///< `typed` is no command
-    UnknownOption,      ///< `option` is no option of the command
-    MissingValue,       ///< `option` wants a value and none follows it
-    UnexpectedValue,    ///< `option` takes no value, and `typed` was given to it
-    StrayArgument,      ///< `typed` is no option, and the command takes nothing else
-    MissingOption,      ///< `option` is required; `detail` is what the command wants
-    NotUtf8,            ///< `typed` (its bad bytes shown as U+FFFD) is not valid UTF-8
-    NotDate,            ///< not of the form YYYY-MM-DD
-    NotAngle,           ///< neither decimal degrees nor D:M:S
-    NotTime,            ///< not HH:MM from 00:00 to 23:59
-    NoSuchMode,         ///< not a --mode
-    NoSuchUnit,         ///< not a --unit
-    DaysWithoutDayMode, ///< --days with a mode that draws one pass
-    NotPictureName,     ///< an --out name without .png, .svg or .pdf
-    ToBeforeFrom,       ///< --to before --from; `detail` is --from's date
-    NotPlotCommand,     ///< the plot program run for anything but plot
+    NoCommand,            ///< no command given
+    UnknownCommand,       ///< `typed` is no command
+    UnknownOption,        ///< `option` is no option of the command
+    MissingValue,         ///< `option` wants a value and none follows it
+    UnexpectedValue,      ///< `option` takes no value, and `typed` was given to it
+    StrayArgument,        ///< `typed` is no option, and the command takes nothing else
+    MissingOption,        ///< `option` is required; `detail` is what the command wants
+    NotUtf8,              ///< `typed` (its bad bytes shown as U+FFFD) is not valid UTF-8
+    NotDate,              ///< not of the form YYYY-MM-DD
+    NotAngle,             ///< neither decimal degrees nor D:M:S
+    NotTime,              ///< not HH:MM from 00:00 to 23:59
+    NoSuchMode,           ///< not a --mode
+    NoSuchUnit,           ///< not a --unit
+    NoSuchClock,          ///< not a --clock
+    NoPlaceForLocalClock, ///< local mean time asked for where no place is given
+    DaysWithoutDayMode,   ///< --days with a mode that draws one pass
+    NotPictureName,       ///< an --out name without .png, .svg or .pdf
+    ToBeforeFrom,         ///< --to before --from; `detail` is --from's date
+    NotPlotCommand,       ///< the plot program run for anything but plot
 };
 
 /// One refusal: why, and where.

@@ -22,6 +22,25 @@
 
 namespace veltaro::cli {
 
+namespace {
+
+/// The comment line naming the clock of the time column.
+std::string clockComment(const ClockChoice& clock) {
+    switch (clock.kind) {
+    case ClockKind::LocalMean:
+        break;
+    case ClockKind::Jst:
+        return "Japan Standard Time (JST), --clock jst";
+    case ClockKind::Ut:
+        return "universal time (UT), --clock ut";
+    case ClockKind::Offset:
+        return "UT" + clockOption(clock) + ", --clock " + clockOption(clock);
+    }
+    return "clock time on the meridian of the place (local mean time)";
+}
+
+} // namespace
+
 int runCommand(const QStringList& args) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -38,8 +57,8 @@ int runCommand(const QStringList& args) {
         "              year  0, 1, 2, ... 8640, a step every hour: t / 24 is the day\n"
         "                    since the start date (360 days).\n"
         "  date      the date of the moment evaluated, YYYY-MM-DD\n"
-        "  time      its clock time, HH:MM, on the meridian of --lon (local mean time,\n"
-        "            not zone time)\n"
+        "  time      its time, HH:MM, on the clock of --clock: local mean time on the\n"
+        "            meridian of --lon unless told, not zone time\n"
         "  Ssea      equilibrium tide height raised by the Sun, in --unit (km unless\n"
         "            told), signed: above the undisturbed sea surface is positive\n"
         "  Msea      the same raised by the Moon\n"
@@ -67,7 +86,7 @@ int runCommand(const QStringList& args) {
     const QCommandLineOption comments(
         QStringLiteral("comments"),
         QStringLiteral("Start with lines beginning with '#' that name the inputs (date, place, "
-                       "mode, unit) and the version."));
+                       "mode, unit, and the clock unless it is local) and the version."));
     for (const auto* option : {&unit, &total, &comments}) {
         parser.addOption(*option);
     }
@@ -76,7 +95,7 @@ int runCommand(const QStringList& args) {
     }
 
     plot::PlotRequest request;
-    if (const auto status = options.read(parser, request)) {
+    if (const auto status = options.read(parser, QStringLiteral("run"), request)) {
         return *status;
     }
     plot::CsvColumns columns;
@@ -104,7 +123,7 @@ int runCommand(const QStringList& args) {
         head += "# veltaro-tide " + versionText().toStdString() + " run\n";
         head += "# " + plot::requestComment(request) + "\n";
         head += "# " + plot::unitComment(columns.unit) + "\n";
-        head += "# time: clock time on the meridian of the place (local mean time)\n";
+        head += "# time: " + clockComment(request.clock) + "\n";
     }
     head += plot::csvHeader(columns);
     writeOut(head);

@@ -35,12 +35,14 @@ constexpr Option kPlot[] = {
     {"--lat", {"35:39:16", "90", "-35.5"}},
     {"--mode", {"day", "60", "year"}},
     {"--days", {"2", "32767", "0"}},
+    {"--clock", {"jst", "local", "-03:30"}},
     {"--out", {"a.png", "/tmp/b.SVG", "c.pdf.txt"}},
     {"--help", {}},
 };
 constexpr Option kPhases[] = {
     {"--from", {"2024-04-01", "1600-01-01", "2400-12-31"}},
     {"--to", {"2024-05-31", "1600-01-02", "2024-03-31"}},
+    {"--clock", {"ut", "jst", "+14:00"}},
     {"--help", {}},
 };
 constexpr Option kRun[] = {
@@ -51,6 +53,7 @@ constexpr Option kRun[] = {
     {"--total", {}},
     {"--comments", {}},
     {"--days", {"1", "2", "3"}},
+    {"--clock", {"local", "ut", "+05:30"}},
     {"--help", {}},
 };
 

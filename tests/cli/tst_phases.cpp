@@ -24,6 +24,10 @@ TEST(PhasesCommand, Rows) {
          ""},
         {"rounded past midnight: on the next day", "phases --from 2031-12-21 --to 2031-12-21",
          "first,2031-12-21,00:00\n"},
+        // The same month on JST, 9 hours ahead: the last quarter moves to the next day.
+        {"on JST", "phases --from 2019-01-01 --to 2019-01-31 --clock jst",
+         "new,2019-01-06,10:28\nfirst,2019-01-14,15:45\nfull,2019-01-21,14:16\n"
+         "last,2019-01-28,06:10\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -2,12 +2,15 @@
 // real tool (off screen, without a display).
 #include "toolrun.h"
 
+#include "plot/plotrequest.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -64,6 +67,17 @@ TEST(PlotCommand, EachFormatIsWritten) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 3);
     EXPECT_TRUE(fs::is_empty(temp.path));
     unsetenv("TMPDIR");
+}
+
+TEST(PlotCommand, TheCaptionNamesTheClockOfTheTimes) {
+    const Folder folder;
+    const std::string svg = folder.file("jst.svg");
+    const ToolRun run = runTool(kDrawing + " --clock jst --out " + svg);
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::ifstream in(svg);
+    const std::string text{std::istreambuf_iterator<char>(in), {}};
+    const std::string jst = veltaro::plot::clockFullName({veltaro::ClockKind::Jst, 0});
+    EXPECT_NE(text.find(jst), std::string::npos);
 }
 
 TEST(PlotCommand, RefusalsLeaveNoFile) {

@@ -37,11 +37,14 @@ TEST(Refusals, AlwaysOneLine) {
         {"value to an option without one", "run --total=yes", "--total 'yes': takes no value"},
         {"run: --mode", "run --lat 35 --mode week", "--mode 'week'"},
         {"run: --unit", "run --date 2002-08-16 --unit mm", "--unit 'mm'"},
+        {"run: --clock", "run --lat 35 --clock JST", "--clock 'JST': no such clock"},
         {"run: the option missing", "run --date 2002-08-16 --lon 139", "--lat: missing"},
         {"phases: reversed dates", "phases --from 2024-02-01 --to 2024-01-31",
          "--to '2024-01-31': before --from '2024-02-01'"},
         {"phases: bad --from", "phases --from 1599-12-31 --to 1600-01-31", "--from '1599-12-31'"},
         {"phases: bad --to", "phases --from 2024-01-01 --to 20240131", "--to '20240131'"},
+        {"phases: no place for local mean time", "phases --from 2024-01-01 --clock local",
+         "--clock 'local'"},
         {"phases: no --to", "phases --from 2024-01-01", "--to: missing"},
     };
     for (const auto& row : rows) {

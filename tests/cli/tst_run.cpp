@@ -1,6 +1,8 @@
 // veltaro-tide run: every step of a drawing, run as the real tool.
 #include "toolrun.h"
 
+#include "astro/tide.h"
+#include "calendar/clockchoice.h"
 #include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
@@ -140,6 +142,62 @@ TEST(RunCommand, BadInputGivesOneLineAndStatus2) {
         const ToolRun run = runTool(c.args);
         EXPECT_EQ(veltaro::support::refusalProblem(run.status, run.out, run.err, c.mentions), "");
     }
+}
+
+TEST(RunCommand, TheClockMovesTheTimesNotThePlace) {
+    // A run on a clock against one on local mean time at the same place: both
+    // start at 00:00 of the date on their own clock, so row i of the one holds
+    // the values of row i + shift of the other (a 5-minute step). The moments
+    // come through other sums (24:00 of one date against 00:00 of the next), so
+    // the values agree to some milliseconds of time, not to the bit; a step of
+    // 5 minutes moves the heights by about 1e-6 km and the angles by 1e-3 rad.
+    const struct {
+        const char* name;
+        const char* clocked;
+        const char* local;
+        int shift;
+    } rows[] = {
+        {"UT at Greenwich", "--clock ut --lon 0 --lat 51.5", "--lon 0 --lat 51.5", 0},
+        {"JST at 135 E, its meridian", "--clock jst --lon 135 --lat 34.65", "--lon 135 --lat 34.65",
+         0},
+        {"UT at 135 E: 00:00 UT is 09:00 there", "--clock ut --lon 135 --lat 34.65",
+         "--lon 135 --lat 34.65", 9 * 12},
+        {"UT-05:00 at Greenwich: 00:00 is 05:00 there", "--clock -05:00 --lon 0 --lat 51.5",
+         "--lon 0 --lat 51.5", 5 * 12},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const ToolRun clocked = runTool(std::string("run --date 2002-08-16 ") + row.clocked);
+        const ToolRun local = runTool(std::string("run --date 2002-08-16 ") + row.local);
+        ASSERT_EQ(clocked.status, 0) << clocked.err;
+        const auto a = lines(clocked.out);
+        const auto b = lines(local.out);
+        ASSERT_EQ(a.size(), b.size());
+        EXPECT_EQ(fields(a[1])[2], "00:00");
+        EXPECT_EQ(fields(a.back())[1] + " " + fields(a.back())[2], "2002-08-17 00:00");
+        for (std::size_t i = 1; i + std::size_t(row.shift) < a.size(); ++i) {
+            const auto f = fields(a[i]);
+            const auto g = fields(b[i + std::size_t(row.shift)]);
+            for (std::size_t k = 3; k < 7; ++k) {
+                EXPECT_NEAR(std::stod(f[k]), std::stod(g[k]), k < 5 ? 1e-9 : 1e-7) << a[i];
+            }
+        }
+    }
+    // Tokyo on JST: 00:00 JST is 00:18:58.7 of its local mean time, between the
+    // steps of a local run, and --comments names the clock.
+    const ToolRun tokyo =
+        runTool("run --date 2002-08-16 --clock jst --comments " + std::string(kPoint));
+    ASSERT_EQ(tokyo.status, 0) << tokyo.err;
+    EXPECT_NE(tokyo.out.find("--clock jst\n"), std::string::npos) << tokyo.out;
+    const auto first = fields(lines(tokyo.out)[5]);
+    const veltaro::ClockChoice jst{veltaro::ClockKind::Jst, 0};
+    using veltaro::support::kDefaultLon;
+    const auto e =
+        veltaro::astro::calc({2002, 8, 16, 0, veltaro::minutesToLocalMean(jst, kDefaultLon),
+                              veltaro::support::kDefaultLat, kDefaultLon});
+    EXPECT_EQ(first[1] + " " + first[2], "2002-08-16 00:00");
+    EXPECT_EQ(first[3], veltaro::support::number17(e.Ssea));
+    EXPECT_EQ(first[4], veltaro::support::number17(e.Msea));
 }
 
 TEST(RunCommand, DecimalAndSexagesimalPointsAgree) {
