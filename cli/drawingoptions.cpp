@@ -18,7 +18,7 @@ DrawingOptions::DrawingOptions()
            QStringLiteral("day (the default: 24 hours), 60 (60 days) or year (360 days)."),
            QStringLiteral("MODE")),
       days(QStringLiteral("days"),
-           QStringLiteral("Continuous drawing of N consecutive days (1..%1), the last of them\n"
+           QStringLiteral("Continuous drawing of N consecutive days (1..%1), the last of them "
                           "%2-12-31 at the latest; day mode only.")
                .arg(kMostContinuousDays)
                .arg(kLastYear),
