@@ -1,22 +1,87 @@
 // Veltaro: the tide-generating force of the Sun and the Moon, plotted for a place
 // and a date.
 #include "calendar/observation.h"
+#include "cli/refusal.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
 #include "ui/notifysound.h"
 #include "ui/qttranslations.h"
+#include "veltaro_version.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
 
 #include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
+namespace {
+
+constexpr const char* kHelp =
+    "Usage: veltaro [options]\n"
+    "\n"
+    "Opens the Veltaro window, whose interface is Japanese: the equilibrium tide\n"
+    "that the Sun and the Moon raise at a place, plotted over a day, 60 days or a\n"
+    "year. veltaro-tide (veltaro-tide --help) computes the same on the command line.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help  Show this help.\n"
+    "  --version   Print the version.\n"
+    "\n"
+    "The options every Qt program takes, such as -platform and -style, are taken\n"
+    "too; any other argument is refused.\n";
+
+/// --help and --version, answered before a display is asked for: the status to
+/// exit with, or nothing when neither is given.
+std::optional<int> answerHelpOrVersion(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kHelp, stdout);
+        } else if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("veltaro %d.%d.%d\n", veltaro::version::major, veltaro::version::minor,
+                        veltaro::version::revision);
+        } else {
+            continue;
+        }
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+    }
+    return std::nullopt;
+}
+
+/// Refuses the first argument left once Qt has taken its own: one line on
+/// standard error, status 2. Nothing when none is left.
+std::optional<int> refuseArguments(const QStringList& left) {
+    if (left.isEmpty()) {
+        return std::nullopt;
+    }
+    using veltaro::cli::Complaint;
+    const QString& first = left.constFirst();
+    const veltaro::cli::Refusal refusal =
+        first.startsWith(u'-') && first.size() > 1
+            ? veltaro::cli::Refusal{Complaint::UnknownOption, first}
+            : veltaro::cli::Refusal{Complaint::StrayArgument, {}, first};
+    std::fprintf(
+        stderr, "%s\n",
+        veltaro::cli::refusalLine(QStringLiteral("veltaro"), refusal).toUtf8().constData());
+    return veltaro::cli::kBadInput;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    if (const auto status = answerHelpOrVersion(argc, argv)) {
+        return *status;
+    }
     // A save past a file-size limit fails with EFBIG and is reported, instead
     // of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
+    // QApplication has taken the options of its own out of the arguments.
+    if (const auto status = refuseArguments(QCoreApplication::arguments().mid(1))) {
+        return *status;
+    }
     veltaro::ui::installQtJapanese(app);
     // No line on standard error about a missing sound server.
     veltaro::ui::quietSoundBackEnd();
