@@ -11,10 +11,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QSettings>
 
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -100,6 +102,9 @@ int main(int argc, char* argv[]) {
     // The program's one observation state, alive for the whole run.
     veltaro::ObservationState state;
     veltaro::ui::frmushio window(state);
+    // The view settings (clock, zoom) in ~/.config/veltaro/veltaro.conf.
+    window.useSettings(
+        std::make_unique<QSettings>(QStringLiteral("veltaro"), QStringLiteral("veltaro")));
     QObject::connect(&window, &veltaro::ui::frmushio::quitting, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     window.show();
