@@ -53,15 +53,6 @@ QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QFont gothic(int pixels) {
-    QFont font;
-    font.setFamilies({u"IPAPGothic"_s, u"Noto Sans CJK JP"_s, u"VL PGothic"_s, u"TakaoPGothic"_s,
-                      u"ＭＳ Ｐゴシック"_s});
-    font.setPixelSize(pixels);
-    font.setWeight(QFont::Normal);
-    return font;
-}
-
 QStringList titleLines(const DrawingRecord& record) {
     QStringList lines;
     const auto& drawings = record.drawings();
@@ -83,7 +74,7 @@ int captionHeight(const DrawingRecord& record) {
 
 /// A caption one character per line, centred in `box`.
 void verticalText(QPainter& p, const QRectF& box, const QString& text, int pixels) {
-    p.setFont(gothic(pixels));
+    p.setFont(pictureFont(pixels));
     const double step = box.height() / std::max<qsizetype>(text.size(), 1);
     for (qsizetype i = 0; i < text.size(); ++i) {
         p.drawText(QRectF(box.left(), box.top() + step * double(i), box.width(), step),
@@ -93,7 +84,7 @@ void verticalText(QPainter& p, const QRectF& box, const QString& text, int pixel
 
 void paintCaptionBlock(QPainter& p, const DrawingRecord& record, const StyleLook& look) {
     p.setPen(Qt::black);
-    p.setFont(gothic(14));
+    p.setFont(pictureFont(14));
     double y = kMargin;
     for (const QString& line : titleLines(record)) {
         p.drawText(QRectF(kMargin, y, kWidth - 2 * kMargin, kLineHeight),
@@ -108,7 +99,7 @@ void paintCaptionBlock(QPainter& p, const DrawingRecord& record, const StyleLook
     const Entry entries[] = {{look.sun.colour, u"太陽による起潮力"},
                              {look.moon.colour, u"月による起潮力"},
                              {look.combined.colour, u"太陽＋月による起潮力"}};
-    p.setFont(gothic(12));
+    p.setFont(pictureFont(12));
     const QFontMetricsF metrics(p.font());
     double x = kMargin;
     const double mid = y + kLegendHeight / 2.0;
@@ -174,7 +165,7 @@ void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor gra
     verticalText(p, windowRect(layout::kMoonCaption, top), u"月　影"_s, 13);
     verticalText(p, windowRect(layout::kGraphCaption, top), u"起潮力"_s, 16);
     const auto captions = record.axisCaptions().value_or(axisCaptionsFor(PlotMode::Diurnal));
-    p.setFont(gothic(15));
+    p.setFont(pictureFont(15));
     for (int h = 0; h < kMoonPictures; ++h) {
         // Wider than the window's label, so that "360日" is not cut.
         const QRectF label = windowRect(layout::hourLabel(h), top);
@@ -214,11 +205,15 @@ void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor gra
         if (!renderGraphInto(image, area, record, scale, graphBackground, style)) {
             p.drawImage(area.topLeft(), renderGraph(record, scale, graphBackground, style));
         }
+        p.drawImage(area.topLeft(), renderScale(area.size(), scale, graphBackground, style));
     } else {
         GraphPainter graph(p, area, scale, style);
         graph.erase(graphBackground);
         graph.redrawline();
         graph.plotRecord(record);
+        QColor patch = graphBackground;
+        patch.setAlphaF(kScalePatchOpacity);
+        graph.drawScale(patch);
     }
 }
 

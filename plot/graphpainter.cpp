@@ -1,6 +1,7 @@
 // Drawing the graph and the Moon pictures into images.
 #include "plot/graphpainter.h"
 
+#include <QFontMetricsF>
 #include <QList>
 #include <QPen>
 #include <QPointF>
@@ -9,6 +10,8 @@
 #include <array>
 #include <cmath>
 #include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace veltaro::plot {
 
@@ -59,6 +62,15 @@ QList<QRect> columnRuns(std::vector<QRect> squares) {
 }
 
 } // namespace
+
+QFont pictureFont(int pixels) {
+    QFont font;
+    font.setFamilies({u"IPAPGothic"_s, u"Noto Sans CJK JP"_s, u"VL PGothic"_s, u"TakaoPGothic"_s,
+                      u"ＭＳ Ｐゴシック"_s});
+    font.setPixelSize(pixels);
+    font.setWeight(QFont::Normal);
+    return font;
+}
 
 QImage makeGraphImage(double dpr, QColor background) {
     return makeGraphImage(deviceSize(geometry::kGraphInner, dpr), background);
@@ -156,6 +168,43 @@ void GraphPainter::redrawline() {
     }
     const double y = row(static_cast<float>(geometry::kZeroLine)) + half;
     p.drawLine(QPointF(0, y), QPointF(right, y));
+    p.restore();
+}
+
+void GraphPainter::drawScale(QColor patch) {
+    QPainter& p = painter();
+    p.save();
+    p.translate(m_origin);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setFont(pictureFont(static_cast<int>(std::lround(11 * m_dpr))));
+    const QFontMetricsF metrics(p.font());
+    // Numbers with a true minus sign, right-aligned after the ticks; the unit
+    // after the top one, with a thin space, ends clear of the first column line.
+    const auto text = [](int cm) {
+        return cm < 0 ? u"\u2212"_s + QString::number(-cm) : QString::number(cm);
+    };
+    const double gap = 1.5 * m_dpr;
+    const double left = deviceWidth(5, m_dpr) + gap;
+    const double number = metrics.horizontalAdvance(text(kScaleLowestLabelCm)); // the widest
+    for (int cm = -kScaleTopCm; cm <= kScaleTopCm; cm += kScaleTickCm) {
+        // A tick on the rows a one-pixel point of that height covers.
+        const QRect rows = square(0, static_cast<float>(sunY(cm / 1e5)), 1);
+        const int y = rows.top();
+        const bool major = cm % kScaleLabelCm == 0;
+        p.fillRect(QRect(0, y, deviceWidth(major ? 5 : 3, m_dpr), rows.height()),
+                   QColor::fromRgba(m_look.grid));
+        if (!major || cm < kScaleLowestLabelCm) {
+            continue;
+        }
+        const QString unit = cm == kScaleTopCm ? u"\u2009cm"_s : QString();
+        const QRectF box(left, y + rows.height() / 2.0 - metrics.height() / 2, number,
+                         metrics.height());
+        p.fillRect(box.adjusted(-gap / 2, 0, metrics.horizontalAdvance(unit) + gap / 2, 0), patch);
+        p.setPen(QColor::fromRgb(colours::kFrame));
+        p.drawText(box, Qt::AlignRight | Qt::AlignVCenter, text(cm));
+        p.drawText(box.translated(number, 0), Qt::AlignLeft | Qt::AlignVCenter, unit);
+    }
     p.restore();
 }
 
@@ -404,9 +453,25 @@ bool renderGraphInto(QImage& image, const QRect& area, const DrawingRecord& reco
     return true;
 }
 
+QImage renderScale(QSize size, double dpr, QColor background, GraphStyle style) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    background.setAlphaF(kScalePatchOpacity);
+    GraphPainter(image, dpr, style).drawScale(background);
+    return image;
+}
+
 GraphRender::GraphRender(QSize size, double dpr, QColor background, GraphStyle style)
-    : m_image(makeGraphImage(size, background)), m_dpr(dpr), m_style(style) {
+    : m_image(makeGraphImage(size, background)), m_background(background), m_dpr(dpr),
+      m_style(style) {
     GraphPainter(m_image, m_dpr, m_style).redrawline();
+}
+
+const QImage& GraphRender::scale() const {
+    if (m_scale.isNull()) {
+        m_scale = renderScale(m_image.size(), m_dpr, m_background, m_style);
+    }
+    return m_scale;
 }
 
 bool GraphRender::advance(const DrawingRecord& record, std::size_t maxSteps) {

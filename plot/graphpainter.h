@@ -12,6 +12,7 @@
 #include "plot/windowlayout.h"
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
@@ -61,6 +62,22 @@ inline constexpr QRgb kLitEdge = 0xffffff00;                                    
 inline constexpr QRgb kRim = 0xff808000;                                        // 128, 128, 0
 } // namespace colours
 
+/// The proportional Gothic face the picture's texts are written in, `pixels`
+/// high: IPAPGothic, or the first of its stand-ins the system has.
+QFont pictureFont(int pixels);
+
+/// The height scale at the left edge of the graph [centimetres of the
+/// equilibrium tide]: a tick every kScaleTickCm up to kScaleTopCm either way
+/// (the graph spans about +-64 cm), a number every kScaleLabelCm from
+/// kScaleLowestLabelCm up; the row of the new and full Moon marks, just above
+/// the bottom edge, is left to them.
+inline constexpr int kScaleTickCm = 10;
+inline constexpr int kScaleLabelCm = 20;
+inline constexpr int kScaleTopCm = 60;
+inline constexpr int kScaleLowestLabelCm = -40;
+/// How much of what lies under a number of the scale its patch hides.
+inline constexpr double kScalePatchOpacity = 0.75;
+
 /// A blank graph image of the inner area of Picture1 at `dpr` device pixels per
 /// pixel, filled with `background`.
 QImage makeGraphImage(double dpr, QColor background);
@@ -102,6 +119,11 @@ public:
     /// y = 2250 in the style's grid colour (black in the standard style), over
     /// whatever the graph holds.
     void redrawline();
+    /// The height scale at the left edge: a tick every kScaleTickCm, and every
+    /// kScaleLabelCm from kScaleLowestLabelCm up its number on a patch of
+    /// `patch`, the top one followed by the unit ("60 cm"). Drawn over the
+    /// curves, with a patch that lets them show through (renderScale).
+    void drawScale(QColor patch);
 
     /// One dot `width` pixels wide at (x, y) of the user scale; a dot outside
     /// the graph is not seen.
@@ -206,6 +228,13 @@ QImage renderGraph(const DrawingRecord& record, QSize size, double dpr, QColor b
 bool renderGraphInto(QImage& image, const QRect& area, const DrawingRecord& record, double dpr,
                      QColor background, GraphStyle style = GraphStyle::Standard);
 
+/// The height scale (GraphPainter::drawScale) alone on a transparent image of
+/// `size` device pixels at `dpr`, the numbers' patches `background` at
+/// kScalePatchOpacity: laid over the graph's image wherever the graph is shown,
+/// so that the numbers stay legible over the curves without hiding them.
+QImage renderScale(QSize size, double dpr, QColor background,
+                   GraphStyle style = GraphStyle::Standard);
+
 /// The graph of a record drawn into a new image a slice at a time, so that a
 /// large record does not hold up the window while the graph is drawn anew at
 /// another size. The result is renderGraph's: the frame, then each drawing's
@@ -218,7 +247,8 @@ bool renderGraphInto(QImage& image, const QRect& area, const DrawingRecord& reco
 class GraphRender {
 public:
     /// An image of `size` device pixels, lines and dots `dpr` device pixels to
-    /// a pixel, filled with `background` and framed.
+    /// a pixel, filled with `background` and framed; and the height scale to
+    /// lay over it.
     GraphRender(QSize size, double dpr, QColor background, GraphStyle style = GraphStyle::Standard);
 
     /// Draws up to `maxSteps` more steps of `record` (the marks of a drawing
@@ -226,11 +256,16 @@ public:
     bool advance(const DrawingRecord& record, std::size_t maxSteps);
 
     QImage& image() { return m_image; }
+    /// renderScale for the image, to be drawn over it; made when first asked
+    /// for (it needs the fonts of a running application).
+    const QImage& scale() const;
     double dpr() const { return m_dpr; }
     GraphStyle style() const { return m_style; }
 
 private:
     QImage m_image;
+    mutable QImage m_scale;
+    QColor m_background;
     double m_dpr;
     GraphStyle m_style;
     std::size_t m_drawing = 0; // the drawing being drawn

@@ -146,6 +146,12 @@ QImage GraphWidget::image() const {
     return m_screen->image();
 }
 
+QImage GraphWidget::shownImage() const {
+    QImage shown = m_screen->image().copy();
+    QPainter(&shown).drawImage(0, 0, m_screen->scale());
+    return shown;
+}
+
 QSize GraphWidget::sizeHint() const {
     return geometry::kGraphOuter;
 }
@@ -202,6 +208,7 @@ void GraphWidget::paintEvent(QPaintEvent*) {
     const QSizeF inner(innerSize());
     const QImage& image = m_screen->image();
     p.drawImage(QRectF(QPointF(b, b), inner), image);
+    p.drawImage(QRectF(QPointF(b, b), inner), m_screen->scale());
     if (m_cursorT) {
         // The cursor: the column of image pixels the step's dots stand in.
         const double column = std::floor(*m_cursorT * double(image.width()) / kLastT);

@@ -47,6 +47,9 @@ public:
     void redrawline();
     /// The graph as it stands, one pixel per device pixel of the inner area.
     QImage image() const;
+    /// image() with the height scale laid over it: what the widget shows, and
+    /// what a saved picture of the same size holds.
+    QImage shownImage() const;
     /// The colour of the graph's background (the window's colour for it).
     QColor background() const;
 

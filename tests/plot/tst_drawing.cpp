@@ -9,6 +9,7 @@
 #include "plot/plotrun.h"
 #include "tests/support/testsupport.h"
 
+#include <QGuiApplication>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -534,6 +535,57 @@ TEST(Moon, PictureSize) {
     EXPECT_EQ(makeMoonImage(1).size(), QSize(39, 39));
     EXPECT_EQ(makeMoonImage(2).size(), QSize(78, 78));
     EXPECT_EQ(makeMoonImage(1.5).size(), QSize(59, 59));
+}
+
+// --- the height scale ----------------------------------------------------------------
+
+TEST(Scale, TicksWhereTheCurvesPutTheHeightsAndNumbersOverThem) {
+    // The numbers need fonts, which need an application.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "tst_drawing";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+    const struct {
+        int cm;
+        int tick;    // its length [pixels]
+        bool number; // a number beside it
+        bool unit;   // and the unit after that
+    } rows[] = {{60, 5, true, true},    {50, 3, false, false},  {40, 5, true, false},
+                {0, 5, true, false},    {-10, 3, false, false}, {-40, 5, true, false},
+                {-50, 3, false, false}, {-60, 5, false, false}}; // the marks' row left free
+    for (double dpr : {1.0, 2.0}) {
+        const QImage scale = renderScale(makeGraphImage(dpr, kWhite).size(), dpr, kWhite);
+        keep(scale, "scale-dpr" + std::to_string(int(dpr)));
+        for (const auto& row : rows) {
+            SCOPED_TRACE(testing::Message() << row.cm << " cm, dpr " << dpr);
+            // The row a point of the combined curve (the Sun alone) of that height takes.
+            QImage point = makeGraphImage(dpr, kWhite);
+            GraphPainter(point, dpr).plotStep(PlotMode::SixtyDay, 4000, row.cm / 1e5, 0);
+            int y = 0;
+            while (y < point.height() && point.pixel(pixelX(4000, dpr), y) != colours::kCombined) {
+                ++y;
+            }
+            const int tick = int(row.tick * dpr);
+            EXPECT_EQ(qAlpha(scale.pixel(tick - 1, y)), 255);
+            EXPECT_EQ(qAlpha(scale.pixel(tick, y)), 0);
+            // The number: dark pixels within half a line of the tick.
+            int rightmost = -1;
+            for (int x = tick + 1; x < scale.width() / 4; ++x) {
+                for (int dy = int(-5 * dpr); dy <= int(5 * dpr); ++dy) {
+                    if (scale.valid(x, y + dy) && qAlpha(scale.pixel(x, y + dy)) > 200 &&
+                        dark(scale.pixel(x, y + dy))) {
+                        rightmost = x;
+                    }
+                }
+            }
+            EXPECT_EQ(rightmost >= 0, row.number);
+            // "60 cm" ends some 16 pixels further right than "40", and before
+            // the first column line (47.8 pixels).
+            EXPECT_EQ(rightmost > 36 * dpr, row.unit) << rightmost;
+            EXPECT_LT(rightmost, 47 * dpr);
+        }
+    }
 }
 
 // --- new and full Moon --------------------------------------------------------------

@@ -65,21 +65,23 @@ void TestExport::pngHoldsTheGraphOnScreen() {
     QCOMPARE(m_graph->imageRatio(), 1.0);
     // At the window's own scale the picture's graph is the screen's, pixel for pixel.
     const QImage same = exportImage(record, 1, background);
-    QCOMPARE(same.copy(graphArea(record, 1)), m_graph->image());
-    // The saved PNG, larger, draws the same steps at its scale.
+    QCOMPARE(same.copy(graphArea(record, 1)), m_graph->shownImage());
+    // The saved PNG, larger, draws the same steps at its scale, and the height
+    // scale over them.
     QImage png;
     QVERIFY(png.loadFromData(written(PictureFormat::Png, record, background), "PNG"));
     QCOMPARE(png.size(), exportSize(record) * kPngScale);
-    QCOMPARE(png.convertToFormat(QImage::Format_RGB32).copy(graphArea(record, kPngScale)),
-             renderGraph(record, kPngScale, background));
+    QImage larger = renderGraph(record, kPngScale, background);
+    QPainter(&larger).drawImage(0, 0, renderScale(larger.size(), kPngScale, background));
+    QCOMPARE(png.convertToFormat(QImage::Format_RGB32).copy(graphArea(record, kPngScale)), larger);
 
     // In the presentation style the screen and the picture change together.
     m_graph->setGraphStyle(GraphStyle::Presentation);
     QTRY_VERIFY(!m_graph->rendering());
     QCOMPARE(m_graph->image(), renderGraph(record, 1, background, GraphStyle::Presentation));
-    QVERIFY(m_graph->image() != same.copy(graphArea(record, 1)));
+    QVERIFY(m_graph->shownImage() != same.copy(graphArea(record, 1)));
     const QImage presented = exportImage(record, 1, background, GraphStyle::Presentation);
-    QCOMPARE(presented.copy(graphArea(record, 1)), m_graph->image());
+    QCOMPARE(presented.copy(graphArea(record, 1)), m_graph->shownImage());
 }
 
 void TestExport::svgHoldsTheCurvesAsShapes_data() {
