@@ -24,16 +24,22 @@ function(veltaro_add_gtest name)
     endif()
 endfunction()
 
-# veltaro_add_qttest(NAME SOURCES ... LIBS ... [LABELS ...]): a Qt Test binary,
-# run offscreen, labelled widget.
+# veltaro_add_qttest(NAME SOURCES ... LIBS ... [LABELS ...] [SCREENS file]): a Qt
+# Test binary, run offscreen, labelled widget. The offscreen screens are those of
+# tests/support/screens/SCREENS, by default one of 1920 x 1200 (default.json),
+# room for the window at every zoom step.
 function(veltaro_add_qttest name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(ARG "" "SCREENS" "SOURCES;LIBS;LABELS" ${ARGN})
+    if(NOT ARG_SCREENS)
+        set(ARG_SCREENS default.json)
+    endif()
+    set(screens ${PROJECT_SOURCE_DIR}/tests/support/screens/${ARG_SCREENS})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
     add_test(NAME ${name} COMMAND ${name})
     set(labels widget ${ARG_LABELS})
     set_tests_properties(${name} PROPERTIES LABELS "${labels}"
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.multimedia*=false")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${screens};QT_LOGGING_RULES=qt.multimedia*=false")
     if("threads" IN_LIST labels)
         add_dependencies(threaded_tests ${name})
     endif()
