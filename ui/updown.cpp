@@ -6,9 +6,12 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygonF>
 #include <QStyle>
 #include <QStyleOption>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 namespace veltaro::ui {
 
@@ -16,6 +19,19 @@ namespace {
 constexpr int kRepeatDelayMs = 400; // hold this long before the step repeats
 constexpr int kRepeatEveryMs = 60;  // then one step this often
 constexpr int kNotch = 120;         // wheel rotation of one notch, in eighths of a degree
+
+/// The arrow drawn in `room`, the inside of one half of the button [pixels]:
+/// half the button's width wide and 4/7 of that high, as the styles draw it on
+/// a button of the usual size, so that it grows with the button; smaller where
+/// the room is lower than that.
+QPolygonF arrowIn(const QRectF& room, Qt::ArrowType direction) {
+    const double width = std::min((room.width() + 4) / 2, room.height() * 7 / 4);
+    const double height = width * 4 / 7;
+    const QPointF c = room.center();
+    const double tip = direction == Qt::UpArrow ? -height / 2 : height / 2;
+    return QPolygonF({QPointF(c.x() - width / 2, c.y() - tip),
+                      QPointF(c.x() + width / 2, c.y() - tip), QPointF(c.x(), c.y() + tip)});
+}
 } // namespace
 
 UpDown::UpDown(QLineEdit* buddy, int minimum, int maximum, QWidget* parent)
@@ -157,6 +173,8 @@ void UpDown::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const int half = height() / 2;
     const QRect halves[2] = {QRect(0, 0, width(), half), QRect(0, half, width(), height() - half)};
+    const QColor ink =
+        palette().color(isEnabled() ? QPalette::Normal : QPalette::Disabled, QPalette::ButtonText);
     for (int i = 0; i < 2; ++i) {
         const bool pressed = m_pressed == (i == 0 ? Half::Up : Half::Down);
         QStyleOptionButton button;
@@ -165,14 +183,18 @@ void UpDown::paintEvent(QPaintEvent*) {
         button.state |= pressed ? QStyle::State_Sunken : QStyle::State_Raised;
         style()->drawPrimitive(QStyle::PE_PanelButtonBevel, &button, &painter, this);
 
-        QStyleOption arrow;
-        arrow.initFrom(this);
-        arrow.rect = halves[i].adjusted(2, 1, -2, -1);
+        // The arrow is drawn here rather than by the style, which keeps it at
+        // one size: it grows with the button when the window is shown larger.
+        QRectF room = QRectF(halves[i]).adjusted(2, 1, -2, -1);
         if (pressed) {
-            arrow.rect.translate(1, 1);
+            room.translate(1, 1);
         }
-        style()->drawPrimitive(i == 0 ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown,
-                               &arrow, &painter, this);
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ink);
+        painter.drawPolygon(arrowIn(room, i == 0 ? Qt::UpArrow : Qt::DownArrow));
+        painter.restore();
     }
 }
 
