@@ -3,35 +3,102 @@
 #include "calendar/daterange.h"
 #include "ui/fonts.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QImageReader>
 #include <QKeySequence>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace veltaro::ui {
+
+namespace {
+
+constexpr double kTextPt = 10.5; // the page's text at 100 %, where it names no size
+
+/// The help page's browser: the diagrams, SVG, are drawn at the size they are
+/// shown at, so that they stay sharp when the page is shown larger.
+class HelpBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+    double zoom = 1;
+
+    QVariant loadResource(int type, const QUrl& name) override {
+        if (type == QTextDocument::ImageResource && zoom != 1 && name.scheme() == u"qrc"_s) {
+            QImageReader reader(u':' + name.path());
+            if (const QSize size = reader.size(); size.isValid()) {
+                reader.setScaledSize(size * zoom);
+            }
+            if (const QImage image = reader.read(); !image.isNull()) {
+                return image;
+            }
+        }
+        return QTextBrowser::loadResource(type, name);
+    }
+};
+
+/// Every size the page sets in `document` times `factor`: its fonts and its
+/// pictures.
+void scaleDocument(QTextDocument& document, double factor) {
+    struct Piece {
+        int position;
+        int length;
+        QTextCharFormat format;
+    };
+    std::vector<Piece> pieces;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextCharFormat format = fragment.charFormat();
+            if (format.hasProperty(QTextFormat::FontPointSize)) {
+                format.setFontPointSize(format.fontPointSize() * factor);
+            }
+            if (format.isImageFormat()) {
+                QTextImageFormat image = format.toImageFormat();
+                image.setWidth(image.width() * factor);
+                image.setHeight(image.height() * factor);
+                format = image;
+            }
+            pieces.push_back({fragment.position(), fragment.length(), format});
+        }
+    }
+    QTextCursor cursor(&document);
+    for (const Piece& piece : pieces) {
+        cursor.setPosition(piece.position);
+        cursor.setPosition(piece.position + piece.length, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(piece.format);
+    }
+}
+
+} // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(u"frmhelp"_s);
     setWindowTitle(tr("Veltaro ヘルプ"));
     resize(620, 640);
 
-    m_browser = new QTextBrowser(this);
+    m_browser = new HelpBrowser(this);
     m_browser->setObjectName(u"txthelp"_s);
-    m_browser->setFont(gothicFont(10.5));
+    m_browser->setFont(gothicFont(kTextPt));
     m_browser->setOpenLinks(true);
     m_browser->setOpenExternalLinks(false);
 
     QFile page(u":/help/index.html"_s);
-    QString html;
     if (page.open(QIODevice::ReadOnly)) {
-        html = QString::fromUtf8(page.readAll());
+        m_page = QString::fromUtf8(page.readAll());
     }
-    html.replace(u"%FIRST_YEAR%"_s, QString::number(kFirstYear));
-    html.replace(u"%LAST_YEAR%"_s, QString::number(kLastYear));
-    m_browser->setHtml(html);
+    m_page.replace(u"%FIRST_YEAR%"_s, QString::number(kFirstYear));
+    m_page.replace(u"%LAST_YEAR%"_s, QString::number(kLastYear));
+    m_browser->setHtml(m_page);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -39,6 +106,26 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
+}
+
+void HelpWindow::setZoom(double factor) {
+    if (factor == m_zoom || factor <= 0) {
+        return;
+    }
+    m_zoom = factor;
+    const int top = m_browser->cursorForPosition(QPoint(0, 0)).position();
+
+    static_cast<HelpBrowser*>(m_browser)->zoom = factor;
+    m_browser->setHtml(m_page);
+    QTextDocument& document = *m_browser->document();
+    document.setDefaultFont(gothicFont(kTextPt * factor));
+    if (factor != 1) {
+        scaleDocument(document, factor);
+    }
+
+    const QTextBlock block = document.findBlock(top);
+    const QRectF where = document.documentLayout()->blockBoundingRect(block);
+    m_browser->verticalScrollBar()->setValue(static_cast<int>(where.top()));
 }
 
 } // namespace veltaro::ui

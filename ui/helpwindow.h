@@ -20,8 +20,16 @@ public:
     /// The browser showing the page ("txthelp").
     QTextBrowser* browser() const { return m_browser; }
 
+    /// Shows the page at `factor` times its size, as the main window is shown
+    /// [factor]: the text in every size the page gives it, and the diagrams,
+    /// drawn anew at their new size. The part of the page at the top stays there.
+    void setZoom(double factor);
+    double zoom() const { return m_zoom; }
+
 private:
-    QTextBrowser* m_browser;
+    QTextBrowser* m_browser = nullptr;
+    QString m_page; // the page at 100 %, the years filled in
+    double m_zoom = 1;
 };
 
 } // namespace veltaro::ui
