@@ -5,14 +5,11 @@
 #include "plot/graphwidget.h"
 #include "plot/readout.h"
 #include "ui/layoutzoom.h"
+#include "ui/windowzoom.h"
 
-#include <QAction>
-#include <QActionGroup>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
-#include <QScreen>
 #include <QStatusBar>
 
 #include <cmath>
@@ -25,6 +22,11 @@ namespace {
 
 // The progress bar's width at 100 % [pixels].
 constexpr int kProgressWidth = 200;
+
+/// The window's zoom, made with its menus, a child of the window.
+WindowZoom& windowZoom(const frmushio& window) {
+    return *window.findChild<WindowZoom*>(u"windowzoom"_s, Qt::FindDirectChildrenOnly);
+}
 
 } // namespace
 
@@ -57,70 +59,27 @@ void frmushio::buildZoomMenu(QMenu* mnuvision) {
     m_mnuzoom->setObjectName(u"mnuzoom"_s);
     m_mnuzoom->menuAction()->setObjectName(u"mnuzoom"_s);
 
-    auto* group = new QActionGroup(this);
-    group->setExclusive(true);
-    for (const double step : kZoomSteps) {
-        const int percent = static_cast<int>(std::lround(step * 100));
-        auto* a = m_mnuzoom->addAction(tr("%1 %").arg(percent));
-        a->setObjectName(u"mnuzoom%1"_s.arg(percent));
-        a->setCheckable(true);
-        a->setChecked(step == 1.0);
-        group->addAction(a);
-        connect(a, &QAction::triggered, this, [this, step] { setZoom(step); });
-        m_zoomSteps.push_back(a);
-    }
-    m_zoomSteps.front()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-
-    m_mnuzoom->addSeparator()->setObjectName(u"mnuline5"_s);
-    auto* zoomIn = m_mnuzoom->addAction(tr("拡大(&I)"));
-    zoomIn->setObjectName(u"mnuzoomin"_s);
-    // Ctrl++ as the platform names it, and Ctrl+= for keyboards that need Shift for +.
-    zoomIn->setShortcuts(
-        {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    connect(zoomIn, &QAction::triggered, this, [this] { zoomBy(+1); });
-    auto* zoomOut = m_mnuzoom->addAction(tr("縮小(&O)"));
-    zoomOut->setObjectName(u"mnuzoomout"_s);
-    zoomOut->setShortcut(QKeySequence(QKeySequence::ZoomOut));
-    connect(zoomOut, &QAction::triggered, this, [this] { zoomBy(-1); });
+    auto* zoom = new WindowZoom(this, m_mnuzoom, [this] { return m_layoutZoom.get(); });
+    // What the window places by itself follows the layout.
+    connect(zoom, &WindowZoom::scaled, this, [this](double factor) {
+        placeDaysCaption(factor);
+        m_progress->setFixedWidth(static_cast<int>(std::lround(kProgressWidth * factor)));
+    });
 }
 
 double frmushio::zoom() const {
-    return m_layoutZoom ? m_layoutZoom->factor() : 1.0;
+    return windowZoom(*this).factor();
 }
 
 void frmushio::zoomBy(int direction) {
-    setZoom(nextZoomStep(zoom(), direction));
+    windowZoom(*this).stepBy(direction);
 }
 
 void frmushio::setZoom(double factor) {
-    if (!m_layoutZoom) {
-        return;
+    // Not while a drawing paints into the graph.
+    if (!drawing()) {
+        windowZoom(*this).setFactor(factor);
     }
-    // Not while a drawing paints into the graph; the menu shows the size kept.
-    if (drawing()) {
-        factor = zoom();
-    }
-    for (std::size_t i = 0; i < m_zoomSteps.size(); ++i) {
-        m_zoomSteps[i]->setChecked(kZoomSteps[i] == factor);
-    }
-    if (factor == zoom()) {
-        return;
-    }
-    const QPoint centre = frameGeometry().center();
-    m_layoutZoom->apply(factor);
-    placeDaysCaption(factor);
-    m_progress->setFixedWidth(static_cast<int>(std::lround(kProgressWidth * factor)));
-    adjustSize();
-
-    // Grown or shrunk about its centre, kept on the screen where it fits.
-    QRect frame = frameGeometry();
-    frame.moveCenter(centre);
-    if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        frame.moveLeft(std::max(area.left(), std::min(frame.left(), area.right() - frame.width())));
-        frame.moveTop(std::max(area.top(), std::min(frame.top(), area.bottom() - frame.height())));
-    }
-    move(frame.topLeft());
 }
 
 } // namespace veltaro::ui

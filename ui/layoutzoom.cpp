@@ -1,8 +1,12 @@
 #include "ui/layoutzoom.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFrame>
 #include <QMenu>
+#include <QProxyStyle>
+#include <QRadioButton>
+#include <QStyleFactory>
 
 #include <algorithm>
 #include <cmath>
@@ -13,6 +17,11 @@ namespace {
 
 int scaled(int value, double factor) {
     return static_cast<int>(std::lround(value * factor));
+}
+
+bool hasIndicator(const QWidget* w) {
+    return qobject_cast<const QRadioButton*>(w) != nullptr ||
+           qobject_cast<const QCheckBox*>(w) != nullptr;
 }
 
 /// True for a fixed-size widget: its size is set with setFixedSize.
@@ -40,11 +49,72 @@ void resize(QWidget* w, QSize size) {
 
 } // namespace
 
+/// The application's style with the indicators of option buttons and check
+/// boxes, and the room between indicator and caption, scaled by a factor. The
+/// styles draw the indicator to fill the rectangle these sizes give.
+class IndicatorZoomStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    void setFactor(double factor) { m_factor = factor; }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_RadioButtonLabelSpacing:
+        case PM_CheckBoxLabelSpacing:
+            return scaled(value, m_factor);
+        default:
+            return value;
+        }
+    }
+
+private:
+    double m_factor = 1;
+};
+
 QRect scaledRect(const QRect& rect, double factor) {
     const int left = scaled(rect.left(), factor);
     const int top = scaled(rect.top(), factor);
     return {left, top, scaled(rect.left() + rect.width(), factor) - left,
             scaled(rect.top() + rect.height(), factor) - top};
+}
+
+QSize zoomedWindowSize(double factor, const ZoomRoom& room) {
+    return {static_cast<int>(std::ceil(room.windowAt100.width() * factor)) + room.frame.width(),
+            static_cast<int>(std::ceil(room.windowAt100.height() * factor)) + room.frame.height()};
+}
+
+bool zoomFits(double factor, const ZoomRoom& room) {
+    const QSize size = zoomedWindowSize(factor, room);
+    return size.width() <= room.available.width() && size.height() <= room.available.height();
+}
+
+double fitZoom(const ZoomRoom& room) {
+    if (room.windowAt100.isEmpty()) {
+        return 1;
+    }
+    const double across =
+        double(room.available.width() - room.frame.width()) / room.windowAt100.width();
+    const double down =
+        double(room.available.height() - room.frame.height()) / room.windowAt100.height();
+    // In whole hundredths, the last one taken back where the rounding up of the
+    // size does not leave room for it.
+    int hundredths = static_cast<int>(std::floor(std::min(across, down) * 100 + 1e-9));
+    while (hundredths > kSmallestZoom * 100 && !zoomFits(hundredths / 100.0, room)) {
+        --hundredths;
+    }
+    return std::max(kSmallestZoom, hundredths / 100.0);
+}
+
+double largestFittingStep(const ZoomRoom& room) {
+    const auto step = std::find_if(kZoomSteps.rbegin(), kZoomSteps.rend(),
+                                   [&](double z) { return zoomFits(z, room); });
+    return step == kZoomSteps.rend() ? 1.0 : *step;
 }
 
 double nextZoomStep(double factor, int direction) {
@@ -60,7 +130,7 @@ double nextZoomStep(double factor, int direction) {
 
 LayoutZoom::LayoutZoom(QWidget* window, QWidget* container)
     : m_window(window), m_windowPointSize(window->font().pointSizeF()), m_container(container),
-      m_containerSize(container->size()),
+      m_containerSize(container->size()), m_containerFixed(fixedSize(container)),
       m_menuClassPointSize(QApplication::font("QMenu").pointSizeF()) {
     for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         note(child);
@@ -74,10 +144,26 @@ LayoutZoom::LayoutZoom(QWidget* window, QWidget* container)
     for (QMenu* menu : window->findChildren<QMenu*>()) {
         note(menu);
     }
+    // The indicators are drawn as large as the style says: a style of their own.
+    if (QStyle* base = QStyleFactory::create(QApplication::style()->name())) {
+        m_style = std::make_unique<IndicatorZoomStyle>(base);
+        for (const Placed& p : m_placed) {
+            if (hasIndicator(p.widget)) {
+                p.widget->setStyle(m_style.get());
+            }
+        }
+    }
 }
 
 LayoutZoom::~LayoutZoom() {
     setMenuClassFont(m_menuClassPointSize);
+    if (m_style) {
+        for (const Placed& p : m_placed) {
+            if (p.widget && p.widget->style() == m_style.get()) {
+                p.widget->setStyle(nullptr);
+            }
+        }
+    }
 }
 
 void LayoutZoom::note(QWidget* widget) {
@@ -90,15 +176,47 @@ void LayoutZoom::note(QWidget* widget) {
 }
 
 void LayoutZoom::apply(double factor) {
+    scale(factor);
+    if (m_container) {
+        const QSize size = scaledRect(QRect(QPoint(), m_containerSize), factor).size();
+        if (m_containerFixed) {
+            m_container->setFixedSize(size);
+        } else {
+            m_container->resize(size);
+        }
+    }
+    m_origin = QPoint();
+    place();
+}
+
+void LayoutZoom::applyCentred(double factor) {
+    scale(factor);
+    if (m_container) {
+        m_container->setMinimumSize(0, 0);
+        m_container->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    centre();
+}
+
+void LayoutZoom::centre() {
+    if (!m_container) {
+        return;
+    }
+    const QSize room =
+        m_container->size() - scaledRect(QRect(QPoint(), m_containerSize), m_factor).size();
+    m_origin = QPoint(std::max(0, room.width() / 2), std::max(0, room.height() / 2));
+    place();
+}
+
+void LayoutZoom::scale(double factor) {
     m_factor = factor;
+    if (m_style) {
+        m_style->setFactor(factor);
+    }
     if (m_window) {
         QFont font = m_window->font();
         font.setPointSizeF(m_windowPointSize * factor);
         m_window->setFont(font);
-    }
-    if (m_container) {
-        resize(m_container, QSize(scaled(m_containerSize.width(), factor),
-                                  scaled(m_containerSize.height(), factor)));
     }
     setMenuClassFont(m_menuClassPointSize * factor);
     for (const Placed& m : m_menus) {
@@ -117,15 +235,23 @@ void LayoutZoom::apply(double factor) {
         }
     }
     for (const Placed& p : m_placed) {
-        if (!p.widget) {
-            continue;
-        }
-        if (p.pointSize > 0) {
+        if (p.widget && p.pointSize > 0) {
             QFont font = p.widget->font();
             font.setPointSizeF(p.pointSize * factor);
             p.widget->setFont(font);
         }
-        const QRect r = scaledRect(p.geometry, factor);
+    }
+}
+
+void LayoutZoom::place() {
+    for (const Placed& p : m_placed) {
+        if (!p.widget) {
+            continue;
+        }
+        QRect r = scaledRect(p.geometry, m_factor);
+        if (p.widget->parentWidget() == m_container) {
+            r.translate(m_origin);
+        }
         resize(p.widget, r.size());
         p.widget->move(r.topLeft());
     }

@@ -46,7 +46,8 @@ const QStringList kOptions{u"optday"_s, u"opt60"_s, u"optyear"_s, u"Option4"_s, 
 const QStringList kMenus =
     u"mnuini mnuakasi mnured mnutokyo mnuclear mnuabout mnutukaikata "
     u"mnucopy mnusaveimage mnuprint mnusavepdf mnusavecsv mnuzoom100 "
-    u"mnuzoom125 mnuzoom150 mnuzoom200 mnuzoomin mnuzoomout mnubyouga mnuclocklocal "
+    u"mnuzoom125 mnuzoom150 mnuzoom200 mnuzoomfit mnuzoomin mnuzoomout mnufullscreen "
+    u"mnubyouga mnuclocklocal "
     u"mnuclockjst mnuclockut"_s.split(u' ');
 // Quitting closes the window watched; the offset's dialog waits for typing.
 const QStringList kLeftOut{u"mnuend"_s, u"mnuclockoffset"_s};
