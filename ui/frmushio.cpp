@@ -20,6 +20,7 @@
 #include "ui/updown.h"
 #include "ui/viewsettings.h"
 #include "ui/windowtexts.h"
+#include "ui/windowzoom.h"
 
 #include <veltaro_version.h>
 
@@ -136,6 +137,9 @@ void frmushio::useSettings(std::unique_ptr<QSettings> store) {
     if (const auto factor = m_view->storedZoom()) {
         setZoom(*factor);
     }
+    auto* zoom = findChild<WindowZoom*>(u"windowzoom"_s, Qt::FindDirectChildrenOnly);
+    connect(zoom, &WindowZoom::changed, m_view,
+            [this](double factor, bool) { m_view->rememberZoom(factor); });
 }
 
 void frmushio::setNotifySound(std::unique_ptr<NotifySound> sound) {

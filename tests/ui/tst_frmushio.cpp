@@ -672,10 +672,13 @@ void TestFrmushio::clockIsChosenNamedAndRemembered() {
     dialog->accept();
     QCOMPARE(label(u"Label1"_s)->text(), u"観測日（UT-05:30）"_s);
 
-    // The next session starts on the clock this one was left at.
+    m_window->setZoom(1.25);
+
+    // The next session starts on the clock and at the size this one was left at.
     m_window = veltaro::support::shownMainWindow(m_state);
     m_window->useSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
     QCOMPARE(label(u"Label1"_s)->text(), u"観測日（UT-05:30）"_s);
+    QCOMPARE(m_window->zoom(), 1.25);
 }
 
 void TestFrmushio::continuousDrawingWritesTheDateBack() {
