@@ -163,8 +163,6 @@ TEST(Points, WidthPerModeAndColourPerCurve) {
         const QRgb colour[] = {look.sun.colour, look.moon.colour, look.combined.colour};
         const double y[] = {1900, 2950, 2600};
         for (double dpr : {1.0, 2.0}) {
-            SCOPED_TRACE(testing::Message()
-                         << int(row.style) << " mode " << int(row.mode) << " dpr " << dpr);
             QImage img = makeGraphImage(dpr, kWhite);
             GraphPainter(img, dpr, row.style).plotStep(row.mode, 4000, e);
             for (int c = 0; c < 3; ++c) {
@@ -174,57 +172,50 @@ TEST(Points, WidthPerModeAndColourPerCurve) {
                         seen += img.pixel(px, py) == colour[c];
                     }
                 }
+                // d x d pixels, centred: starting (d - 1) / 2 pixels left of and above the point.
                 const int d = int(dpr) * row.width[c];
-                EXPECT_EQ(seen, d * d) << c;
-                // Centred on its point: it starts (d - 1) / 2 pixels left of and above it.
                 const double half = d / 2.0 - 0.5;
+                EXPECT_EQ(seen, d * d) << int(row.style) << int(row.mode) << c << " dpr " << dpr;
                 EXPECT_EQ(img.pixel(int(std::floor(float(4000) * 574 * dpr / 8640 - half)),
                                     int(std::floor(float(y[c]) * 298 * dpr / 4500 - half))),
-                          colour[c])
-                    << c;
+                          colour[c]);
             }
         }
     }
 }
 
 TEST(Points, ThePresentationStyleJoinsTheDiurnalCurves) {
-    // Two steps of the combined curve (the Sun alone) at y = 2425 and 1830:
-    // how much of the second step's column between them is filled.
+    // Two steps of the combined curve (the Sun alone) at y = 2425 and 1830,
+    // drawn a step at a time: whether the second step's column is filled
+    // between them.
     const struct {
-        const char* name;
         GraphStyle style;
         PlotMode mode;
         int firstT, secondT;
         bool joined;
-    } rows[] = {
-        {"presentation, diurnal", GraphStyle::Presentation, PlotMode::Diurnal, 3000, 3030, true},
-        {"standard, diurnal", GraphStyle::Standard, PlotMode::Diurnal, 3000, 3030, false},
-        {"presentation, 60 days", GraphStyle::Presentation, PlotMode::SixtyDay, 3000, 3001, false},
-        // The next day of a continuous drawing starts again at the left.
-        {"presentation, next day", GraphStyle::Presentation, PlotMode::Diurnal, 8640, 0, false},
-    };
+    } rows[] = {{GraphStyle::Presentation, PlotMode::Diurnal, 3000, 3030, true},
+                {GraphStyle::Standard, PlotMode::Diurnal, 3000, 3030, false},
+                {GraphStyle::Presentation, PlotMode::SixtyDay, 3000, 3001, false},
+                // The next day of a continuous drawing starts again at the left.
+                {GraphStyle::Presentation, PlotMode::Diurnal, 8640, 0, false}};
     for (const auto& row : rows) {
-        RecordedStep steps[2]{};
-        steps[0].Ssea = -0.5e-4;
-        steps[0].t = std::int16_t(row.firstT);
-        steps[1].Ssea = 1.2e-4;
-        steps[1].t = std::int16_t(row.secondT);
-        for (bool inTwo : {false, true}) {
-            // At once, or a step at a time with the one before handed on.
-            SCOPED_TRACE(testing::Message() << row.name << (inTwo ? " in two" : ""));
-            QImage img = makeGraphImage(1, kWhite);
-            GraphPainter painter(img, 1, row.style);
-            painter.plotSteps(row.mode, std::span(steps, inTwo ? 1 : 2));
-            if (inTwo) {
-                painter.plotSteps(row.mode, std::span(steps + 1, 1), &steps[0]);
-            }
-            int filled = 0;
-            const int top = pixelY(1830, 1) + 3, bottom = pixelY(2425, 1) - 2;
-            for (int y = top; y < bottom; ++y) {
-                filled += img.pixel(pixelX(row.secondT, 1), y) == lookOf(row.style).combined.colour;
-            }
-            EXPECT_EQ(filled, row.joined ? bottom - top : 0);
+        DrawingRecord record;
+        record.beginDrawing({row.mode, support::kDefaultStart}, 2);
+        for (const auto& [t, Ssea] : {std::pair(row.firstT, -0.5e-4), {row.secondT, 1.2e-4}}) {
+            astro::TideEvaluation e{};
+            e.Ssea = Ssea;
+            record.addStep(Moment{t}, e);
         }
+        GraphRender render(makeGraphImage(1, kWhite).size(), 1, kWhite, row.style);
+        while (!render.advance(record, 1)) {
+        }
+        int filled = 0;
+        const int top = pixelY(1830, 1) + 3, bottom = pixelY(2425, 1) - 2;
+        for (int y = top; y < bottom; ++y) {
+            filled += render.image().pixel(pixelX(row.secondT, 1), y) ==
+                      lookOf(row.style).combined.colour;
+        }
+        EXPECT_EQ(filled, row.joined ? bottom - top : 0) << int(row.mode) << " " << row.firstT;
     }
 }
 
@@ -539,51 +530,37 @@ TEST(Moon, PictureSize) {
 
 // --- the height scale ----------------------------------------------------------------
 
-TEST(Scale, TicksWhereTheCurvesPutTheHeightsAndNumbersOverThem) {
-    // The numbers need fonts, which need an application.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+TEST(Scale, TicksWhereTheCurvesPutTheHeightsAndNumbersBesideThem) {
+    qputenv("QT_QPA_PLATFORM", "offscreen"); // the numbers need fonts, and they an application
     static int argc = 1;
-    static char name[] = "tst_drawing";
-    static char* argv[] = {name, nullptr};
+    static char* argv[] = {const_cast<char*>("tst_drawing"), nullptr};
     static QGuiApplication app(argc, argv);
     const struct {
-        int cm;
-        int tick;    // its length [pixels]
-        bool number; // a number beside it
-        bool unit;   // and the unit after that
-    } rows[] = {{60, 5, true, true},    {50, 3, false, false},  {40, 5, true, false},
-                {0, 5, true, false},    {-10, 3, false, false}, {-40, 5, true, false},
-                {-50, 3, false, false}, {-60, 5, false, false}}; // the marks' row left free
+        int cm, tick; // the height, the tick's length [pixels]
+        bool number;  // a number beside it
+    } rows[] = {{60, 5, true},   {50, 3, false}, {40, 5, true},  {0, 5, true},
+                {-10, 3, false}, {-40, 5, true}, {-60, 5, false}}; // the marks' row left free
     for (double dpr : {1.0, 2.0}) {
         const QImage scale = renderScale(makeGraphImage(dpr, kWhite).size(), dpr, kWhite);
-        keep(scale, "scale-dpr" + std::to_string(int(dpr)));
         for (const auto& row : rows) {
-            SCOPED_TRACE(testing::Message() << row.cm << " cm, dpr " << dpr);
-            // The row a point of the combined curve (the Sun alone) of that height takes.
-            QImage point = makeGraphImage(dpr, kWhite);
-            GraphPainter(point, dpr).plotStep(PlotMode::SixtyDay, 4000, row.cm / 1e5, 0);
-            int y = 0;
-            while (y < point.height() && point.pixel(pixelX(4000, dpr), y) != colours::kCombined) {
-                ++y;
-            }
+            // The first row a point of that height takes: 35 units a centimetre.
+            QImage img = makeGraphImage(dpr, kWhite);
+            const int y = GraphPainter(img, dpr).square(4000, float(2250 - 35 * row.cm), 1).top();
             const int tick = int(row.tick * dpr);
-            EXPECT_EQ(qAlpha(scale.pixel(tick - 1, y)), 255);
-            EXPECT_EQ(qAlpha(scale.pixel(tick, y)), 0);
-            // The number: dark pixels within half a line of the tick.
-            int rightmost = -1;
-            for (int x = tick + 1; x < scale.width() / 4; ++x) {
+            EXPECT_EQ(qAlpha(scale.pixel(tick - 1, y)), 255) << row.cm << " cm, dpr " << dpr;
+            EXPECT_EQ(qAlpha(scale.pixel(tick, y)), 0) << row.cm << " cm, dpr " << dpr;
+            // The number's rightmost dark pixel: "60 cm" ends some 16 pixels
+            // further right than the others, clear of the column line at 47.8.
+            int right = -1;
+            for (int x = tick + 1; x < 48 * dpr; ++x) {
                 for (int dy = int(-5 * dpr); dy <= int(5 * dpr); ++dy) {
-                    if (scale.valid(x, y + dy) && qAlpha(scale.pixel(x, y + dy)) > 200 &&
-                        dark(scale.pixel(x, y + dy))) {
-                        rightmost = x;
-                    }
+                    const QRgb p = scale.valid(x, y + dy) ? scale.pixel(x, y + dy) : 0;
+                    right = qAlpha(p) > 200 && dark(p) ? x : right;
                 }
             }
-            EXPECT_EQ(rightmost >= 0, row.number);
-            // "60 cm" ends some 16 pixels further right than "40", and before
-            // the first column line (47.8 pixels).
-            EXPECT_EQ(rightmost > 36 * dpr, row.unit) << rightmost;
-            EXPECT_LT(rightmost, 47 * dpr);
+            EXPECT_EQ(right >= 0, row.number) << row.cm << " cm, dpr " << dpr;
+            EXPECT_EQ(right > 36 * dpr, row.cm == 60) << row.cm << " cm, dpr " << dpr;
+            EXPECT_LT(right, 47 * dpr);
         }
     }
 }
@@ -629,34 +606,20 @@ TEST(PhaseMarks, OnTheTimeAxisAsFarAsTheDrawingGot) {
 // --- drawn anew in slices -----------------------------------------------------------
 
 TEST(Render, InSlicesAsAtOnceWhileTheDrawingStillGrows) {
-    // A drawing that grows between slices: the render follows it and leaves the
+    // 60 days that grow between slices: the render follows them and leaves the
     // marks to the window, which draws them at the drawing's end.
-    const struct {
-        PlotMode mode;
-        int steps, every; // steps, and t between two
-        GraphStyle style;
-    } rows[] = {
-        {PlotMode::SixtyDay, 8641, 1, GraphStyle::Standard},
-        // Joined points: each slice's first point joins the last one before it.
-        {PlotMode::Diurnal, 289, 30, GraphStyle::Presentation},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(int(row.mode));
-        DrawingRecord record;
-        record.beginDrawing({row.mode, support::kDefaultStart}, row.steps);
-        GraphRender render(QSize(861, 447), 1.5, kWhite, row.style); // the graph at 150 %
-        int i = 0;
-        do {
-            for (const int end = std::min(i + 1000 / row.every, row.steps); i < end; ++i) {
-                const int t = i * row.every;
-                astro::TideEvaluation e{};
-                e.Msea = 5.5e-5 * std::sin(t * 0.004);
-                e.Ssea = 2e-5 * std::cos(t * 0.003);
-                record.addStep(Moment{t}, e);
-            }
-        } while (!render.advance(record, 700 / std::size_t(row.every)) || i < row.steps);
-        record.endDrawing(true);
-        GraphPainter(render.image(), 1.5, row.style).plotPhases(record.drawings().back());
-        EXPECT_TRUE(render.image() == renderGraph(record, QSize(861, 447), 1.5, kWhite, row.style));
-    }
+    DrawingRecord record;
+    record.beginDrawing({PlotMode::SixtyDay, support::kDefaultStart}, 8641);
+    GraphRender render(QSize(861, 447), 1.5, kWhite); // the graph at 150 %
+    int t = 0;
+    do {
+        for (const int end = std::min(t + 1000, 8641); t < end; ++t) {
+            astro::TideEvaluation e{};
+            e.Msea = 5.5e-5 * std::sin(t * 0.004);
+            record.addStep(Moment{t}, e);
+        }
+    } while (!render.advance(record, 700) || t < 8641);
+    record.endDrawing(true);
+    GraphPainter(render.image(), 1.5).plotPhases(record.drawings().back());
+    EXPECT_TRUE(render.image() == renderGraph(record, QSize(861, 447), 1.5, kWhite));
 }
