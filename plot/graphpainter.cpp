@@ -509,6 +509,15 @@ void lunadraw(QImage& image, double dpr, double sinAn, double cosAn) {
     lunadraw(p, QRectF(image.rect()), dpr, sinAn, cosAn);
 }
 
+DiscPlace discPlace(const QRectF& inner, double dpr) {
+    using namespace geometry;
+    const double line = std::max(1.0, dpr);
+    const double margin = std::max(1.0, std::round(dpr));
+    const double room =
+        std::min(inner.width(), inner.height()) / 2 - margin - std::max(line / 2, 0.5);
+    return {inner.center(), std::min(kDiscRadius * dpr / kTwipsPerPixel, room)};
+}
+
 void lunadraw(QPainter& p, const QRectF& inner, double dpr, double sinAn, double cosAn) {
     using namespace geometry;
     constexpr int kHalfTurn = 180 * 16; // QPainter angles are sixteenths of a degree
@@ -519,19 +528,16 @@ void lunadraw(QPainter& p, const QRectF& inner, double dpr, double sinAn, double
     p.fillRect(inner, QColor::fromRgb(colours::kNight));
     // Whole pixels, as the pictures always had: no blending at the edges.
     p.setRenderHint(QPainter::Antialiasing, false);
-    // Twips from here on.
-    const double scale = dpr / kTwipsPerPixel;
-    p.translate(inner.topLeft());
-    p.scale(scale, scale);
-    const QPointF centre(kDiscCentre, kDiscCentre);
-    const QRectF disc(kDiscCentre - kDiscRadius, kDiscCentre - kDiscRadius, 2 * kDiscRadius,
-                      2 * kDiscRadius);
+    const DiscPlace place = discPlace(inner, dpr);
+    const QPointF centre = place.centre;
+    const double radius = place.radius;
+    const QRectF disc(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
     // Lines max(1, dpr) device pixels wide: on an image a cosmetic pen, on a
-    // vector surface the same width in twips, so that it scales with the page.
+    // vector surface a pen of that width, so that it scales with the page.
     const bool raster = p.device() != nullptr && p.device()->devType() == QInternal::Image;
+    // Flat ends: the diameter ends on the rim rather than half a line beyond it.
     auto line = [dpr, raster](QRgb colour) {
-        const double device = std::max(1.0, dpr);
-        QPen pen(QColor::fromRgb(colour), raster ? device : device / dpr * kTwipsPerPixel);
+        QPen pen(QColor::fromRgb(colour), std::max(1.0, dpr), Qt::SolidLine, Qt::FlatCap);
         pen.setCosmetic(raster);
         return pen;
     };
@@ -548,17 +554,17 @@ void lunadraw(QPainter& p, const QRectF& inner, double dpr, double sinAn, double
     // The terminator: a dark ellipse eats into the lit half (crescent), a lit
     // one reaches into the dark half (gibbous). With a cosine of zero it has no
     // width and the half disc stays as it is.
-    const double halfWidth = kDiscRadius * std::abs(cosAn);
+    const double halfWidth = radius * std::abs(cosAn);
     if (halfWidth > 0 && std::isfinite(halfWidth)) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor::fromRgb(cosAn > 0 ? colours::kNight : colours::kLit));
-        p.drawEllipse(centre, halfWidth, kDiscRadius);
+        p.drawEllipse(centre, halfWidth, radius);
     }
 
     // The rim over everything.
     p.setBrush(Qt::NoBrush);
     p.setPen(line(colours::kRim));
-    p.drawEllipse(centre, kDiscRadius, kDiscRadius);
+    p.drawEllipse(centre, radius, radius);
     p.restore();
 }
 

@@ -15,6 +15,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPointF>
 #include <QRectF>
 #include <QSize>
 #include <array>
@@ -45,8 +46,8 @@ inline constexpr QSize kMoonOuter{layout::pixels(layout::moonPicture(0).width),
                                   layout::pixels(layout::moonPicture(0).height)};
 inline constexpr int kMoonBorder = 2;
 inline constexpr QSize kMoonInner = kMoonOuter - QSize(2 * kMoonBorder, 2 * kMoonBorder);
-/// The Moon's disc inside a picmoon [twips from the inner top-left corner].
-inline constexpr double kDiscCentre = 293;
+/// The radius of the Moon's disc inside a picmoon [twips], where it fits with
+/// its rim (discPlace); the disc is centred in the picture.
 inline constexpr double kDiscRadius = 290;
 } // namespace geometry
 
@@ -280,6 +281,18 @@ inline double sunY(double v) {
 inline double moonY(double v) {
     return geometry::kZeroLine - (v * 0.35) * 1e7;
 }
+
+/// Where the Moon's disc lies in a Moon picture whose inner area is `inner`
+/// (device pixels at `dpr` per pixel): centred in it, radius 290 twips or
+/// less, so that the rim, its line max(1, dpr) device pixels wide, stays
+/// inside with max(1, round(dpr)) device pixels of night blue all round. The
+/// 290-twip disc of a 585-twip box would touch the box's edges at 100 % and
+/// lose its outermost pixels at 150 % and more.
+struct DiscPlace {
+    QPointF centre; ///< device pixels, in the painter's coordinates
+    double radius;  ///< of the rim's line [device pixels]
+};
+DiscPlace discPlace(const QRectF& inner, double dpr);
 
 /// The Moon's phase for the Sun-to-Moon angle `an` [radians] on a Moon picture
 /// image of `dpr` device pixels per pixel.

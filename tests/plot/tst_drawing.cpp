@@ -389,7 +389,8 @@ namespace {
 /// The pixel at an offset from the disc centre [twips].
 QRgb moonAt(const QImage& img, double dpr, double dx, double dy) {
     const double s = dpr / 15;
-    return img.pixel(int(std::floor((293 + dx) * s)), int(std::floor((293 + dy) * s)));
+    const QPointF centre = discPlace(QRectF(img.rect()), dpr).centre;
+    return img.pixel(int(std::floor(centre.x() + dx * s)), int(std::floor(centre.y() + dy * s)));
 }
 
 enum class Side { Night, Lit };
@@ -427,16 +428,20 @@ TEST_P(Phase, LitPartsRimAndDiameter) {
         EXPECT_EQ(moonAt(img, dpr, 230, -60), colourOf(c.farRight)) << "dpr " << dpr;
 
         // Walking out from the centre to 3, 12, 9 and 6 o'clock, the last pixel
-        // that is not night blue is the dark-yellow rim, about 290 twips out.
+        // that is not night blue is the dark-yellow rim, about its radius out
+        // (290 twips, less what keeps it inside the box).
         const double s = dpr / 15;
+        const DiscPlace place = discPlace(QRectF(img.rect()), dpr);
+        const double cx = place.centre.x() / s, cy = place.centre.y() / s; // twips
+        const double radius = place.radius / s;
         for (int dir = 0; dir < 4; ++dir) {
             const int ux = dir == 0 ? 1 : dir == 2 ? -1 : 0;
             const int uy = dir == 1 ? -1 : dir == 3 ? 1 : 0;
             int lastX = -1, lastY = -1;
             double lastR = 0;
             for (double r = 0; r < 330; r += 1) {
-                const int x = int(std::floor((293 + r * ux) * s));
-                const int y = int(std::floor((293 + r * uy) * s));
+                const int x = int(std::floor((cx + r * ux) * s));
+                const int y = int(std::floor((cy + r * uy) * s));
                 if (!img.valid(x, y)) {
                     break;
                 }
@@ -446,13 +451,13 @@ TEST_P(Phase, LitPartsRimAndDiameter) {
             }
             ASSERT_GE(lastX, 0) << "dpr " << dpr << " direction " << dir;
             EXPECT_EQ(img.pixel(lastX, lastY), colours::kRim) << "dpr " << dpr << " dir " << dir;
-            EXPECT_NEAR(lastR, 290, 1.6 / s) << "dpr " << dpr << " direction " << dir;
+            EXPECT_NEAR(lastR, radius, 1.6 / s) << "dpr " << dpr << " direction " << dir;
         }
         // Nothing beyond the rim, in any direction.
         for (int y = 0; y < img.height(); ++y) {
             for (int x = 0; x < img.width(); ++x) {
-                const double r = std::hypot((x + 0.5) / s - 293, (y + 0.5) / s - 293);
-                if (r > 290 + 1.5 / s) {
+                const double r = std::hypot((x + 0.5) / s - cx, (y + 0.5) / s - cy);
+                if (r > radius + 1.5 / s) {
                     ASSERT_EQ(img.pixel(x, y), colours::kNight) << x << "," << y;
                 }
             }
@@ -526,6 +531,31 @@ TEST(Moon, PictureSize) {
     EXPECT_EQ(makeMoonImage(1).size(), QSize(39, 39));
     EXPECT_EQ(makeMoonImage(2).size(), QSize(78, 78));
     EXPECT_EQ(makeMoonImage(1.5).size(), QSize(59, 59));
+}
+
+TEST(Moon, TheWholeRimInsideItsBoxAtEveryZoomStep) {
+    // The inner areas of the window's pictures at 100, 125, 150 and 200 %, and
+    // of the saved PNG: a margin of night blue all round, the rim just inside.
+    const struct {
+        int size, margin; // device pixels
+    } rows[] = {{39, 1}, {49, 1}, {50, 1}, {60, 2}, {82, 2}, {78, 2}, {117, 3}};
+    for (const auto& row : rows) {
+        for (double an : {0.0, kPi / 2, kPi, 4.5}) {
+            QImage img(row.size, row.size, QImage::Format_RGB32);
+            lunadraw(img, row.size / 39.0, an);
+            int first = row.size, last = -1; // the rim's extent across and down
+            for (int y = 0; y < row.size; ++y) {
+                for (int x = 0; x < row.size; ++x) {
+                    if (img.pixel(x, y) != colours::kNight) {
+                        first = std::min({first, x, y});
+                        last = std::max({last, x, y});
+                    }
+                }
+            }
+            EXPECT_EQ(first, row.margin) << row.size << " pixels, angle " << an;
+            EXPECT_EQ(row.size - 1 - last, row.margin) << row.size << " pixels, angle " << an;
+        }
+    }
 }
 
 // --- the height scale ----------------------------------------------------------------
