@@ -142,10 +142,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkEnd(end);
         if (const auto* job = std::get_if<veltaro::cli::PlotJob>(&read)) {
             FUZZ_CHECK(!veltaro::plot::requestRefusal(job->request));
-            // The file's name ends with the format's suffix, in any case.
-            static const char* const kSuffixes[] = {".png", ".svg", ".pdf"};
-            FUZZ_CHECK(job->path.right(4).toLower() ==
-                       QLatin1String(kSuffixes[static_cast<int>(job->format)]));
+            // The file's name ends with one of the format's suffixes, in any case.
+            static const char* const kSuffixes[][2] = {
+                {".png", ".png"}, {".svg", ".svg"}, {".pdf", ".pdf"}, {".jpg", ".jpeg"}};
+            const auto& suffixes = kSuffixes[static_cast<int>(job->format)];
+            FUZZ_CHECK(job->path.toLower().endsWith(QLatin1String(suffixes[0])) ||
+                       job->path.toLower().endsWith(QLatin1String(suffixes[1])));
         }
         break;
     }

@@ -278,6 +278,9 @@ std::optional<PictureFormat> pictureFormatOf(const QString& path) {
     if (suffix == u"pdf"_s) {
         return PictureFormat::Pdf;
     }
+    if (suffix == u"jpg"_s || suffix == u"jpeg"_s) {
+        return PictureFormat::Jpeg;
+    }
     return std::nullopt;
 }
 
@@ -286,6 +289,10 @@ bool writePicture(QIODevice& device, PictureFormat format, const DrawingRecord& 
     switch (format) {
     case PictureFormat::Png:
         return exportImage(record, kPngScale, graphBackground, style).save(&device, "PNG");
+    case PictureFormat::Jpeg:
+        // False where Qt has no JPEG writer (its qjpeg plugin).
+        return exportImage(record, kPngScale, graphBackground, style)
+            .save(&device, "JPEG", kJpegQuality);
     case PictureFormat::Svg: {
         const QSize size = exportSize(record);
         QSvgGenerator svg;

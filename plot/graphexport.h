@@ -53,14 +53,21 @@ QImage exportImage(const DrawingRecord& record, int scale, QColor graphBackgroun
                    GraphStyle style = GraphStyle::Standard);
 
 /// The kinds of file the picture is written as.
-enum class PictureFormat { Png, Svg, Pdf };
+enum class PictureFormat { Png, Svg, Pdf, Jpeg };
 
-/// The format a file name asks for by its suffix (any case), if it names one.
+/// The quality a JPEG is written at (0..100): the curves' single pixels and
+/// the captions stay clean. A JPEG of this line drawing is some four times the
+/// PNG's size; it is there for the programs that take nothing else.
+inline constexpr int kJpegQuality = 92;
+
+/// The format a file name asks for by its suffix (any case): .png, .svg, .pdf,
+/// .jpg or .jpeg; nothing for any other suffix or none, which the program
+/// cannot write.
 std::optional<PictureFormat> pictureFormatOf(const QString& path);
 
 /// Writes the picture to `device` (open for writing) in `format`; PDF on an A4
-/// landscape page. `title` goes into the file's own description (SVG, PDF).
-/// False when the device refused the data.
+/// landscape page, JPEG at the PNG's size through Qt's JPEG image writer. `title` goes into the
+/// file's own description (SVG, PDF). False when the device refused the data.
 bool writePicture(QIODevice& device, PictureFormat format, const DrawingRecord& record,
                   QColor graphBackground, const QString& title,
                   GraphStyle style = GraphStyle::Standard);

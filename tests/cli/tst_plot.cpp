@@ -54,6 +54,8 @@ TEST(PlotCommand, EachFormatIsWritten) {
         {"day.png", "", "\x89PNG"},
         {"year.svg", " --mode year", "<?xml"},
         {"days.pdf", " --days 3", "%PDF-"},
+        {"day.jpg", "", "\xff\xd8\xff"},
+        {"sixty.JPEG", " --mode 60", "\xff\xd8\xff"},
     };
     Folder folder;
     for (const auto& row : rows) {
@@ -64,7 +66,8 @@ TEST(PlotCommand, EachFormatIsWritten) {
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(head(folder.file(row.name), 5).substr(0, std::strlen(row.start)), row.start);
     }
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 3);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()),
+              std::ssize(rows));
     EXPECT_TRUE(fs::is_empty(temp.path));
     unsetenv("TMPDIR");
 }
@@ -94,7 +97,7 @@ TEST(PlotCommand, RefusalsLeaveNoFile) {
         int status;
         const char* says;
     } rows[] = {
-        {"", kDrawing + " --out " + folder.file("g.jpg"), 2, "must end in .png, .svg or .pdf"},
+        {"", kDrawing + " --out " + folder.file("g.gif"), 2, "must end in .png"},
         {"", kDrawing, 2, "--out: missing"},
         {"", kDrawing + " --out " + folder.file("none/g.png"), 1, "cannot write"},
         {"", kDrawing + " --out " + folder.file("taken.png"), 1, "folder"},
