@@ -18,10 +18,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray written(PictureFormat format, const DrawingRecord& record, QColor background) {
+QByteArray written(PictureFormat format, const DrawingRecord& record, QColor background,
+                   GraphStyle style = GraphStyle::Standard) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (!writePicture(buffer, format, record, background, u"test"_s)) {
+    if (!writePicture(buffer, format, record, background, u"test"_s, style)) {
         qFatal("the picture was not written");
     }
     return buffer.data();
@@ -91,11 +92,8 @@ void TestExport::svgHoldsTheCurvesAsShapes_data() {
 
 void TestExport::svgHoldsTheCurvesAsShapes() {
     QFETCH(GraphStyle, style);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QVERIFY(
-        writePicture(buffer, PictureFormat::Svg, m_graph->record(), Qt::white, u"test"_s, style));
-    QXmlStreamReader xml(buffer.data());
+    const QByteArray svg = written(PictureFormat::Svg, m_graph->record(), Qt::white, style);
+    QXmlStreamReader xml(svg);
     QMap<QString, int> rectsOfFill; // rectangles under each fill colour
     QString fill;
     int images = 0;
