@@ -5,6 +5,7 @@
 #include <QStylePainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace veltaro::ui {
 
@@ -54,10 +55,18 @@ LegendLine::LegendLine(const QColor& color, int thickness, QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+void LegendLine::setLook(const QColor& color, int thickness) {
+    m_color = color;
+    m_thickness = thickness;
+    update();
+}
+
 void LegendLine::paintEvent(QPaintEvent*) {
-    // Laid out `thickness` pixels high; the window shown larger makes it thicker.
+    // The widget shown larger makes the line thicker in proportion.
+    const double scale = static_cast<double>(height()) / kRoom;
+    const int thick = std::max(1, static_cast<int>(std::lround(m_thickness * scale)));
     QPainter painter(this);
-    painter.fillRect(rect(), m_color);
+    painter.fillRect(QRect(0, (height() - thick) / 2, width(), thick), m_color);
 }
 
 GapRadioButton::GapRadioButton(const QString& text, QWidget* parent) : QRadioButton(text, parent) {}

@@ -36,12 +36,17 @@ protected:
 /// which is laid out `thickness` pixels high at 100 %.
 class LegendLine : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(QColor color READ color CONSTANT)
-    Q_PROPERTY(int thickness READ thickness CONSTANT)
+    Q_PROPERTY(QColor color READ color)
+    Q_PROPERTY(int thickness READ thickness)
 public:
+    /// The widget is laid out kRoom pixels high at 100 %; the line, `thickness`
+    /// of them, is drawn across its middle.
+    static constexpr int kRoom = 6;
     LegendLine(const QColor& color, int thickness, QWidget* parent = nullptr);
     QColor color() const { return m_color; }
     int thickness() const { return m_thickness; }
+    /// Another colour and thickness (the graph's style changed).
+    void setLook(const QColor& color, int thickness);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -276,11 +276,13 @@ void frmushio::buildControls() {
     const Swatch swatches[] = {{"Line1", 1215, QColor(plot::colours::kSun)},
                                {"Line2", 1425, QColor(plot::colours::kMoon)},
                                {"Line3", 1635, QColor(plot::colours::kCombined)}};
-    for (const Swatch& s : swatches) {
+    for (std::size_t i = 0; i < std::size(swatches); ++i) {
+        const Swatch& s = swatches[i];
         auto* line = named(new LegendLine(s.color, 2, client), QString::fromLatin1(s.name));
         // A line from x = 5355 to 6090 twips, two pixels thick, centred on y.
-        line->setGeometry(layout::pixels(5355), layout::pixels(s.y) - 1,
-                          layout::pixels(6090) - layout::pixels(5355), 2);
+        line->setGeometry(layout::pixels(5355), layout::pixels(s.y) - LegendLine::kRoom / 2,
+                          layout::pixels(6090) - layout::pixels(5355), LegendLine::kRoom);
+        m_legend[i] = line;
     }
 
     // Commands.
@@ -338,6 +340,16 @@ void frmushio::buildControls() {
     }
     for (QLineEdit* b : {m_txtkei, m_txtkeim, m_txtkeis, m_txtido, m_txtidom, m_txtidos}) {
         connect(b, &QLineEdit::textChanged, this, &frmushio::updatePlaceNote);
+    }
+}
+
+void frmushio::showStyle(plot::GraphStyle style) {
+    m_picture1->setGraphStyle(style);
+    m_saver->setGraphStyle(style);
+    const plot::StyleLook look = plot::lookOf(style);
+    const plot::CurveLook curves[] = {look.sun, look.moon, look.combined};
+    for (std::size_t i = 0; i < m_legend.size(); ++i) {
+        m_legend[i]->setLook(QColor::fromRgba(curves[i].colour), look.legendThickness);
     }
 }
 
@@ -399,6 +411,8 @@ void frmushio::buildMenus() {
     m_mnuclear = item(mnuvision, u"mnuclear"_s, tr("グラフ消去(&C)"), &frmushio::mnuclearClicked);
     buildZoomMenu(mnuvision);
     m_view = new ViewSettings(this, mnuvision);
+    m_view->addStyleItem(mnuvision);
+    connect(m_view, &ViewSettings::styleChanged, this, &frmushio::showStyle);
     connect(m_view, &ViewSettings::clockChanged, this, [this](const ClockChoice& clock) {
         m_label1->setText(ViewSettings::dateCaption(clock));
         updatePlaceNote();

@@ -2,6 +2,7 @@
 
 #include "calendar/observation.h"
 #include "plot/drawingrecord.h"
+#include "plot/graphstyle.h"
 #include "ui/filedialogs.h"
 #include "ui/messageboxes.h"
 #include "ui/notifysound.h"
@@ -41,6 +42,7 @@ class HelpWindow;
 class LayoutZoom;
 class RunLifecycle;
 class FittingLabel;
+class LegendLine;
 class UpDown;
 class ViewSettings;
 
@@ -140,6 +142,8 @@ private:
     /// What the place boxes will be drawn as, in words, with the clock:
     /// "観測地点 東経 139°44′41″　北緯 35°39′16″　時刻 地方平均時（観測地の子午線）".
     QString placeNote() const;
+    /// The graph, the saved pictures and the legend in `style`'s look.
+    void showStyle(plot::GraphStyle style);
     /// Shows placeNote() in the status bar while the mouse reads nothing.
     void updatePlaceNote();
     // The read-out under the mouse and the zoom (frmushioview.cpp).
@@ -214,8 +218,9 @@ private:
 
     // What the graph or a Moon picture reads under the mouse.
     QLabel* m_readout = nullptr;
-    bool m_reading = false;           // the read-out shows what the mouse points at
-    FittingLabel* m_label1 = nullptr; // the date row's caption, naming the clock
+    bool m_reading = false;                // the read-out shows what the mouse points at
+    FittingLabel* m_label1 = nullptr;      // the date row's caption, naming the clock
+    std::array<LegendLine*, 3> m_legend{}; // Sun, Moon, both
     ViewSettings* m_view = nullptr;
 
     // 表示 → 拡大表示: the layout at 100 % and the sizes it is shown at.

@@ -195,7 +195,7 @@ void GraphSaver::saveImage() {
     const auto format = plot::pictureFormatOf(path).value_or(
         suffix == u"svg"_s ? plot::PictureFormat::Svg : plot::PictureFormat::Png);
     writeFile(path, [&](QIODevice& device) {
-        return plot::writePicture(device, format, m_record, background(), documentTitle());
+        return plot::writePicture(device, format, m_record, background(), documentTitle(), m_style);
     });
 }
 
@@ -206,7 +206,7 @@ void GraphSaver::savePdf() {
     }
     writeFile(path, [&](QIODevice& device) {
         return plot::writePicture(device, plot::PictureFormat::Pdf, m_record, background(),
-                                  documentTitle());
+                                  documentTitle(), m_style);
     });
 }
 
@@ -251,13 +251,13 @@ void GraphSaver::print() {
         return;
     }
     const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
-    plot::paintOnPage(painter, page, m_record, background());
+    plot::paintOnPage(painter, page, m_record, background(), m_style);
     painter.end();
 }
 
 void GraphSaver::copy() {
     QGuiApplication::clipboard()->setImage(
-        plot::exportImage(m_record, plot::kClipboardScale, background()));
+        plot::exportImage(m_record, plot::kClipboardScale, background(), m_style));
 }
 
 } // namespace veltaro::ui

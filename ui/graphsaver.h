@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plot/graphstyle.h"
+
 #include <QColor>
 #include <QObject>
 #include <QString>
@@ -46,6 +48,8 @@ public:
     void addItems(QMenu* fileMenu, QAction* before, QWidget* graph);
     /// While a drawing runs nothing is saved: the items are greyed out.
     void setBusy(bool busy);
+    /// Pictures, prints and copies follow the graph's look.
+    void setGraphStyle(plot::GraphStyle style) { m_style = style; }
 
     void saveImage(); ///< PNG or SVG, as the dialog's filter or the name's suffix says
     void print();
@@ -83,6 +87,7 @@ private:
     QAction* m_saveCsv = nullptr;
     QAction* m_copy = nullptr;
     bool m_busy = false;
+    plot::GraphStyle m_style = plot::GraphStyle::Standard;
     int m_observer = -1;
 };
 

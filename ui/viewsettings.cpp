@@ -20,6 +20,7 @@ namespace {
 
 const QString kClockKey = u"view/clock"_s;
 const QString kZoomKey = u"view/zoom"_s;
+const QString kStyleKey = u"view/presentation"_s;
 
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -53,6 +54,31 @@ ViewSettings::ViewSettings(QWidget* window, QMenu* viewMenu) : QObject(window), 
 }
 
 ViewSettings::~ViewSettings() = default;
+
+void ViewSettings::addStyleItem(QMenu* viewMenu) {
+    m_styleItem = viewMenu->addAction(tr("見やすい表示（プロジェクター向け）(&P)"));
+    m_styleItem->setObjectName(u"mnustyle"_s);
+    m_styleItem->setCheckable(true);
+    m_styleItem->setChecked(m_style == plot::GraphStyle::Presentation);
+    connect(m_styleItem, &QAction::toggled, this, [this](bool on) {
+        setStyle(on ? plot::GraphStyle::Presentation : plot::GraphStyle::Standard);
+    });
+}
+
+void ViewSettings::setStyle(plot::GraphStyle style) {
+    const bool changed = style != m_style;
+    m_style = style;
+    const bool presentation = style == plot::GraphStyle::Presentation;
+    if (m_styleItem && m_styleItem->isChecked() != presentation) {
+        m_styleItem->setChecked(presentation);
+    }
+    if (m_store) {
+        m_store->setValue(kStyleKey, presentation);
+    }
+    if (changed) {
+        emit styleChanged(style);
+    }
+}
 
 QString ViewSettings::dateCaption(const ClockChoice& clock) {
     return tr("観測日（%1）").arg(fromUtf8(plot::clockShortName(clock)));
@@ -126,6 +152,9 @@ void ViewSettings::useStore(std::unique_ptr<QSettings> store) {
     m_store = std::move(store);
     if (const auto clock = readClock(m_store->value(kClockKey).toString().toStdString())) {
         setClock(*clock);
+    }
+    if (m_store->value(kStyleKey).toBool()) {
+        setStyle(plot::GraphStyle::Presentation);
     }
 }
 

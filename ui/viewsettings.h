@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/clockchoice.h"
+#include "plot/graphstyle.h"
 
 #include <QObject>
 #include <QPointer>
@@ -19,9 +20,9 @@ class QWidget;
 namespace veltaro::ui {
 
 /// The window's view settings and their menu items under 表示: the clock the
-/// times are read on (時刻). Given a store (useStore), it restores them and
-/// keeps them there as they change, with the zoom the window tells it of, so
-/// that the next session starts as this one was left.
+/// times are read on (時刻) and the graph's look (見やすい表示). Given a store (useStore), it
+/// restores them and keeps them there as they change, with the zoom the window tells it of, so that
+/// the next session starts as this one was left.
 class ViewSettings : public QObject {
     Q_OBJECT
 public:
@@ -30,6 +31,12 @@ public:
     /// mnuclockut, mnuclockoffset) of the submenu mnuclock.
     ViewSettings(QWidget* window, QMenu* viewMenu);
     ~ViewSettings() override;
+
+    /// Adds 見やすい表示（プロジェクター向け） (mnustyle), a checkable item: the
+    /// presentation look when checked, the standard one otherwise.
+    void addStyleItem(QMenu* viewMenu);
+    plot::GraphStyle style() const { return m_style; }
+    void setStyle(plot::GraphStyle style);
 
     ClockChoice clock() const { return m_clock; }
     void setClock(const ClockChoice& clock);
@@ -48,6 +55,7 @@ public:
 
 signals:
     void clockChanged(const ClockChoice& clock);
+    void styleChanged(plot::GraphStyle style);
 
 private:
     void askOffset();
@@ -60,6 +68,8 @@ private:
     QAction* m_jst = nullptr;
     QAction* m_ut = nullptr;
     QAction* m_offset = nullptr;
+    QAction* m_styleItem = nullptr;
+    plot::GraphStyle m_style = plot::GraphStyle::Standard;
     QPointer<QInputDialog> m_offsetDialog;
     ClockChoice m_clock;
     std::unique_ptr<QSettings> m_store;

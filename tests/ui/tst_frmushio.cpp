@@ -87,7 +87,7 @@ private slots:
     void badTextsInEveryBoxDoNotCrash();
     void enterInAnyBoxDraws();
     void drawingChangesTheGraph();
-    void clockIsChosenNamedAndRemembered();
+    void viewSettingsAreChosenAndRemembered();
     void continuousDrawingWritesTheDateBack();
     void drawingLocksTheInputsAndCanBeCancelled();
     void clearingAfterADrawing_data();
@@ -654,7 +654,7 @@ void TestFrmushio::drawingChangesTheGraph() {
     QCOMPARE(m_window->drawingRecord().drawings().size(), std::size_t(1));
 }
 
-void TestFrmushio::clockIsChosenNamedAndRemembered() {
+void TestFrmushio::viewSettingsAreChosenAndRemembered() {
     QTemporaryDir dir;
     const QString file = dir.filePath(u"veltaro.conf"_s);
     m_window->useSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
@@ -673,12 +673,21 @@ void TestFrmushio::clockIsChosenNamedAndRemembered() {
     QCOMPARE(label(u"Label1"_s)->text(), u"観測日（UT-05:30）"_s);
 
     m_window->setZoom(1.25);
+    // The look for projectors: the graph and the legend take it.
+    action(u"mnustyle"_s)->trigger();
+    const auto presentation = veltaro::plot::GraphStyle::Presentation;
+    QCOMPARE(findNamed<veltaro::plot::GraphWidget>(m_window.get(), u"Picture1"_s)->graphStyle(),
+             presentation);
+    QCOMPARE(widget(u"Line2"_s)->property("color").value<QColor>().rgba(),
+             veltaro::plot::lookOf(presentation).moon.colour);
 
-    // The next session starts on the clock and at the size this one was left at.
+    // The next session starts on the clock, at the size and in the look this
+    // one was left at.
     m_window = veltaro::support::shownMainWindow(m_state);
     m_window->useSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
     QCOMPARE(label(u"Label1"_s)->text(), u"観測日（UT-05:30）"_s);
     QCOMPARE(m_window->zoom(), 1.25);
+    QVERIFY(action(u"mnustyle"_s)->isChecked());
 }
 
 void TestFrmushio::continuousDrawingWritesTheDateBack() {

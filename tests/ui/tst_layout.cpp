@@ -121,7 +121,8 @@ const Item kViewMenu[] = {{"mnubyouga", "描画開始(&S)"},
                           {"mnuclear", "グラフ消去(&C)"},
                           {"mnuline4", ""},
                           {"mnuzoom", "拡大表示(&Z)"},
-                          {"mnuclock", "時刻(&T)"}};
+                          {"mnuclock", "時刻(&T)"},
+                          {"mnustyle", "見やすい表示（プロジェクター向け）(&P)"}};
 const Item kHelpMenu[] = {{"mnutukaikata", "使い方(&H)…"},
                           {"mnuline3", ""},
                           {"mnuabout", "バージョン情報(&V)"}};
