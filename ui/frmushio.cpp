@@ -137,8 +137,7 @@ void frmushio::useSettings(std::unique_ptr<QSettings> store) {
     if (const auto factor = m_view->storedZoom()) {
         setZoom(*factor);
     }
-    auto* zoom = findChild<WindowZoom*>(u"windowzoom"_s, Qt::FindDirectChildrenOnly);
-    connect(zoom, &WindowZoom::changed, m_view,
+    connect(m_zoom, &WindowZoom::changed, m_view,
             [this](double factor, bool) { m_view->rememberZoom(factor); });
 }
 

@@ -45,6 +45,7 @@ class FittingLabel;
 class LegendLine;
 class UpDown;
 class ViewSettings;
+class WindowZoom;
 
 /// The main window: date and point boxes with their spin buttons, the choice of
 /// period and of one or several days, the legend, the 13 Moon pictures, the graph
@@ -92,10 +93,11 @@ public:
     /// (tests fill it directly).
     plot::DrawingRecord& drawingRecord() { return m_record; }
 
-    /// Shows the whole window at `factor` times its design size (1, 1.25, 1.5
-    /// or 2, as 表示 → 拡大表示 offers): every control's place and size, the
-    /// fonts and the graph, which is drawn anew from its record. Ignored while a
-    /// drawing runs.
+    /// Shows the whole window at `factor` times its design size (a step of
+    /// 表示 → 拡大表示 or any other factor): every control's place and size, the
+    /// fonts and the graph, which is drawn anew from its record. A factor too
+    /// large for the screen is stepped down when the window is shown or moves to
+    /// another screen. Ignored while a drawing runs.
     void setZoom(double factor);
     double zoom() const;
 
@@ -149,7 +151,6 @@ private:
     // The read-out under the mouse and the zoom (frmushioview.cpp).
     void buildReadout();
     void buildZoomMenu(QMenu* mnuvision);
-    void zoomBy(int direction);
     void buildSaving(QMenu* mnufile, QAction* before);
 
     ObservationState& m_state;
@@ -226,7 +227,7 @@ private:
     // 表示 → 拡大表示: the layout at 100 % and the sizes it is shown at.
     std::unique_ptr<LayoutZoom> m_layoutZoom;
     QMenu* m_mnuzoom = nullptr;
-    std::vector<QAction*> m_zoomSteps;
+    WindowZoom* m_zoom = nullptr; // the sizes that fit, the fit and full screen
 };
 
 } // namespace veltaro::ui

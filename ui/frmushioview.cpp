@@ -23,11 +23,6 @@ namespace {
 // The progress bar's width at 100 % [pixels].
 constexpr int kProgressWidth = 200;
 
-/// The window's zoom, made with its menus, a child of the window.
-WindowZoom& windowZoom(const frmushio& window) {
-    return *window.findChild<WindowZoom*>(u"windowzoom"_s, Qt::FindDirectChildrenOnly);
-}
-
 } // namespace
 
 void frmushio::buildReadout() {
@@ -59,26 +54,22 @@ void frmushio::buildZoomMenu(QMenu* mnuvision) {
     m_mnuzoom->setObjectName(u"mnuzoom"_s);
     m_mnuzoom->menuAction()->setObjectName(u"mnuzoom"_s);
 
-    auto* zoom = new WindowZoom(this, m_mnuzoom, [this] { return m_layoutZoom.get(); });
+    m_zoom = new WindowZoom(this, m_mnuzoom, [this] { return m_layoutZoom.get(); });
     // What the window places by itself follows the layout.
-    connect(zoom, &WindowZoom::scaled, this, [this](double factor) {
+    connect(m_zoom, &WindowZoom::scaled, this, [this](double factor) {
         placeDaysCaption(factor);
         m_progress->setFixedWidth(static_cast<int>(std::lround(kProgressWidth * factor)));
     });
 }
 
 double frmushio::zoom() const {
-    return windowZoom(*this).factor();
-}
-
-void frmushio::zoomBy(int direction) {
-    windowZoom(*this).stepBy(direction);
+    return m_zoom->factor();
 }
 
 void frmushio::setZoom(double factor) {
     // Not while a drawing paints into the graph.
     if (!drawing()) {
-        windowZoom(*this).setFactor(factor);
+        m_zoom->setFactor(factor);
     }
 }
 
