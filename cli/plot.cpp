@@ -29,6 +29,7 @@ std::variant<PlotJob, int> readPlotOptions(const QStringList& args) {
         "pictures; the graph with its axis captions. The suffix of --out chooses the\n"
         "format:\n"
         "  .png  an image at 3 pixels for every pixel of the window\n"
+        "  .jpg  the PNG's image as a JPEG (also .jpeg), for programs that take no PNG\n"
         "  .svg  a vector drawing (the points, lines and Moon discs as shapes)\n"
         "  .pdf  the picture fitted to an A4 landscape page, as vector shapes\n"
         "The file is written under a temporary name beside it and renamed when\n"
@@ -40,9 +41,16 @@ std::variant<PlotJob, int> readPlotOptions(const QStringList& args) {
     options.addTo(parser);
     const QCommandLineOption out(QStringLiteral("out"),
                                  requiredHelp(QStringLiteral("The file to write: FILE.png, "
-                                                             "FILE.svg or FILE.pdf.")),
+                                                             "FILE.jpg, FILE.svg or FILE.pdf.")),
                                  QStringLiteral("FILE"));
     parser.addOption(out);
+    const QCommandLineOption style(
+        QStringLiteral("look"),
+        QStringLiteral("standard (the default: the window's own look) or presentation (thick "
+                       "curves in colours that stay apart for colour-blind readers and on a "
+                       "projector, as the window's 見やすい表示)."),
+        QStringLiteral("LOOK"));
+    parser.addOption(style);
     if (const auto status = parseCommandLine(parser, args, QStringLiteral("plot"))) {
         return *status;
     }
@@ -56,11 +64,20 @@ std::variant<PlotJob, int> readPlotOptions(const QStringList& args) {
     if (parser.isSet(out) && !format) {
         return refuse({Complaint::NotPictureName, QStringLiteral("--out"), path});
     }
+    plot::GraphStyle look = plot::GraphStyle::Standard;
+    if (parser.isSet(style)) {
+        const QString name = parser.value(style);
+        if (name == QStringLiteral("presentation")) {
+            look = plot::GraphStyle::Presentation;
+        } else if (name != QStringLiteral("standard")) {
+            return refuse({Complaint::NoSuchLook, QStringLiteral("--look"), name});
+        }
+    }
     if (const auto status = options.refuseMissing(parser, QStringLiteral("plot"), &out,
                                                   QStringLiteral(" --out FILE"))) {
         return *status;
     }
-    return PlotJob{request, path, *format};
+    return PlotJob{request, path, *format, look};
 }
 
 int plotCommand(const QStringList& args) {
@@ -94,7 +111,7 @@ int plotCommand(const QStringList& args) {
     QBuffer picture;
     picture.open(QIODevice::WriteOnly);
     if (!plot::writePicture(picture, *format, record, Qt::white,
-                            QStringLiteral("Veltaro %1").arg(versionText()))) {
+                            QStringLiteral("Veltaro %1").arg(versionText()), job.style)) {
         return cannotWrite(path, QStringLiteral("the picture could not be made"));
     }
     const QByteArray& bytes = picture.data();

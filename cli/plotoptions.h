@@ -12,8 +12,9 @@ namespace veltaro::cli {
 /// A drawing the plot command is to save, its options read and accepted.
 struct PlotJob {
     plot::PlotRequest request;
-    QString path;               ///< --out
-    plot::PictureFormat format; ///< as the suffix of `path` names it
+    QString path;                                        ///< --out
+    plot::PictureFormat format;                          ///< as the suffix of `path` names it
+    plot::GraphStyle style = plot::GraphStyle::Standard; ///< --look
 };
 
 /// Reads the plot command's arguments (as plotCommand takes them) up to the

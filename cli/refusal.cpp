@@ -152,6 +152,8 @@ Words wordsFor(const QString& program, const Refusal& r) {
         return {{}, QStringLiteral("no such unit; km, m or cm.")};
     case Complaint::NoSuchClock:
         return {{}, QStringLiteral("no such clock; %1.").arg(clockList())};
+    case Complaint::NoSuchLook:
+        return {{}, QStringLiteral("no such look; standard or presentation.")};
     case Complaint::NoPlaceForLocalClock:
         return {{},
                 QStringLiteral("%1 has no place, so no local mean time; jst, ut, or +HH:MM or "
@@ -160,7 +162,7 @@ Words wordsFor(const QString& program, const Refusal& r) {
     case Complaint::DaysWithoutDayMode:
         return {{}, QStringLiteral("only with --mode day (60 and year draw one pass).")};
     case Complaint::NotPictureName:
-        return {{}, QStringLiteral("the name must end in .png, .svg or .pdf.")};
+        return {{}, QStringLiteral("the name must end in .png, .jpg, .jpeg, .svg or .pdf.")};
     case Complaint::ToBeforeFrom:
         return {{}, QStringLiteral("before --from '%1'.").arg(shortened(r.detail, kLongestEcho))};
     case Complaint::NotPlotCommand:

@@ -35,9 +35,10 @@ enum class Complaint {
     NoSuchMode,           ///< not a --mode
     NoSuchUnit,           ///< not a --unit
     NoSuchClock,          ///< not a --clock
+    NoSuchLook,           ///< not a --look
     NoPlaceForLocalClock, ///< local mean time asked for where no place is given
     DaysWithoutDayMode,   ///< --days with a mode that draws one pass
-    NotPictureName,       ///< an --out name without .png, .svg or .pdf
+    NotPictureName,       ///< an --out name without .png, .jpg, .jpeg, .svg or .pdf
     ToBeforeFrom,         ///< --to before --from; `detail` is --from's date
     NotPlotCommand,       ///< the plot program run for anything but plot
 };

@@ -185,15 +185,26 @@ bool GraphSaver::writeFile(const QString& path, const std::function<bool(QIODevi
 }
 
 void GraphSaver::saveImage() {
+    // The filters' suffixes, then those a typed name may end in as well: a
+    // name that names a format is saved in it, whatever the filter.
     QString suffix;
     const QString path =
-        askName(tr("画像として保存"), {tr("PNG 画像 (*.png)"), tr("SVG 画像 (*.svg)")},
-                {u"png"_s, u"svg"_s}, &suffix);
+        askName(tr("画像として保存"),
+                {tr("PNG 画像 (*.png)"), tr("JPEG 画像 (*.jpg *.jpeg)"), tr("SVG 画像 (*.svg)")},
+                {u"png"_s, u"jpg"_s, u"svg"_s, u"jpeg"_s, u"pdf"_s}, &suffix);
     if (path.isEmpty()) {
         return;
     }
-    const auto format = plot::pictureFormatOf(path).value_or(
-        suffix == u"svg"_s ? plot::PictureFormat::Svg : plot::PictureFormat::Png);
+    // Formats people often type that the program does not write are refused
+    // rather than saved as something else under a name that says otherwise.
+    const QString typed = QFileInfo(path).completeSuffix().section(u'.', -2, -2).toLower();
+    if (QStringList{u"gif"_s, u"bmp"_s, u"tif"_s, u"tiff"_s, u"webp"_s}.contains(typed)) {
+        refuse(
+            path,
+            tr("この形式では保存できません。名前を .png、.jpg、.svg か .pdf で終えてください。"));
+        return;
+    }
+    const auto format = plot::pictureFormatOf(path).value_or(plot::PictureFormat::Png);
     writeFile(path, [&](QIODevice& device) {
         return plot::writePicture(device, format, m_record, background(), documentTitle(), m_style);
     });

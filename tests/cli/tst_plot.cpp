@@ -56,6 +56,7 @@ TEST(PlotCommand, EachFormatIsWritten) {
         {"days.pdf", " --days 3", "%PDF-"},
         {"day.jpg", "", "\xff\xd8\xff"},
         {"sixty.JPEG", " --mode 60", "\xff\xd8\xff"},
+        {"projector.png", " --look presentation", "\x89PNG"},
     };
     Folder folder;
     for (const auto& row : rows) {
@@ -99,6 +100,7 @@ TEST(PlotCommand, RefusalsLeaveNoFile) {
     } rows[] = {
         {"", kDrawing + " --out " + folder.file("g.gif"), 2, "must end in .png"},
         {"", kDrawing, 2, "--out: missing"},
+        {"", kDrawing + " --look bold --out " + folder.file("g.png"), 2, "no such look"},
         {"", kDrawing + " --out " + folder.file("none/g.png"), 1, "cannot write"},
         {"", kDrawing + " --out " + folder.file("taken.png"), 1, "folder"},
         {"", kDrawing + " --out " + folder.file("link.png"), 1, "symbolic link"},

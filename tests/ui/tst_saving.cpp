@@ -123,7 +123,11 @@ void TestSaving::savedFiles_data() {
     QTest::newRow("png by filter")
         << u"mnusaveimage"_s << u"g"_s << 0 << u"g.png"_s << QByteArray("\x89PNG");
     QTest::newRow("svg by filter")
-        << u"mnusaveimage"_s << u"g"_s << 1 << u"g.svg"_s << QByteArray("<?xml");
+        << u"mnusaveimage"_s << u"g"_s << 2 << u"g.svg"_s << QByteArray("<?xml");
+    QTest::newRow("jpeg by filter")
+        << u"mnusaveimage"_s << u"g"_s << 1 << u"g.jpg"_s << QByteArray("\xff\xd8\xff");
+    QTest::newRow("jpeg by suffix")
+        << u"mnusaveimage"_s << u"g.jpeg"_s << 0 << u"g.jpeg"_s << QByteArray("\xff\xd8\xff");
     QTest::newRow("svg by suffix")
         << u"mnusaveimage"_s << u"g.SVG"_s << 0 << u"g.SVG"_s << QByteArray("<?xml");
     QTest::newRow("pdf") << u"mnusavepdf"_s << u"g"_s << 0 << u"g.pdf"_s << QByteArray("%PDF-");
@@ -173,6 +177,7 @@ void TestSaving::unwritablePaths_data() {
     QTest::newRow("a folder's name") << u"folder.png"_s << u"フォルダー"_s;
     QTest::newRow("no such folder") << u"none/g.png"_s << u"作れません"_s;
     QTest::newRow("a link") << u"link.png"_s << u"シンボリックリンク"_s;
+    QTest::newRow("a format not written") << u"g.gif"_s << u"この形式"_s;
 }
 
 void TestSaving::unwritablePaths() {
