@@ -77,7 +77,7 @@ inline constexpr int kScaleLabelCm = 20;
 inline constexpr int kScaleTopCm = 60;
 inline constexpr int kScaleLowestLabelCm = -40;
 /// How much of what lies under a number of the scale its patch hides.
-inline constexpr double kScalePatchOpacity = 0.75;
+inline constexpr double kScalePatchOpacity = 0.85;
 
 /// A blank graph image of the inner area of Picture1 at `dpr` device pixels per
 /// pixel, filled with `background`.
