@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 
 namespace veltaro::plot {
 
@@ -112,6 +113,17 @@ std::optional<double> DrawingRecord::moonAngleRad(int k) const {
         return std::nullopt;
     }
     return m_drawings[at->drawing].steps[at->step].MSangle;
+}
+
+std::optional<double> DrawingRecord::moonDrawnAngleRad(int k, MoonView view) const {
+    const auto at = moonPictureStep(k);
+    if (!at) {
+        return std::nullopt;
+    }
+    const Drawing& d = m_drawings[at->drawing];
+    const double an = d.steps[at->step].MSangle;
+    const bool south = d.request.start.lat < 0;
+    return south && view == MoonView::AsSeenThere ? 2 * std::numbers::pi - an : an;
 }
 
 std::optional<double> DrawingRecord::moonTooltipAngleRad(int k) const {

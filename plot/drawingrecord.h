@@ -81,6 +81,12 @@ std::optional<RoomRefusal> roomRefusal(const DrawingRecord& record, const PlotRe
 /// curves would not fit. Drawings of the same mode and clock accumulate.
 bool startsFreshGraph(const DrawingRecord& record, const PlotRequest& request);
 
+/// Which way up a Moon picture is drawn.
+enum class MoonView {
+    AsSeenThere,  ///< as the observer sees it: lit side mirrored south of the equator
+    FromTheNorth, ///< always as seen from the northern hemisphere
+};
+
 /// What changed in a DrawingRecord, for the views that follow it.
 enum class RecordChange {
     Grew,    ///< steps were added, or a drawing began or ended
@@ -123,6 +129,11 @@ public:
     std::optional<StepIndex> moonPictureStep(int k) const;
     /// The Sun-to-Moon angle [radians] Moon picture k shows: that of moonPictureStep(k).
     std::optional<double> moonAngleRad(int k) const;
+    /// The angle [radians] Moon picture k is drawn with, seen as `view` says.
+    /// The phase drawn for 2 pi - a is the mirror image of that for a, which is
+    /// how an observer south of the equator sees the Moon: there, and unless
+    /// `view` is FromTheNorth, 2 pi - moonAngleRad(k); moonAngleRad(k) otherwise.
+    std::optional<double> moonDrawnAngleRad(int k, MoonView view) const;
     /// The angle [radians] Moon picture k's tooltip names: moonAngleRad(k), except
     /// that a 60-day or annual drawing starts with every tooltip empty and names
     /// only the pictures it has reached itself.

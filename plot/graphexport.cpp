@@ -147,7 +147,7 @@ QRect graphArea(const DrawingRecord& record, int scale) {
 }
 
 void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor graphBackground,
-                 GraphStyle style) {
+                 GraphStyle style, MoonView moonView) {
     using namespace geometry;
     scale = std::max(scale, 1);
     const QSize size = exportSize(record);
@@ -189,7 +189,7 @@ void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor gra
         const QRectF inner((outer.left() + kMoonBorder) * scale,
                            (outer.top() + kMoonBorder) * scale, kMoonInner.width() * scale,
                            kMoonInner.height() * scale);
-        if (const auto an = record.moonAngleRad(k)) {
+        if (const auto an = record.moonDrawnAngleRad(k, moonView)) {
             lunadraw(p, inner, scale, std::sin(*an), std::cos(*an));
         } else {
             p.fillRect(inner, QColor::fromRgb(colours::kNight));
@@ -218,14 +218,14 @@ void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor gra
 }
 
 void paintOnPage(QPainter& p, const QRectF& page, const DrawingRecord& record,
-                 QColor graphBackground, GraphStyle style) {
+                 QColor graphBackground, GraphStyle style, MoonView moonView) {
     constexpr int kScale = kSvgScale;
     const QSizeF size = QSizeF(exportSize(record)) * kScale;
     const double fit = std::min(page.width() / size.width(), page.height() / size.height());
     p.save();
     p.translate(page.left() + (page.width() - size.width() * fit) / 2, page.top());
     p.scale(fit, fit);
-    paintExport(p, record, kScale, graphBackground, style);
+    paintExport(p, record, kScale, graphBackground, style, moonView);
     p.restore();
 }
 
@@ -254,12 +254,12 @@ QImage pictureImage(QSize size) {
 
 } // namespace
 
-QImage exportImage(const DrawingRecord& record, int scale, QColor graphBackground,
-                   GraphStyle style) {
+QImage exportImage(const DrawingRecord& record, int scale, QColor graphBackground, GraphStyle style,
+                   MoonView moonView) {
     // paintExport fills every pixel.
     QImage image = pictureImage(exportSize(record) * scale);
     QPainter p(&image);
-    paintExport(p, record, scale, graphBackground, style);
+    paintExport(p, record, scale, graphBackground, style, moonView);
     return image;
 }
 
@@ -285,13 +285,15 @@ std::optional<PictureFormat> pictureFormatOf(const QString& path) {
 }
 
 bool writePicture(QIODevice& device, PictureFormat format, const DrawingRecord& record,
-                  QColor graphBackground, const QString& title, GraphStyle style) {
+                  QColor graphBackground, const QString& title, GraphStyle style,
+                  MoonView moonView) {
     switch (format) {
     case PictureFormat::Png:
-        return exportImage(record, kPngScale, graphBackground, style).save(&device, "PNG");
+        return exportImage(record, kPngScale, graphBackground, style, moonView)
+            .save(&device, "PNG");
     case PictureFormat::Jpeg:
         // False where Qt has no JPEG writer (its qjpeg plugin).
-        return exportImage(record, kPngScale, graphBackground, style)
+        return exportImage(record, kPngScale, graphBackground, style, moonView)
             .save(&device, "JPEG", kJpegQuality);
     case PictureFormat::Svg: {
         const QSize size = exportSize(record);
@@ -306,7 +308,7 @@ bool writePicture(QIODevice& device, PictureFormat format, const DrawingRecord& 
         if (!p.begin(&svg)) {
             return false;
         }
-        paintExport(p, record, kSvgScale, graphBackground, style);
+        paintExport(p, record, kSvgScale, graphBackground, style, moonView);
         return p.end();
     }
     case PictureFormat::Pdf: {
@@ -320,7 +322,8 @@ bool writePicture(QIODevice& device, PictureFormat format, const DrawingRecord& 
         if (!p.begin(&pdf)) {
             return false;
         }
-        paintOnPage(p, QRectF(0, 0, pdf.width(), pdf.height()), record, graphBackground, style);
+        paintOnPage(p, QRectF(0, 0, pdf.width(), pdf.height()), record, graphBackground, style,
+                    moonView);
         return p.end();
     }
     }

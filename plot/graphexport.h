@@ -41,16 +41,19 @@ QRect graphArea(const DrawingRecord& record, int scale);
 /// pixels; on any other surface its points and lines are vector shapes. The
 /// curves, the grid and the legend take `style`'s look.
 void paintExport(QPainter& painter, const DrawingRecord& record, int scale, QColor graphBackground,
-                 GraphStyle style = GraphStyle::Standard);
+                 GraphStyle style = GraphStyle::Standard,
+                 MoonView moonView = MoonView::AsSeenThere);
 
 /// Paints the picture as large as fits into `page` (the painter's coordinates),
 /// centred across and at the top, keeping its proportions.
 void paintOnPage(QPainter& painter, const QRectF& page, const DrawingRecord& record,
-                 QColor graphBackground, GraphStyle style = GraphStyle::Standard);
+                 QColor graphBackground, GraphStyle style = GraphStyle::Standard,
+                 MoonView moonView = MoonView::AsSeenThere);
 
 /// The picture as an image at `scale` device pixels per window pixel.
 QImage exportImage(const DrawingRecord& record, int scale, QColor graphBackground,
-                   GraphStyle style = GraphStyle::Standard);
+                   GraphStyle style = GraphStyle::Standard,
+                   MoonView moonView = MoonView::AsSeenThere);
 
 /// The kinds of file the picture is written as.
 enum class PictureFormat { Png, Svg, Pdf, Jpeg };
@@ -70,6 +73,7 @@ std::optional<PictureFormat> pictureFormatOf(const QString& path);
 /// file's own description (SVG, PDF). False when the device refused the data.
 bool writePicture(QIODevice& device, PictureFormat format, const DrawingRecord& record,
                   QColor graphBackground, const QString& title,
-                  GraphStyle style = GraphStyle::Standard);
+                  GraphStyle style = GraphStyle::Standard,
+                  MoonView moonView = MoonView::AsSeenThere);
 
 } // namespace veltaro::plot

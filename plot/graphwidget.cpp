@@ -235,8 +235,13 @@ MoonWidget::~MoonWidget() {
     m_record.unobserve(m_observer);
 }
 
+void MoonWidget::setMoonView(MoonView view) {
+    m_view = view;
+    follow();
+}
+
 void MoonWidget::follow() {
-    const std::optional<double> angle = m_record.moonAngleRad(m_k);
+    const std::optional<double> angle = m_record.moonDrawnAngleRad(m_k, m_view);
     if (angle != m_angle) {
         m_angle = angle;
         m_stale = true;

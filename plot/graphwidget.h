@@ -125,6 +125,9 @@ public:
     /// Device pixels of image() per pixel of the picture at its design size.
     double imageRatio() const { return m_scale; }
 
+    /// Which way up the picture is drawn (as seen there, by default).
+    void setMoonView(MoonView view);
+
 signals:
     /// The mouse came over the picture (true) or left it (false).
     void hovered(bool inside);
@@ -150,6 +153,7 @@ private:
     double m_ratio = 1;
     double m_scale = 1;
     std::optional<double> m_angle; // what the picture shows
+    MoonView m_view = MoonView::AsSeenThere;
 };
 
 } // namespace veltaro::plot

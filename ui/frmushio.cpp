@@ -411,7 +411,14 @@ void frmushio::buildMenus() {
     buildZoomMenu(mnuvision);
     m_view = new ViewSettings(this, mnuvision);
     m_view->addStyleItem(mnuvision);
+    m_view->addMoonViewItem(mnuvision);
     connect(m_view, &ViewSettings::styleChanged, this, &frmushio::showStyle);
+    connect(m_view, &ViewSettings::moonViewChanged, this, [this](plot::MoonView view) {
+        for (plot::MoonWidget* moon : m_picmoon) {
+            moon->setMoonView(view);
+        }
+        m_saver->setMoonView(view);
+    });
     connect(m_view, &ViewSettings::clockChanged, this, [this](const ClockChoice& clock) {
         m_label1->setText(ViewSettings::dateCaption(clock));
         updatePlaceNote();

@@ -206,7 +206,8 @@ void GraphSaver::saveImage() {
     }
     const auto format = plot::pictureFormatOf(path).value_or(plot::PictureFormat::Png);
     writeFile(path, [&](QIODevice& device) {
-        return plot::writePicture(device, format, m_record, background(), documentTitle(), m_style);
+        return plot::writePicture(device, format, m_record, background(), documentTitle(), m_style,
+                                  m_moonView);
     });
 }
 
@@ -217,7 +218,7 @@ void GraphSaver::savePdf() {
     }
     writeFile(path, [&](QIODevice& device) {
         return plot::writePicture(device, plot::PictureFormat::Pdf, m_record, background(),
-                                  documentTitle(), m_style);
+                                  documentTitle(), m_style, m_moonView);
     });
 }
 
@@ -262,13 +263,13 @@ void GraphSaver::print() {
         return;
     }
     const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
-    plot::paintOnPage(painter, page, m_record, background(), m_style);
+    plot::paintOnPage(painter, page, m_record, background(), m_style, m_moonView);
     painter.end();
 }
 
 void GraphSaver::copy() {
     QGuiApplication::clipboard()->setImage(
-        plot::exportImage(m_record, plot::kClipboardScale, background(), m_style));
+        plot::exportImage(m_record, plot::kClipboardScale, background(), m_style, m_moonView));
 }
 
 } // namespace veltaro::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plot/drawingrecord.h"
 #include "plot/graphstyle.h"
 
 #include <QColor>
@@ -50,6 +51,8 @@ public:
     void setBusy(bool busy);
     /// Pictures, prints and copies follow the graph's look.
     void setGraphStyle(plot::GraphStyle style) { m_style = style; }
+    /// ... and the Moon pictures' way up.
+    void setMoonView(plot::MoonView view) { m_moonView = view; }
 
     void saveImage(); ///< PNG or SVG, as the dialog's filter or the name's suffix says
     void print();
@@ -88,6 +91,7 @@ private:
     QAction* m_copy = nullptr;
     bool m_busy = false;
     plot::GraphStyle m_style = plot::GraphStyle::Standard;
+    plot::MoonView m_moonView = plot::MoonView::AsSeenThere;
     int m_observer = -1;
 };
 

@@ -21,6 +21,7 @@ namespace {
 const QString kClockKey = u"view/clock"_s;
 const QString kZoomKey = u"view/zoom"_s;
 const QString kStyleKey = u"view/presentation"_s;
+const QString kMoonKey = u"view/moonFromTheNorth"_s;
 
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -77,6 +78,33 @@ void ViewSettings::setStyle(plot::GraphStyle style) {
     }
     if (changed) {
         emit styleChanged(style);
+    }
+}
+
+void ViewSettings::addMoonViewItem(QMenu* viewMenu) {
+    m_moonItem = viewMenu->addAction(tr("月の絵を北半球から見た向きで描く(&N)"));
+    m_moonItem->setObjectName(u"mnumoonnorth"_s);
+    m_moonItem->setCheckable(true);
+    m_moonItem->setToolTip(tr("南半球では、月の光る側が北半球と左右逆に見えます。"
+                              "ふだんは観測地から見た向きで描きます。"));
+    viewMenu->setToolTipsVisible(true);
+    connect(m_moonItem, &QAction::toggled, this, [this](bool on) {
+        setMoonView(on ? plot::MoonView::FromTheNorth : plot::MoonView::AsSeenThere);
+    });
+}
+
+void ViewSettings::setMoonView(plot::MoonView view) {
+    const bool changed = view != m_moonView;
+    m_moonView = view;
+    const bool north = view == plot::MoonView::FromTheNorth;
+    if (m_moonItem && m_moonItem->isChecked() != north) {
+        m_moonItem->setChecked(north);
+    }
+    if (m_store) {
+        m_store->setValue(kMoonKey, north);
+    }
+    if (changed) {
+        emit moonViewChanged(view);
     }
 }
 
@@ -155,6 +183,9 @@ void ViewSettings::useStore(std::unique_ptr<QSettings> store) {
     }
     if (m_store->value(kStyleKey).toBool()) {
         setStyle(plot::GraphStyle::Presentation);
+    }
+    if (m_store->value(kMoonKey).toBool()) {
+        setMoonView(plot::MoonView::FromTheNorth);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/clockchoice.h"
+#include "plot/drawingrecord.h"
 #include "plot/graphstyle.h"
 
 #include <QObject>
@@ -37,6 +38,11 @@ public:
     void addStyleItem(QMenu* viewMenu);
     plot::GraphStyle style() const { return m_style; }
     void setStyle(plot::GraphStyle style);
+    /// Adds 月の絵を北半球から見た向きで描く (mnumoonnorth), a checkable item:
+    /// unchecked, a place south of the equator sees its Moon pictures mirrored.
+    void addMoonViewItem(QMenu* viewMenu);
+    plot::MoonView moonView() const { return m_moonView; }
+    void setMoonView(plot::MoonView view);
 
     ClockChoice clock() const { return m_clock; }
     void setClock(const ClockChoice& clock);
@@ -56,6 +62,7 @@ public:
 signals:
     void clockChanged(const ClockChoice& clock);
     void styleChanged(plot::GraphStyle style);
+    void moonViewChanged(plot::MoonView view);
 
 private:
     void askOffset();
@@ -70,6 +77,8 @@ private:
     QAction* m_offset = nullptr;
     QAction* m_styleItem = nullptr;
     plot::GraphStyle m_style = plot::GraphStyle::Standard;
+    QAction* m_moonItem = nullptr;
+    plot::MoonView m_moonView = plot::MoonView::AsSeenThere;
     QPointer<QInputDialog> m_offsetDialog;
     ClockChoice m_clock;
     std::unique_ptr<QSettings> m_store;

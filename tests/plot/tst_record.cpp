@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <numbers>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -257,5 +258,30 @@ TEST(Record, ADrawingOfAnotherModeOrClockStartsAFreshGraph) {
             record.endDrawing(true);
         }
         EXPECT_EQ(startsFreshGraph(record, row.next), row.fresh) << row.name;
+    }
+}
+
+TEST(Record, MoonPicturesSouthOfTheEquatorAreDrawnAsSeenThere) {
+    const struct {
+        const char* name;
+        double lat;
+        MoonView view;
+        double drawn; // the angle drawn for a recorded 1 rad
+    } rows[] = {
+        {"north, as seen there", 35, MoonView::AsSeenThere, 1},
+        {"south, as seen there: mirrored", -33.9, MoonView::AsSeenThere, 2 * std::numbers::pi - 1},
+        {"south, from the north", -33.9, MoonView::FromTheNorth, 1},
+        {"on the equator", 0, MoonView::AsSeenThere, 1},
+    };
+    for (const auto& row : rows) {
+        DrawingRecord record;
+        PlotRequest r = request(PlotMode::Diurnal);
+        r.start.lat = row.lat;
+        record.beginDrawing(r, 1);
+        astro::TideEvaluation e{};
+        e.MSangle = 1;
+        record.addStep(Moment{0, 2002, 8, 16, 0, 0}, e);
+        EXPECT_EQ(record.moonDrawnAngleRad(0, row.view), row.drawn) << row.name;
+        EXPECT_FALSE(record.moonDrawnAngleRad(1, row.view)) << row.name;
     }
 }

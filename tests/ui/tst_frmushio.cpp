@@ -88,6 +88,7 @@ private slots:
     void enterInAnyBoxDraws();
     void drawingChangesTheGraph();
     void viewSettingsAreChosenAndRemembered();
+    void southernMoonPicturesTurnWithTheView();
     void continuousDrawingWritesTheDateBack();
     void drawingLocksTheInputsAndCanBeCancelled();
     void clearingAfterADrawing_data();
@@ -652,6 +653,31 @@ void TestFrmushio::drawingChangesTheGraph() {
     QCOMPARE(label(u"lblnum12"_s)->text(), u"60日"_s);
     // On a graph of its own: the day's curves do not fit the days' axis.
     QCOMPARE(m_window->drawingRecord().drawings().size(), std::size_t(1));
+}
+
+void TestFrmushio::southernMoonPicturesTurnWithTheView() {
+    // Sydney, 2002-08-16: the Moon a little past first quarter, lit on the left
+    // as seen there, on the right as seen from the north.
+    box(u"txtido"_s)->setText(u"-33"_s);
+    click(u"btnhyouji"_s);
+    waitForDrawing();
+    auto litLeftMinusRight = [this] {
+        const QImage image = findNamed<veltaro::plot::MoonWidget>(m_window.get(), u"picmoon6"_s)
+                                 ->image()
+                                 .convertToFormat(QImage::Format_RGB32);
+        int balance = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qGray(image.pixel(x, y)) > 160) {
+                    balance += x < image.width() / 2 ? 1 : -1;
+                }
+            }
+        }
+        return balance;
+    };
+    QVERIFY(litLeftMinusRight() > 0);
+    action(u"mnumoonnorth"_s)->trigger();
+    QVERIFY(litLeftMinusRight() < 0);
 }
 
 void TestFrmushio::viewSettingsAreChosenAndRemembered() {

@@ -122,7 +122,8 @@ const Item kViewMenu[] = {{"mnubyouga", "描画開始(&S)"},
                           {"mnuline4", ""},
                           {"mnuzoom", "拡大表示(&Z)"},
                           {"mnuclock", "時刻(&T)"},
-                          {"mnustyle", "見やすい表示（プロジェクター向け）(&P)"}};
+                          {"mnustyle", "見やすい表示（プロジェクター向け）(&P)"},
+                          {"mnumoonnorth", "月の絵を北半球から見た向きで描く(&N)"}};
 const Item kHelpMenu[] = {{"mnutukaikata", "使い方(&H)…"},
                           {"mnuline3", ""},
                           {"mnuabout", "バージョン情報(&V)"}};
