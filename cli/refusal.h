@@ -46,11 +46,11 @@ enum class Complaint {
 /// One refusal: why, and where.
 struct Refusal {
     using Why = std::variant<Complaint, plot::RequestRefusal>;
-    Refusal(Why reason = Complaint::NoCommand, QString optionName = {},
-            std::optional<QString> typedText = std::nullopt)
+    Refusal() = default;
+    Refusal(Why reason, QString optionName = {}, std::optional<QString> typedText = std::nullopt)
         : why(reason), option(std::move(optionName)), typed(std::move(typedText)) {}
 
-    Why why;
+    Why why = Complaint::NoCommand;
     QString option;               ///< the option at fault, "--date"; empty for an argument
     std::optional<QString> typed; ///< the text typed for it, echoed between quotes
     QString command;              ///< the command that refuses, "run"; empty for the program
