@@ -277,6 +277,10 @@ private:
 inline double sunY(double v) {
     return geometry::kZeroLine - (0.35 * v) * 1e7;
 }
+/// The height [km] whose Sun point stands at y: sunY's inverse.
+inline double heightAtY(double y) {
+    return (geometry::kZeroLine - y) / (0.35 * 1e7);
+}
 /// y of a Moon point: the product is formed the other way round.
 inline double moonY(double v) {
     return geometry::kZeroLine - (v * 0.35) * 1e7;

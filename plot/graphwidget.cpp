@@ -173,10 +173,10 @@ void GraphWidget::mouseMoveEvent(QMouseEvent* event) {
     if (column >= 0 && column < inner.width() && row >= 0 && row < inner.height()) {
         // The cursor's height on the Sun's scale, and a reach of four pixels,
         // pick the day of a continuous drawing whose curve is pointed at.
-        const double y = (row + 0.5) * geometry::kScaleHeight / inner.height();
-        const double kmPerPixel = geometry::kScaleHeight / inner.height() / (0.35 * 1e7);
-        const GraphPoint point{scaleXOfColumn(column, inner.width()),
-                               (geometry::kZeroLine - y) / (0.35 * 1e7), 4 * kmPerPixel};
+        const double unitsPerPixel = geometry::kScaleHeight / inner.height();
+        const double y = (row + 0.5) * unitsPerPixel;
+        const GraphPoint point{scaleXOfColumn(column, inner.width()), heightAtY(y),
+                               heightAtY(0) - heightAtY(4 * unitsPerPixel)};
         reading = readGraph(m_record, point, kMarkReach);
     }
     if (reading) {

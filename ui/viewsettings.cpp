@@ -66,16 +66,19 @@ void ViewSettings::addStyleItem(QMenu* viewMenu) {
     });
 }
 
+void ViewSettings::showSwitch(QAction* item, const QString& key, bool on) {
+    if (item && item->isChecked() != on) {
+        item->setChecked(on);
+    }
+    if (m_store) {
+        m_store->setValue(key, on);
+    }
+}
+
 void ViewSettings::setStyle(plot::GraphStyle style) {
     const bool changed = style != m_style;
     m_style = style;
-    const bool presentation = style == plot::GraphStyle::Presentation;
-    if (m_styleItem && m_styleItem->isChecked() != presentation) {
-        m_styleItem->setChecked(presentation);
-    }
-    if (m_store) {
-        m_store->setValue(kStyleKey, presentation);
-    }
+    showSwitch(m_styleItem, kStyleKey, style == plot::GraphStyle::Presentation);
     if (changed) {
         emit styleChanged(style);
     }
@@ -96,13 +99,7 @@ void ViewSettings::addMoonViewItem(QMenu* viewMenu) {
 void ViewSettings::setMoonView(plot::MoonView view) {
     const bool changed = view != m_moonView;
     m_moonView = view;
-    const bool north = view == plot::MoonView::FromTheNorth;
-    if (m_moonItem && m_moonItem->isChecked() != north) {
-        m_moonItem->setChecked(north);
-    }
-    if (m_store) {
-        m_store->setValue(kMoonKey, north);
-    }
+    showSwitch(m_moonItem, kMoonKey, view == plot::MoonView::FromTheNorth);
     if (changed) {
         emit moonViewChanged(view);
     }

@@ -67,6 +67,8 @@ signals:
 private:
     void askOffset();
     void showChecked();
+    /// A checkable item's check and its value in the store follow `on`.
+    void showSwitch(QAction* item, const QString& key, bool on);
 
     QPointer<QWidget> m_window;
     QMenu* m_menu = nullptr;
