@@ -545,10 +545,12 @@ TEST(Moon, PictureSize) {
 // --- the height scale ----------------------------------------------------------------
 
 TEST(Scale, TicksWhereTheCurvesPutTheHeightsAndNumbersBesideThem) {
-    qputenv("QT_QPA_PLATFORM", "offscreen"); // the numbers need fonts, and they an application
-    static int argc = 1;
-    static char* argv[] = {const_cast<char*>("tst_drawing"), nullptr};
-    static QGuiApplication app(argc, argv);
+    // The numbers need fonts, and they an application; one that ends with the
+    // test, so that the fonts it loaded are let go of before the leak check.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char* argv[] = {const_cast<char*>("tst_drawing"), nullptr};
+    QGuiApplication app(argc, argv);
     const struct {
         int cm, tick; // the height, the tick's length [pixels]
         bool number;  // a number beside it
