@@ -91,21 +91,21 @@ QImage makeMoonImage(double dpr) {
 // --- the graph ----------------------------------------------------------------
 
 GraphPainter::GraphPainter(QImage& image, double dpr, GraphStyle style)
-    : m_image(&image), m_dpr(dpr), m_width(image.width()), m_height(image.height()),
-      m_pixels(image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32),
-      m_stride(image.bytesPerLine()), m_dotSizes{deviceWidth(0, dpr), deviceWidth(1, dpr),
-                                                 deviceWidth(2, dpr)},
-      m_look(lookOf(style)), m_colours{m_look.sun.colour, m_look.moon.colour,
-                                       m_look.combined.colour},
-      m_across(axis(m_width, geometry::kScaleWidth)),
-      m_down(axis(m_height, geometry::kScaleHeight)) {
-    setCurveSizes();
+    : GraphPainter(image.width(), image.height(), dpr, style) {
+    m_image = &image;
+    m_pixels = image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32;
+    m_stride = image.bytesPerLine();
 }
 
 GraphPainter::GraphPainter(QPainter& painter, const QRect& area, double dpr, GraphStyle style)
-    : m_target(&painter), m_origin(area.topLeft()), m_dpr(dpr), m_width(area.width()),
-      m_height(area.height()), m_dotSizes{deviceWidth(0, dpr), deviceWidth(1, dpr),
-                                          deviceWidth(2, dpr)},
+    : GraphPainter(area.width(), area.height(), dpr, style) {
+    m_target = &painter;
+    m_origin = area.topLeft();
+}
+
+GraphPainter::GraphPainter(int width, int height, double dpr, GraphStyle style)
+    : m_dpr(dpr), m_width(width),
+      m_height(height), m_dotSizes{deviceWidth(0, dpr), deviceWidth(1, dpr), deviceWidth(2, dpr)},
       m_look(lookOf(style)), m_colours{m_look.sun.colour, m_look.moon.colour,
                                        m_look.combined.colour},
       m_across(axis(m_width, geometry::kScaleWidth)),

@@ -155,6 +155,9 @@ private:
     /// The curves of a step, in the order they are drawn.
     enum Curve { kSunCurve, kMoonCurve, kCombinedCurve, kCurves };
 
+    /// What both ways of painting share: an inner area `width` x `height`
+    /// device pixels at `dpr`, in `style`.
+    GraphPainter(int width, int height, double dpr, GraphStyle style);
     QPainter& painter();
     void setCurveSizes();
     QRect areaRect() const { return {0, 0, static_cast<int>(m_width), static_cast<int>(m_height)}; }
