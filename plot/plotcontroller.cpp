@@ -18,7 +18,7 @@ namespace veltaro::plot {
 namespace {
 
 // Steps between two looks at the clock within a slice, evaluated as one batch
-// (a diurnal pass of 289 steps is one batch of its own): about half a
+// (a pass of a diurnal drawing that is not continuous ends its batch): about a
 // millisecond of evaluating and drawing.
 constexpr int kStepsPerLook = 1024;
 

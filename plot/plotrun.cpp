@@ -150,22 +150,34 @@ void PlotRun::startDay() {
 int PlotRun::plan(int count) {
     const ModeDefinition& mode = modeDefinition(m_request.mode);
     const int dt = mode.tPerStep;
-    const int left = (kLastT - m_t) / dt + 1;
-    count = std::min(count, left);
-    m_moments.resize(static_cast<std::size_t>(count));
-    for (Moment& m : m_moments) {
-        m = Moment{m_t,
-                   m_state.obsyear,
-                   m_state.obsmonth,
-                   m_state.obsday,
-                   m_state.obshour,
-                   m_state.obsminute};
-        m_state.obshour += mode.hoursPerStep;
-        m_state.obsminute += mode.minutesPerStep;
+    m_moments.clear();
+    int planned = 0;
+    while (planned < count) {
+        const int n = std::min(count - planned, (kLastT - m_t) / dt + 1);
+        for (int i = 0; i < n; ++i) {
+            m_moments.push_back(Moment{m_t,
+                                       m_state.obsyear,
+                                       m_state.obsmonth,
+                                       m_state.obsday,
+                                       m_state.obshour,
+                                       m_state.obsminute});
+            m_state.obshour += mode.hoursPerStep;
+            m_state.obsminute += mode.minutesPerStep;
+            datecheck(m_state);
+            m_t += dt;
+        }
+        planned += n;
+        // A continuous drawing's next day follows in the same batch, so that
+        // a batch is not cut short at every day's end; the last pass ends in
+        // advance(), after its steps are reported.
+        if (m_t <= kLastT || !m_request.continuous || m_dayCount + 1 == m_request.days) {
+            break;
+        }
         datecheck(m_state);
-        m_t += dt;
+        ++m_dayCount;
+        startDay();
     }
-    return count;
+    return planned;
 }
 
 std::size_t PlotRun::evaluate(int count) {
@@ -228,17 +240,12 @@ int PlotRun::advance(int maxSteps) {
 }
 
 void PlotRun::endOfPass() {
-    if (!m_request.continuous) {
-        m_phase = Phase::Done;
-        return;
+    // The last pass: plan() has moved a continuous drawing past every earlier one.
+    if (m_request.continuous) {
+        datecheck(m_state);
+        ++m_dayCount;
+        writeBackDate();
     }
-    datecheck(m_state);
-    ++m_dayCount;
-    if (m_dayCount != m_request.days) {
-        startDay();
-        return;
-    }
-    writeBackDate();
     m_phase = Phase::Done;
 }
 

@@ -110,8 +110,9 @@ BatchEvaluator oneByOne(Evaluator evaluator);
 /// A run is advanced in slices: each slice first plans its moments (sets each
 /// moment in the state, then advances the clock by the mode's amount and
 /// normalises it with datecheck), then evaluates them all as one batch, then
-/// reports them to the sink in order. A slice ends at the latest with the pass
-/// (the day of a diurnal drawing). Between slices the observation state stands
+/// reports them to the sink in order. A slice ends at the latest with the pass,
+/// except that the days of a continuous diurnal drawing follow one another
+/// within a slice. Between slices the observation state stands
 /// exactly where the step-by-step algorithm would leave it; a run may be
 /// cancelled there.
 class PlotRun {
