@@ -1,5 +1,6 @@
 // The graph as a picture to keep, painted from the drawing record.
 #include "plot/graphexport.h"
+#include "plot/pngencode.h"
 
 #include "plot/graphpainter.h"
 #include "plot/windowlayout.h"
@@ -288,9 +289,11 @@ bool writePicture(QIODevice& device, PictureFormat format, const DrawingRecord& 
                   QColor graphBackground, const QString& title, GraphStyle style,
                   MoonView moonView) {
     switch (format) {
-    case PictureFormat::Png:
-        return exportImage(record, kPngScale, graphBackground, style, moonView)
-            .save(&device, "PNG");
+    case PictureFormat::Png: {
+        const QByteArray png =
+            encodePng(exportImage(record, kPngScale, graphBackground, style, moonView));
+        return !png.isEmpty() && device.write(png) == png.size();
+    }
     case PictureFormat::Jpeg:
         // False where Qt has no JPEG writer (its qjpeg plugin).
         return exportImage(record, kPngScale, graphBackground, style, moonView)

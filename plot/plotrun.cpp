@@ -155,12 +155,8 @@ int PlotRun::plan(int count) {
     while (planned < count) {
         const int n = std::min(count - planned, (kLastT - m_t) / dt + 1);
         for (int i = 0; i < n; ++i) {
-            m_moments.push_back(Moment{m_t,
-                                       m_state.obsyear,
-                                       m_state.obsmonth,
-                                       m_state.obsday,
-                                       m_state.obshour,
-                                       m_state.obsminute});
+            m_moments.push_back(Moment{m_t, m_state.obsyear, m_state.obsmonth, m_state.obsday,
+                                       m_state.obshour, m_state.obsminute});
             m_state.obshour += mode.hoursPerStep;
             m_state.obsminute += mode.minutesPerStep;
             datecheck(m_state);

@@ -4,9 +4,11 @@
 #include "plot/graphpainter.h"
 #include "plot/graphwidget.h"
 #include "plot/plotcontroller.h"
+#include "plot/pngencode.h"
 #include "tests/support/testsupport.h"
 
 #include <QBuffer>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QXmlStreamReader>
 #include <array>
@@ -39,6 +41,8 @@ private slots:
     void svgHoldsTheCurvesAsShapes_data();
     void svgHoldsTheCurvesAsShapes();
     void pdfIsAPage();
+    void pngKeepsEveryPixel_data();
+    void pngKeepsEveryPixel();
 
 private:
     // A drawing as the window makes it: a day, then 60 days over it.
@@ -128,6 +132,37 @@ void TestExport::pdfIsAPage() {
     QVERIFY(pdf.startsWith("%PDF-"));
     QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "),
              1);
+}
+
+void TestExport::pngKeepsEveryPixel_data() {
+    QTest::addColumn<QImage::Format>("format");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("one pixel") << QImage::Format_RGB32 << QSize(1, 1);
+    QTest::newRow("odd width, 3 bytes a pixel") << QImage::Format_RGB32 << QSize(7, 5);
+    QTest::newRow("converted from RGB888") << QImage::Format_RGB888 << QSize(33, 2);
+    QTest::newRow("with alpha, by Qt's writer") << QImage::Format_ARGB32 << QSize(4, 4);
+}
+
+void TestExport::pngKeepsEveryPixel() {
+    QFETCH(QImage::Format, format);
+    QFETCH(QSize, size);
+    QImage image(size, QImage::Format_ARGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            image.setPixel(x, y, random.generate());
+        }
+    }
+    image = image.convertToFormat(format);
+    image.setDotsPerMeterX(5000);
+    image.setDotsPerMeterY(4000);
+    QImage read;
+    QVERIFY(read.loadFromData(encodePng(image), "PNG"));
+    QCOMPARE(read.hasAlphaChannel(), image.hasAlphaChannel());
+    QCOMPARE(read.convertToFormat(QImage::Format_ARGB32),
+             image.convertToFormat(QImage::Format_ARGB32));
+    QCOMPARE(read.dotsPerMeterX(), 5000);
+    QCOMPARE(read.dotsPerMeterY(), 4000);
 }
 
 QTEST_MAIN(TestExport)
