@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <functional>
 
 namespace veltaro::cli {
 
@@ -10,8 +11,10 @@ namespace veltaro::cli {
 int momentCommand(const QStringList& args);
 int dayCommand(const QStringList& args);
 int runCommand(const QStringList& args);
-/// Needs a QGuiApplication (on any platform, offscreen included).
-int plotCommand(const QStringList& args);
+/// Reads its options and starts the drawing's evaluation before it calls
+/// `startPainting`, which is to make the QGuiApplication (on any platform,
+/// offscreen included) that the painting needs.
+int plotCommand(const QStringList& args, const std::function<void()>& startPainting);
 int phasesCommand(const QStringList& args);
 
 } // namespace veltaro::cli

@@ -16,7 +16,9 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <cstdio>
+#include <functional>
 #include <span>
+#include <thread>
 
 namespace veltaro::cli {
 
@@ -80,7 +82,7 @@ std::variant<PlotJob, int> readPlotOptions(const QStringList& args) {
     return PlotJob{request, path, *format, look};
 }
 
-int plotCommand(const QStringList& args) {
+int plotCommand(const QStringList& args, const std::function<void()>& startPainting) {
     const auto read = readPlotOptions(args);
     if (const int* status = std::get_if<int>(&read)) {
         return *status;
@@ -94,13 +96,19 @@ int plotCommand(const QStringList& args) {
     kansiinit(state.kansiname);
     plot::DrawingRecord record;
     plot::RecordSink sink(record, request);
-    // Both cores and the wide batches, as run evaluates.
+    // The batches go to both cores, as the window's and the run command's do.
     astro::CalcWorker worker;
     plot::PlotRun run(state, request, sink,
                       [&worker](std::span<const astro::TideInput> at,
                                 std::span<astro::TideEvaluation> out) { return worker(at, out); });
-    run.runToEnd();
-    sink.finish(!run.fault());
+    // The drawing is evaluated on a thread of its own while the painting gets
+    // ready (Qt's start-up and its fonts), which needs nothing of it.
+    std::thread evaluation([&run, &sink] {
+        run.runToEnd();
+        sink.finish(!run.fault());
+    });
+    startPainting();
+    evaluation.join();
     if (run.fault()) {
         std::fprintf(stderr, "veltaro-tide: arithmetic fault: %s\n", run.fault()->c_str());
         return 1;

@@ -3,10 +3,14 @@
 #include "cli/commands.h"
 #include "cli/common.h"
 
+#include "plot/graphpainter.h"
+
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -62,11 +66,12 @@ int main(int argc, char* argv[]) {
     // A save past a file-size limit fails with EFBIG and is reported, instead
     // of ending the program with nothing said.
     std::signal(SIGXFSZ, SIG_IGN);
-    StartupRuntimeFolder runtime;
-    const QGuiApplication app(argc, argv);
-    runtime.release();
-    QCoreApplication::setApplicationName(QStringLiteral("veltaro-tide"));
-    QStringList args = QCoreApplication::arguments();
+    // The options are read from argv before Qt starts, so that the drawing is
+    // evaluated while it does; refusals need no application.
+    QStringList args;
+    for (int i = 0; i < argc; ++i) {
+        args << QString::fromUtf8(argv[i]); // checked to be UTF-8 above
+    }
     if (args.size() < 2 || args[1] != u"plot") {
         veltaro::cli::Refusal refusal{veltaro::cli::Complaint::NotPlotCommand};
         if (args.size() >= 2) {
@@ -76,5 +81,14 @@ int main(int argc, char* argv[]) {
     }
     args.removeAt(1);
     args[0] = QStringLiteral("veltaro-tide plot");
-    return veltaro::cli::finishOutput(veltaro::cli::plotCommand(args));
+    std::optional<QGuiApplication> app;
+    const auto startPainting = [&app, &argc, argv] {
+        StartupRuntimeFolder runtime;
+        app.emplace(argc, argv);
+        runtime.release();
+        QCoreApplication::setApplicationName(QStringLiteral("veltaro-tide"));
+        // The fonts are looked up now rather than at the first caption.
+        QFontMetrics(veltaro::plot::pictureFont(15)).height();
+    };
+    return veltaro::cli::finishOutput(veltaro::cli::plotCommand(args, startPainting));
 }
