@@ -5,6 +5,7 @@
 // printout and the CSV are all made from it. Plain C++, no Qt.
 
 #include "astro/tide.h"
+#include "plot/largeblocks.h"
 #include "plot/phasemarks.h"
 #include "plot/plotrequest.h"
 #include "plot/plotrun.h"
@@ -40,10 +41,10 @@ struct RecordedStep {
 
 /// One drawing: what was asked for, and the steps drawn, in order.
 struct Drawing {
-    PlotRequest request;             ///< mode, start date and place, days
-    std::vector<RecordedStep> steps; ///< in the order they were drawn
-    bool ended = false;              ///< the drawing ran to its end (not stopped or failed)
-    std::vector<PhaseMark> phases;   ///< new and full Moons on its time axis (60-day, annual)
+    PlotRequest request; ///< mode, start date and place, days
+    std::vector<RecordedStep, LargeBlockAllocator<RecordedStep>> steps; ///< in the order drawn
+    bool ended = false;            ///< the drawing ran to its end (not stopped or failed)
+    std::vector<PhaseMark> phases; ///< new and full Moons on its time axis (60-day, annual)
 
     PlotMode mode() const { return request.mode; }
     /// The largest t drawn (the drawing reached x = 0 .. lastT()); -1 before its first step.

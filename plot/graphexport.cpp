@@ -1,5 +1,6 @@
 // The graph as a picture to keep, painted from the drawing record.
 #include "plot/graphexport.h"
+#include "plot/largeblocks.h"
 #include "plot/pngencode.h"
 
 #include "plot/graphpainter.h"
@@ -18,10 +19,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
 
 using namespace Qt::StringLiterals;
 
@@ -236,20 +233,15 @@ namespace {
 /// 14 MB) is asked for in huge pages where the system gives them, so that
 /// filling it does not take a page fault every 4 kB.
 QImage pictureImage(QSize size) {
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-    constexpr std::size_t kHugePage = std::size_t(2) << 20;
     const auto bytesPerLine = static_cast<qsizetype>(size.width()) * 4;
     const auto bytes = static_cast<std::size_t>(bytesPerLine * size.height());
-    if (size.width() > 0 && size.height() > 0 && bytes >= 4 * kHugePage) {
-        const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-        if (void* memory = std::aligned_alloc(kHugePage, rounded)) {
-            madvise(memory, rounded, MADV_HUGEPAGE); // a hint: without it, small pages
+    if (size.width() > 0 && size.height() > 0 && bytes >= kLargeBlock) {
+        if (void* memory = allocateLarge(bytes)) {
             return QImage(
                 static_cast<uchar*>(memory), size.width(), size.height(), bytesPerLine,
                 QImage::Format_RGB32, [](void* m) { std::free(m); }, memory);
         }
     }
-#endif
     return QImage(size, QImage::Format_RGB32);
 }
 
