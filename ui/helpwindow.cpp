@@ -1,6 +1,7 @@
 #include "ui/helpwindow.h"
 
 #include "calendar/daterange.h"
+#include "plot/tidename.h"
 #include "ui/fonts.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -79,6 +80,28 @@ void scaleDocument(QTextDocument& document, double factor) {
     }
 }
 
+/// The rule of the tide names as a table of two rows: the days of the lunar
+/// month and the name they have, one column a stretch of one name.
+QString tideNameRule() {
+    QString days = u"<tr><th>"_s + HelpWindow::tr("旧暦の日") + u"</th>"_s;
+    QString names = u"<tr><th>"_s + HelpWindow::tr("潮名") + u"</th>"_s;
+    int first = 1;
+    for (int day = 1; day <= plot::kLongestLunarMonth; ++day) {
+        const plot::TideName name = plot::tideNameOfLunarDay(day);
+        if (day < plot::kLongestLunarMonth && plot::tideNameOfLunarDay(day + 1) == name) {
+            continue;
+        }
+        days += u"<td align=\"center\">"_s +
+                (first == day ? QString::number(day) : u"%1〜%2"_s.arg(first).arg(day)) +
+                u"</td>"_s;
+        names += u"<td align=\"center\">"_s +
+                 QString::fromUtf8(plot::tideNameDefinition(name).word) + u"</td>"_s;
+        first = day + 1;
+    }
+    return u"<table border=\"1\" cellspacing=\"0\">"_s + days + u"</tr>"_s + names +
+           u"</tr></table>"_s;
+}
+
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -98,6 +121,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     }
     m_page.replace(u"%FIRST_YEAR%"_s, QString::number(kFirstYear));
     m_page.replace(u"%LAST_YEAR%"_s, QString::number(kLastYear));
+    m_page.replace(u"%TIDE_NAME_RULE%"_s, tideNameRule());
     m_browser->setHtml(m_page);
 
     auto* layout = new QVBoxLayout(this);
