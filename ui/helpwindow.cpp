@@ -10,6 +10,7 @@
 #include <QKeySequence>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStringList>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -80,26 +81,31 @@ void scaleDocument(QTextDocument& document, double factor) {
     }
 }
 
-/// The rule of the tide names as a table of two rows: the days of the lunar
-/// month and the name they have, one column a stretch of one name.
+/// The rule of the tide names as a table: each name and the days of the lunar
+/// month that have it ("1〜2、14〜17、29〜30").
 QString tideNameRule() {
-    QString days = u"<tr><th>"_s + HelpWindow::tr("旧暦の日") + u"</th>"_s;
-    QString names = u"<tr><th>"_s + HelpWindow::tr("潮名") + u"</th>"_s;
-    int first = 1;
-    for (int day = 1; day <= plot::kLongestLunarMonth; ++day) {
-        const plot::TideName name = plot::tideNameOfLunarDay(day);
-        if (day < plot::kLongestLunarMonth && plot::tideNameOfLunarDay(day + 1) == name) {
-            continue;
+    QString rows = u"<tr><th>"_s + HelpWindow::tr("潮名") + u"</th><th>"_s +
+                   HelpWindow::tr("旧暦の日") + u"</th></tr>"_s;
+    for (const plot::TideNameDefinition& name : plot::kTideNames) {
+        QStringList stretches;
+        int first = 0;
+        for (int day = 1; day <= plot::kLongestLunarMonth; ++day) {
+            if (plot::tideNameOfLunarDay(day) != name.name) {
+                continue;
+            }
+            if (first == 0) {
+                first = day;
+            }
+            if (day == plot::kLongestLunarMonth || plot::tideNameOfLunarDay(day + 1) != name.name) {
+                stretches << (first == day ? QString::number(day)
+                                           : u"%1〜%2"_s.arg(first).arg(day));
+                first = 0;
+            }
         }
-        days += u"<td align=\"center\">"_s +
-                (first == day ? QString::number(day) : u"%1〜%2"_s.arg(first).arg(day)) +
-                u"</td>"_s;
-        names += u"<td align=\"center\">"_s +
-                 QString::fromUtf8(plot::tideNameDefinition(name).word) + u"</td>"_s;
-        first = day + 1;
+        rows += u"<tr><td>"_s + QString::fromUtf8(name.word) + u"</td><td>"_s +
+                stretches.join(u"、"_s) + u"</td></tr>"_s;
     }
-    return u"<table border=\"1\" cellspacing=\"0\">"_s + days + u"</tr>"_s + names +
-           u"</tr></table>"_s;
+    return u"<table border=\"1\" cellspacing=\"0\">"_s + rows + u"</table>"_s;
 }
 
 } // namespace
