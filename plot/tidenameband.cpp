@@ -9,6 +9,7 @@
 #include <array>
 #include <chrono>
 #include <cmath>
+#include <vector>
 
 namespace veltaro::plot {
 
@@ -73,14 +74,32 @@ QString daysText(const std::vector<TideDay>& days) {
 
 void GraphPainter::plotTideNames(const Drawing& drawing) {
     const int lastT = drawing.lastT();
-    if (lastT < 0) {
-        return;
-    }
     // The words need the fonts of a running application: without one (a test
     // of the curves' pixels) the names are left out.
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+    if (lastT < 0 || qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
         return;
     }
+    // What there is to name, before anything is asked of the painter: a vector
+    // surface would keep even an empty group.
+    const bool diurnal = drawing.mode() == PlotMode::Diurnal;
+    std::vector<TideDay> days;
+    std::vector<TideNameSpan> spans;
+    if (diurnal) {
+        // The days drawn: from the first step's date to the last one's, less
+        // the day a closing 24:00 has carried the clock into.
+        const RecordedStep& first = drawing.steps.front();
+        const RecordedStep& last = drawing.steps.back();
+        const long from = dayNumberOf(first.year, first.month, first.day);
+        const long to = dayNumberOf(last.year, last.month, last.day) - (last.t == kLastT ? 1 : 0);
+        days = tideDays(from, std::max(from, to),
+                        minutesAheadOfUt(drawing.request.clock, drawing.request.start.lon));
+    } else {
+        spans = tideNameSpans(drawing.request);
+    }
+    if (days.empty() && spans.empty()) {
+        return;
+    }
+
     QPainter& p = painter();
     p.save();
     p.translate(m_origin);
@@ -91,20 +110,7 @@ void GraphPainter::plotTideNames(const Drawing& drawing) {
     const double top = std::round(deviceY(static_cast<float>(geometry::kTideBandTop)));
     const double bottom = std::round(deviceY(static_cast<float>(geometry::kTideBandBottom)));
 
-    if (drawing.mode() == PlotMode::Diurnal) {
-        // The days drawn: from the first step's date to the last one's, less
-        // the day a closing 24:00 has carried the clock into.
-        const RecordedStep& first = drawing.steps.front();
-        const RecordedStep& last = drawing.steps.back();
-        const long from = dayNumberOf(first.year, first.month, first.day);
-        const long to = dayNumberOf(last.year, last.month, last.day) - (last.t == kLastT ? 1 : 0);
-        const auto days =
-            tideDays(from, std::max(from, to),
-                     minutesAheadOfUt(drawing.request.clock, drawing.request.start.lon));
-        if (days.empty()) {
-            p.restore();
-            return;
-        }
+    if (diurnal) {
         // At the right end of the band, on a box as wide as the widest one-day
         // label, so that the label of a drawing over an earlier one covers it.
         const QString text = daysText(days);
@@ -119,11 +125,8 @@ void GraphPainter::plotTideNames(const Drawing& drawing) {
         p.fillRect(box, QColor::fromRgb(look.fill));
         p.setPen(QColor::fromRgb(look.ink));
         p.drawText(box.adjusted(pad, 0, -pad, 0), Qt::AlignRight | Qt::AlignVCenter, text);
-        p.restore();
-        return;
     }
-
-    for (const TideNameSpan& span : tideNameSpans(drawing.request)) {
+    for (const TideNameSpan& span : spans) {
         if (span.fromX > lastT) {
             break;
         }
