@@ -28,7 +28,15 @@ QString lunarDayRule() {
             first = day + 1;
         }
     }
-    return parts.join(QStringLiteral(", "));
+    // Five to a line.
+    QString text;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        text += (i == 0       ? QString()
+                 : i % 5 == 0 ? QStringLiteral(",\n")
+                              : QStringLiteral(", ")) +
+                parts[i];
+    }
+    return text;
 }
 
 } // namespace
@@ -42,8 +50,9 @@ int dayCommand(const QStringList& args) {
             "Japanese tide tables give it. Prints CSV:\n"
             "date,jd,kansi_index,kansi,lunar_day,tide_name, the date written YYYY-MM-DD\n"
             "however it was typed. lunar_day is the day of the lunar month, 1 on the\n"
-            "date that holds the new Moon (%1 at most), and tide_name follows from it:\n"
-            "%2. Both depend on the clock the date is read on (--clock).")
+            "date that holds the new Moon (%1 at most), and tide_name follows from it\n"
+            "by the Japan Coast Guard's rule, lunar days to name:\n%2.\n"
+            "Both depend on the clock the date is read on (--clock).")
             .arg(plot::kLongestLunarMonth)
             .arg(lunarDayRule()));
     const SharedOptions options(QStringLiteral("The date, YYYY-MM-DD, %1.").arg(acceptedDates()));

@@ -21,20 +21,19 @@ enum class TideName {
     Young,  ///< 若潮: the day after 長潮, the range growing again
 };
 
-/// A tide name: how it is written, and as an ASCII word.
+/// A tide name and how it is written.
 struct TideNameDefinition {
     TideName name;
-    const char* word;   ///< as tide tables write it (UTF-8)
-    const char* option; ///< romanised, for ASCII-only output
+    const char* word; ///< as tide tables write it (UTF-8)
 };
 
 /// The names, in the order of TideName.
 inline constexpr std::array<TideNameDefinition, 5> kTideNames{{
-    {TideName::Spring, "大潮", "oshio"},
-    {TideName::Middle, "中潮", "nakashio"},
-    {TideName::Neap, "小潮", "koshio"},
-    {TideName::Long, "長潮", "nagashio"},
-    {TideName::Young, "若潮", "wakashio"},
+    {TideName::Spring, "大潮"},
+    {TideName::Middle, "中潮"},
+    {TideName::Neap, "小潮"},
+    {TideName::Long, "長潮"},
+    {TideName::Young, "若潮"},
 }};
 static_assert(kTideNames[0].name == TideName::Spring && kTideNames[1].name == TideName::Middle &&
               kTideNames[2].name == TideName::Neap && kTideNames[3].name == TideName::Long &&
