@@ -366,6 +366,7 @@ void GraphPainter::plotSteps(PlotMode mode, std::span<const RecordedStep> steps,
 }
 
 void GraphPainter::plotPhases(const Drawing& drawing) {
+    plotTideNames(drawing);
     const int lastT = drawing.lastT();
     if (drawing.phases.empty() || lastT < 0) {
         return;

@@ -41,6 +41,13 @@ inline constexpr double kZeroLine = 2250;
 /// axis below the curves, with this radius [pixels].
 inline constexpr double kMarkY = 4380;
 inline constexpr double kMarkRadius = 3.5;
+/// The band of tide names (潮名) along the time axis, just above the row of the
+/// marks, from this y to this y of the user scale (about 14 pixels, -53 to
+/// -59 cm): below every curve, whose lowest points, about -31 cm (y = 3335),
+/// are those of the combined curve where the Sun and the Moon are both on the
+/// horizon.
+inline constexpr double kTideBandTop = 4090;
+inline constexpr double kTideBandBottom = 4300;
 /// picmoon: 650 x 650 twips outside with a sunken two-pixel border.
 inline constexpr QSize kMoonOuter{layout::pixels(layout::moonPicture(0).width),
                                   layout::pixels(layout::moonPicture(0).height)};
@@ -141,7 +148,7 @@ public:
     void plotSteps(PlotMode mode, std::span<const RecordedStep> steps,
                    const RecordedStep* before = nullptr);
     /// The new (●) and full (○) Moon marks of `drawing` that lie within what
-    /// it drew.
+    /// it drew, over its tide names (plotTideNames).
     void plotPhases(const Drawing& drawing);
     /// Every step of every drawing of `record`, in the order they were drawn,
     /// each drawing followed by its new and full Moon marks.
@@ -155,6 +162,12 @@ private:
     /// The curves of a step, in the order they are drawn.
     enum Curve { kSunCurve, kMoonCurve, kCombinedCurve, kCurves };
 
+    /// The tide names (潮名) of what `drawing` drew, in the band above the
+    /// marks: in the 60-day graph a stretch of each name's colour under the
+    /// days it holds, its first character where it begins (where that fits);
+    /// in the diurnal graph the name of the drawn day ("8月16日 中潮（旧暦9日）"),
+    /// or the days where the name changes, at the right end of the band.
+    void plotTideNames(const Drawing& drawing);
     /// What both ways of painting share: an inner area `width` x `height`
     /// device pixels at `dpr`, in `style`.
     GraphPainter(int width, int height, double dpr, GraphStyle style);

@@ -5,6 +5,7 @@
 #include "astro/moonphase.h"
 #include "astro/tide.h"
 #include "plot/plotrun.h"
+#include "plot/tidename.h"
 
 #include <chrono>
 #include <cmath>
@@ -59,6 +60,22 @@ const Drawing* lastDrawn(const DrawingRecord& record) {
         }
     }
     return nullptr;
+}
+
+/// The tide name of the day a step belongs to, on the drawing's clock:
+/// "潮名 中潮（旧暦5日）"; empty where it cannot be found.
+std::string tideNameText(const Drawing& drawing, const RecordedStep& s) {
+    long day = dayNumberOf(s.year, s.month, s.day);
+    if (drawing.mode() == PlotMode::Diurnal && s.t == kLastT) {
+        --day; // 24:00 ends the day before
+    }
+    const auto tide =
+        tideDays(day, day, minutesAheadOfUt(drawing.request.clock, drawing.request.start.lon));
+    if (tide.empty()) {
+        return {};
+    }
+    return "　潮名 " + tideNameWord(tide.front().name) + "（旧暦" +
+           std::to_string(tide.front().lunarDay) + "日）";
 }
 
 } // namespace
@@ -183,6 +200,7 @@ std::optional<GraphReading> readGraph(const DrawingRecord& record, const GraphPo
         return std::nullopt;
     }
     GraphReading reading{at->step->t, stepText(*at->drawing, *at->step), at->step};
+    reading.text += tideNameText(*at->drawing, *at->step);
     if (const PhaseMark* mark = markNear(*at->drawing, point.x, markReach)) {
         reading.text += "　" + markText(*at->drawing, *mark);
     }

@@ -67,7 +67,8 @@ std::string moonText(const Drawing& drawing, const RecordedStep& step);
 std::string markText(const Drawing& drawing, const PhaseMark& mark);
 
 /// What the graph reads at the cursor: the step found by stepAt (the cursor line
-/// stands at its t) and its text, followed by that of a mark within `markReach`.
+/// stands at its t) and its text, the tide name of its day on the drawing's
+/// clock ("潮名 中潮（旧暦5日）", tideDays), then the text of a mark within `markReach`.
 struct GraphReading {
     int t;
     std::string text;

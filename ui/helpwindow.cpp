@@ -1,6 +1,7 @@
 #include "ui/helpwindow.h"
 
 #include "calendar/daterange.h"
+#include "plot/tidename.h"
 #include "ui/fonts.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -9,6 +10,7 @@
 #include <QKeySequence>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStringList>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -79,6 +81,33 @@ void scaleDocument(QTextDocument& document, double factor) {
     }
 }
 
+/// The rule of the tide names as a table: each name and the days of the lunar
+/// month that have it ("1〜2、14〜17、29〜30").
+QString tideNameRule() {
+    QString rows = u"<tr><th>"_s + HelpWindow::tr("潮名") + u"</th><th>"_s +
+                   HelpWindow::tr("旧暦の日") + u"</th></tr>"_s;
+    for (const plot::TideNameDefinition& name : plot::kTideNames) {
+        QStringList stretches;
+        int first = 0;
+        for (int day = 1; day <= plot::kLongestLunarMonth; ++day) {
+            if (plot::tideNameOfLunarDay(day) != name.name) {
+                continue;
+            }
+            if (first == 0) {
+                first = day;
+            }
+            if (day == plot::kLongestLunarMonth || plot::tideNameOfLunarDay(day + 1) != name.name) {
+                stretches << (first == day ? QString::number(day)
+                                           : u"%1〜%2"_s.arg(first).arg(day));
+                first = 0;
+            }
+        }
+        rows += u"<tr><td>"_s + QString::fromUtf8(name.word) + u"</td><td>"_s +
+                stretches.join(u"、"_s) + u"</td></tr>"_s;
+    }
+    return u"<table border=\"1\" cellspacing=\"0\">"_s + rows + u"</table>"_s;
+}
+
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -98,6 +127,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     }
     m_page.replace(u"%FIRST_YEAR%"_s, QString::number(kFirstYear));
     m_page.replace(u"%LAST_YEAR%"_s, QString::number(kLastYear));
+    m_page.replace(u"%TIDE_NAME_RULE%"_s, tideNameRule());
     m_browser->setHtml(m_page);
 
     auto* layout = new QVBoxLayout(this);

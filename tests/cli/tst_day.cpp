@@ -26,21 +26,28 @@ std::string errorText(veltaro::InputProblem problem) {
     return veltaro::cli::inputReason({problem}).toStdString();
 }
 
+const char* const kHeader = "date,jd,kansi_index,kansi,lunar_day,tide_name";
+
 TEST(DayCommand, KnownDays) {
-    // Exact lines for the two days whose names are known from the almanac.
+    // Exact lines for days whose names are known from the almanac: 2000-01-01
+    // was the 25th of the 11th lunar month, 2002-08-16 the day after the old
+    // Tanabata (7th of the 7th month). The new Moon of 2023-01-21 20:53 UT is
+    // on that date on UT, on the next on JST.
     const struct {
         const char* args;
         const char* line;
     } rows[] = {
-        {"day --date 2000-01-01", "2000-01-01,2451544.5,55,戊午"},
-        {"day --date 2002-08-16", "2002-08-16,2452502.5,53,丙辰"},
+        {"day --date 2000-01-01", "2000-01-01,2451544.5,55,戊午,25,長潮"},
+        {"day --date 2002-08-16", "2002-08-16,2452502.5,53,丙辰,8,小潮"},
+        {"day --date 2023-01-21 --clock jst", "2023-01-21,2459965.5,16,己卯,30,大潮"},
+        {"day --date 2023-01-21 --clock ut", "2023-01-21,2459965.5,16,己卯,1,大潮"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.args);
         const ToolRun run = runTool(row.args);
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.err, "");
-        EXPECT_EQ(run.out, std::string("date,jd,kansi_index,kansi\n") + row.line + "\n");
+        EXPECT_EQ(run.out, std::string(kHeader) + "\n" + row.line + "\n");
     }
 }
 
@@ -73,9 +80,9 @@ TEST(DayCommand, DaysCountedFromTheFirstOf2000) {
         EXPECT_EQ(run.err, "");
         const auto lines = veltaro::support::split(run.out, '\n');
         ASSERT_EQ(lines.size(), 2u) << run.out;
-        EXPECT_EQ(lines[0], "date,jd,kansi_index,kansi");
+        EXPECT_EQ(lines[0], kHeader);
         const auto fields = veltaro::support::split(lines[1], ',');
-        ASSERT_EQ(fields.size(), 4u) << lines[1];
+        ASSERT_EQ(fields.size(), 6u) << lines[1];
 
         const long days = (sys_days{row.date} - anchor).count();
         const int index = static_cast<int>(((54 + days) % 60 + 60) % 60) + 1;
@@ -105,6 +112,7 @@ TEST(DayCommand, RefusedInput) {
         {"empty date", "day --date ''", "YYYY-MM-DD"},
         {"no date", "day", "--date"},
         {"unknown option", "day --date 2002-08-16 --frobnicate", "frobnicate"},
+        {"local clock without a place", "day --date 2002-08-16 --clock local", "--clock 'local'"},
         {"stray argument", "day --date 2002-08-16 extra", "extra"},
     };
     for (const auto& row : rows) {
