@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -36,6 +38,29 @@ TEST(PhasesCommand, Rows) {
         EXPECT_EQ(run.err, "");
         EXPECT_EQ(run.out, std::string("kind,date,time\n") + c.rows);
     }
+}
+
+TEST(PhasesCommand, KindsChosen) {
+    // The four phases asked for by name, in any order, are the rows without --kinds.
+    const char* const month = "phases --from 2019-01-01 --to 2019-01-31";
+    const ToolRun phases = runTool(month);
+    EXPECT_EQ(runTool(std::string(month) + " --kinds last,full,first,new").out, phases.out);
+    // Others join them in time order, and only the kinds asked for come.
+    const ToolRun run = runTool(std::string(month) + " --clock jst --kinds full,perigee,north");
+    EXPECT_EQ(run.status, 0);
+    std::istringstream rows(run.out);
+    std::string row;
+    std::getline(rows, row);
+    EXPECT_EQ(row, "kind,date,time");
+    std::set<std::string> kinds;
+    std::string before;
+    while (std::getline(rows, row)) {
+        const std::string kind = row.substr(0, row.find(','));
+        kinds.insert(kind);
+        EXPECT_GT(row.substr(kind.size()), before) << row;
+        before = row.substr(kind.size());
+    }
+    EXPECT_EQ(kinds, (std::set<std::string>{"full", "north", "perigee"}));
 }
 
 } // namespace
