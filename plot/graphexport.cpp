@@ -1,6 +1,8 @@
 // The graph as a picture to keep, painted from the drawing record.
 #include "plot/graphexport.h"
 
+#include "plot/readout.h"
+
 #include "plot/graphpainter.h"
 #include "plot/windowlayout.h"
 
@@ -115,9 +117,9 @@ void paintCaptionBlock(QPainter& p, const DrawingRecord& record, const StyleLook
     // What the marks on the time axis of a 60-day or annual graph stand for.
     const auto& drawings = record.drawings();
     if (std::any_of(drawings.begin(), drawings.end(),
-                    [](const Drawing& d) { return !d.phases.empty(); })) {
+                    [](const Drawing& d) { return !d.marks.empty(); })) {
         p.drawText(QRectF(x, y, kWidth - kMargin - x, kLegendHeight),
-                   Qt::AlignLeft | Qt::AlignVCenter, u"● 新月　○ 満月"_s);
+                   Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(markLegend()));
     }
 }
 

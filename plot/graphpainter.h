@@ -41,6 +41,12 @@ inline constexpr double kZeroLine = 2250;
 /// axis below the curves, with this radius [pixels].
 inline constexpr double kMarkY = 4380;
 inline constexpr double kMarkRadius = 3.5;
+/// Perigee and apogee (diamonds) centred on the row above them, the greatest
+/// declinations (triangles) on the row above that, reaching this far from their
+/// centre [pixels].
+inline constexpr double kDistanceMarkY = 4220;
+inline constexpr double kDeclinationMarkY = 4060;
+inline constexpr double kMarkHalfWidth = 4;
 /// picmoon: 650 x 650 twips outside with a sunken two-pixel border.
 inline constexpr QSize kMoonOuter{layout::pixels(layout::moonPicture(0).width),
                                   layout::pixels(layout::moonPicture(0).height)};
@@ -140,7 +146,8 @@ public:
     /// the points joins the first point to it.
     void plotSteps(PlotMode mode, std::span<const RecordedStep> steps,
                    const RecordedStep* before = nullptr);
-    /// The new (●) and full (○) Moon marks of `drawing` that lie within what
+    /// The new (●) and full (○) Moon, perigee (◆), apogee (◇) and greatest
+    /// northern (▲) and southern (▼) declination marks of `drawing` that lie within what
     /// it drew.
     void plotPhases(const Drawing& drawing);
     /// Every step of every drawing of `record`, in the order they were drawn,
