@@ -162,11 +162,9 @@ MarkWords markWords(MarkKind kind) {
     return {"▼", "南の最大赤緯"};
 }
 
-std::string markLegend() {
+std::string markLegend(std::initializer_list<MarkKind> kinds) {
     std::string legend;
-    for (const MarkKind kind :
-         {MarkKind::NewMoon, MarkKind::FullMoon, MarkKind::Perigee, MarkKind::Apogee,
-          MarkKind::GreatestNorth, MarkKind::GreatestSouth}) {
+    for (const MarkKind kind : kinds) {
         const MarkWords words = markWords(kind);
         legend += (legend.empty() ? "" : "　") + std::string(words.sign) + " " + words.name;
     }

@@ -8,6 +8,7 @@
 
 #include "plot/drawingrecord.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -75,8 +76,8 @@ struct MarkWords {
 };
 MarkWords markWords(MarkKind kind);
 
-/// "● 新月　○ 満月　◆ 近地点 …": every mark's sign and name, for a legend.
-std::string markLegend();
+/// "● 新月　○ 満月": the signs and names of `kinds`, for a legend.
+std::string markLegend(std::initializer_list<MarkKind> kinds);
 
 /// A mark in words with its moment on the drawing's clock, and the Moon's
 /// distance or declination there: "● 新月 2002年8月9日 4:15 地方時",
