@@ -125,23 +125,15 @@ std::optional<StepAt> moonStepAt(const DrawingRecord& record, int k) {
 
 const AxisMark* markNear(const Drawing& drawing, double x, double reach) {
     const AxisMark* nearest = nullptr;
-    for (const AxisMark* m : marksNear(drawing, x, reach)) {
-        if (nearest == nullptr || std::abs(m->x - x) < std::abs(nearest->x - x)) {
-            nearest = m;
+    const int lastT = drawing.lastT();
+    for (const AxisMark& m : drawing.marks) {
+        const double off = std::abs(m.x - x);
+        if (m.x <= lastT && off <= reach &&
+            (nearest == nullptr || off < std::abs(nearest->x - x))) {
+            nearest = &m;
         }
     }
     return nearest;
-}
-
-std::vector<const AxisMark*> marksNear(const Drawing& drawing, double x, double reach) {
-    std::vector<const AxisMark*> near;
-    const int lastT = drawing.lastT();
-    for (const AxisMark& m : drawing.marks) {
-        if (m.x <= lastT && std::abs(m.x - x) <= reach) {
-            near.push_back(&m);
-        }
-    }
-    return near;
 }
 
 MarkWords markWords(MarkKind kind) {
@@ -243,8 +235,9 @@ std::optional<GraphReading> readGraph(const DrawingRecord& record, const GraphPo
         return std::nullopt;
     }
     GraphReading reading{at->step->t, stepText(*at->drawing, *at->step), at->step};
-    for (const AxisMark* mark : marksNear(*at->drawing, point.x, markReach)) {
-        reading.text += "　" + markText(*at->drawing, *mark);
+    if (const AxisMark* mark = markNear(*at->drawing, point.x, markReach)) {
+        reading.mark = markText(*at->drawing, *mark);
+        reading.text += "　" + reading.mark;
     }
     return reading;
 }

@@ -11,7 +11,6 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace veltaro::plot {
 
@@ -65,10 +64,6 @@ std::string stepText(const Drawing& drawing, const RecordedStep& step);
 /// 地方時　月相 7.2　月齢 7.6日".
 std::string moonText(const Drawing& drawing, const RecordedStep& step);
 
-/// The marks of `drawing` within `reach` units of x that the drawing reached,
-/// in the order of x.
-std::vector<const AxisMark*> marksNear(const Drawing& drawing, double x, double reach);
-
 /// How a mark is written: its sign on the graph and its name.
 struct MarkWords {
     const char* sign; ///< the shape drawn for it, as a character: "●", "◆"
@@ -86,11 +81,13 @@ std::string markLegend(std::initializer_list<MarkKind> kinds);
 std::string markText(const Drawing& drawing, const AxisMark& mark);
 
 /// What the graph reads at the cursor: the step found by stepAt (the cursor line
-/// stands at its t) and its text, followed by those of the marks within `markReach`.
+/// stands at its t) and its text, followed by that of the mark nearest to x
+/// within `markReach`, which `mark` holds alone (empty when there is none).
 struct GraphReading {
     int t;
     std::string text;
     const RecordedStep* step = nullptr;
+    std::string mark{};
 };
 std::optional<GraphReading> readGraph(const DrawingRecord& record, const GraphPoint& at,
                                       double markReach);

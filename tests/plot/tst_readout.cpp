@@ -212,6 +212,8 @@ TEST(PhaseMarks, ReadNearTheMouseWithinWhatWasDrawn) {
     ASSERT_TRUE(reading);
     EXPECT_EQ(reading->t, 1055);
     EXPECT_NE(reading->text.find("　○ 満月 2002年8月23日 7:48 地方時"), std::string::npos);
+    EXPECT_EQ(reading->mark, markText(d, *fullAt)); // the tooltip's words
+    EXPECT_EQ(readGraph(record, {full + 70}, 60)->mark, "");
 }
 
 TEST(AxisMarks, TheMoonsDistanceAndDeclinationWithTheirValues) {
