@@ -4,6 +4,7 @@
 #include "calendar/clockchoice.h"
 #include "calendar/daterange.h"
 #include "calendar/input.h"
+#include "cli/eventkinds.h"
 
 #include <cstdio>
 
@@ -152,6 +153,8 @@ Words wordsFor(const QString& program, const Refusal& r) {
         return {{}, QStringLiteral("no such unit; km, m or cm.")};
     case Complaint::NoSuchClock:
         return {{}, QStringLiteral("no such clock; %1.").arg(clockList())};
+    case Complaint::NoSuchKind:
+        return {{}, QStringLiteral("no such kind; %1, separated by commas.").arg(eventKindList())};
     case Complaint::NoSuchLook:
         return {{}, QStringLiteral("no such look; standard or presentation.")};
     case Complaint::NoPlaceForLocalClock:

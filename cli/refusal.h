@@ -36,6 +36,7 @@ enum class Complaint {
     NoSuchUnit,           ///< not a --unit
     NoSuchClock,          ///< not a --clock
     NoSuchLook,           ///< not a --look
+    NoSuchKind,           ///< not one of --kinds
     NoPlaceForLocalClock, ///< local mean time asked for where no place is given
     DaysWithoutDayMode,   ///< --days with a mode that draws one pass
     NotPictureName,       ///< an --out name without .png, .jpg, .jpeg, .svg or .pdf

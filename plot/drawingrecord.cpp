@@ -25,7 +25,7 @@ void DrawingRecord::beginDrawing(const PlotRequest& request, int expectedSteps) 
     Drawing& d = m_drawings.emplace_back();
     d.request = normalized(request);
     d.steps.reserve(static_cast<std::size_t>(std::max(expectedSteps, 0)));
-    d.phases = phaseMarks(d.request);
+    d.marks = axisMarks(d.request);
     m_open = true;
     tell(RecordChange::Grew);
 }
@@ -149,7 +149,7 @@ std::optional<std::array<std::string, kMoonPictures>> DrawingRecord::axisCaption
 std::size_t DrawingRecord::bytes() const {
     std::size_t n = sizeof *this + m_drawings.capacity() * sizeof(Drawing);
     for (const Drawing& d : m_drawings) {
-        n += d.steps.capacity() * sizeof(RecordedStep) + d.phases.capacity() * sizeof(PhaseMark);
+        n += d.steps.capacity() * sizeof(RecordedStep) + d.marks.capacity() * sizeof(AxisMark);
     }
     return n;
 }

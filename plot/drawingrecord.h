@@ -43,8 +43,9 @@ struct RecordedStep {
 struct Drawing {
     PlotRequest request; ///< mode, start date and place, days
     std::vector<RecordedStep, LargeBlockAllocator<RecordedStep>> steps; ///< in the order drawn
-    bool ended = false;            ///< the drawing ran to its end (not stopped or failed)
-    std::vector<PhaseMark> phases; ///< new and full Moons on its time axis (60-day, annual)
+    bool ended = false;           ///< the drawing ran to its end (not stopped or failed)
+    std::vector<AxisMark> marks; ///< new and full Moon, perigee, apogee, greatest declinations on
+                                 ///< its time axis (60-day, annual)
 
     PlotMode mode() const { return request.mode; }
     /// The largest t drawn (the drawing reached x = 0 .. lastT()); -1 before its first step.
@@ -95,7 +96,7 @@ enum class RecordChange {
 };
 
 /// The drawing document: everything drawn on the graph since it was last
-/// cleared, the Moon pictures' steps and each drawing's phase marks. The
+/// cleared, the Moon pictures' steps and each drawing's marks on the time axis. The
 /// window owns it; the graph, the Moon pictures, the read-out, the zoom, the
 /// saved pictures, printing and the CSV are views of it. A drawing under way
 /// adds its steps, and whoever adds them publishes (publishGrowth) when the

@@ -3,6 +3,8 @@
 #include "plot/largeblocks.h"
 #include "plot/pngencode.h"
 
+#include "plot/readout.h"
+
 #include "plot/graphpainter.h"
 #include "plot/windowlayout.h"
 
@@ -66,6 +68,18 @@ QStringList titleLines(const DrawingRecord& record) {
     return lines;
 }
 
+bool hasMarks(const DrawingRecord& record) {
+    const auto& drawings = record.drawings();
+    return std::any_of(drawings.begin(), drawings.end(),
+                       [](const Drawing& d) { return !d.marks.empty(); });
+}
+
+/// The legend row below the axis captions, for the marks of the Moon's
+/// distance and declination; none when nothing drawn has marks.
+int footHeight(const DrawingRecord& record) {
+    return hasMarks(record) ? kLegendHeight : 0;
+}
+
 int captionHeight(const DrawingRecord& record) {
     return int(titleLines(record).size()) * kLineHeight + kLegendHeight + kBlockGap;
 }
@@ -110,12 +124,12 @@ void paintCaptionBlock(QPainter& p, const DrawingRecord& record, const StyleLook
         p.drawText(QRectF(x, y, 200, kLegendHeight), Qt::AlignLeft | Qt::AlignVCenter, name);
         x += metrics.horizontalAdvance(name) + 24;
     }
-    // What the marks on the time axis of a 60-day or annual graph stand for.
-    const auto& drawings = record.drawings();
-    if (std::any_of(drawings.begin(), drawings.end(),
-                    [](const Drawing& d) { return !d.phases.empty(); })) {
+    // What the new and full Moon marks on the time axis of a 60-day or annual
+    // graph stand for; the other marks are named below the picture.
+    if (hasMarks(record)) {
         p.drawText(QRectF(x, y, kWidth - kMargin - x, kLegendHeight),
-                   Qt::AlignLeft | Qt::AlignVCenter, u"● 新月　○ 満月"_s);
+                   Qt::AlignLeft | Qt::AlignVCenter,
+                   fromUtf8(markLegend({MarkKind::NewMoon, MarkKind::FullMoon})));
     }
 }
 
@@ -132,7 +146,8 @@ void sunkenBorder(QPainter& p, const QRectF& inner) {
 } // namespace
 
 QSize exportSize(const DrawingRecord& record) {
-    return {kWidth, kMargin + captionHeight(record) + kPictureHeight + kMargin};
+    return {kWidth,
+            kMargin + captionHeight(record) + kPictureHeight + footHeight(record) + kMargin};
 }
 
 QRect graphArea(const DrawingRecord& record, int scale) {
@@ -169,6 +184,15 @@ void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor gra
         const QRectF label = windowRect(layout::hourLabel(h), top);
         p.drawText(label.adjusted(-10, 0, 10, 0), Qt::AlignHCenter | Qt::AlignTop,
                    fromUtf8(captions[std::size_t(h)]));
+    }
+
+    if (hasMarks(record)) {
+        p.setFont(pictureFont(12));
+        p.drawText(QRectF(kMargin, kMargin + captionHeight(record) + kPictureHeight,
+                          kWidth - 2 * kMargin, kLegendHeight),
+                   Qt::AlignLeft | Qt::AlignVCenter,
+                   fromUtf8(markLegend({MarkKind::Perigee, MarkKind::Apogee,
+                                        MarkKind::GreatestNorth, MarkKind::GreatestSouth})));
     }
 
     // Picture1's border in the window text colour.

@@ -368,7 +368,7 @@ void GraphPainter::plotSteps(PlotMode mode, std::span<const RecordedStep> steps,
 void GraphPainter::plotPhases(const Drawing& drawing) {
     plotTideNames(drawing);
     const int lastT = drawing.lastT();
-    if (drawing.phases.empty() || lastT < 0) {
+    if (drawing.marks.empty() || lastT < 0) {
         return;
     }
     QPainter& p = painter();
@@ -379,13 +379,41 @@ void GraphPainter::plotPhases(const Drawing& drawing) {
     const double y = deviceY(static_cast<float>(geometry::kMarkY));
     const QColor ink = QColor::fromRgb(colours::kFrame);
     p.setPen(QPen(ink, std::max(1.0, m_dpr)));
-    for (const PhaseMark& m : drawing.phases) {
+    const double half = geometry::kMarkHalfWidth * m_dpr;
+    for (const AxisMark& m : drawing.marks) {
         if (m.x > lastT) {
             continue;
         }
-        // ● new Moon, ○ full Moon.
-        p.setBrush(m.kind == astro::MoonPhase::New ? ink : QColor(Qt::white));
-        p.drawEllipse(QPointF(m.x * m_width / geometry::kScaleWidth, y), radius, radius);
+        const double x = m.x * m_width / geometry::kScaleWidth;
+        switch (m.kind) {
+        case MarkKind::NewMoon:
+        case MarkKind::FullMoon:
+            // ● new Moon, ○ full Moon.
+            p.setBrush(m.kind == MarkKind::NewMoon ? ink : QColor(Qt::white));
+            p.drawEllipse(QPointF(x, y), radius, radius);
+            break;
+        case MarkKind::Perigee:
+        case MarkKind::Apogee: {
+            // ◆ perigee, ◇ apogee.
+            const double rowY = deviceY(static_cast<float>(geometry::kDistanceMarkY));
+            const QPointF diamond[] = {
+                {x, rowY - half}, {x + half, rowY}, {x, rowY + half}, {x - half, rowY}};
+            p.setBrush(m.kind == MarkKind::Perigee ? ink : QColor(Qt::white));
+            p.drawPolygon(diamond, 4);
+            break;
+        }
+        case MarkKind::GreatestNorth:
+        case MarkKind::GreatestSouth: {
+            // ▲ greatest northern, ▼ greatest southern declination.
+            const double rowY = deviceY(static_cast<float>(geometry::kDeclinationMarkY));
+            const double tip = m.kind == MarkKind::GreatestNorth ? -half : half;
+            const QPointF triangle[] = {
+                {x, rowY + tip}, {x + half, rowY - tip * 0.75}, {x - half, rowY - tip * 0.75}};
+            p.setBrush(ink);
+            p.drawPolygon(triangle, 3);
+            break;
+        }
+        }
     }
     p.restore();
 }

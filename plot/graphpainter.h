@@ -48,6 +48,12 @@ inline constexpr double kMarkRadius = 3.5;
 /// horizon.
 inline constexpr double kTideBandTop = 4090;
 inline constexpr double kTideBandBottom = 4300;
+/// Perigee and apogee (diamonds) centred on the row above the tide names, the
+/// greatest declinations (triangles) on the row above that, reaching this far
+/// from their centre [pixels]: clear of the curves' lowest points as well.
+inline constexpr double kDistanceMarkY = 4020;
+inline constexpr double kDeclinationMarkY = 3880;
+inline constexpr double kMarkHalfWidth = 4;
 /// picmoon: 650 x 650 twips outside with a sunken two-pixel border.
 inline constexpr QSize kMoonOuter{layout::pixels(layout::moonPicture(0).width),
                                   layout::pixels(layout::moonPicture(0).height)};
@@ -147,8 +153,9 @@ public:
     /// the points joins the first point to it.
     void plotSteps(PlotMode mode, std::span<const RecordedStep> steps,
                    const RecordedStep* before = nullptr);
-    /// The new (●) and full (○) Moon marks of `drawing` that lie within what
-    /// it drew, over its tide names (plotTideNames).
+    /// The new (●) and full (○) Moon, perigee (◆), apogee (◇) and greatest
+    /// northern (▲) and southern (▼) declination marks of `drawing` that lie
+    /// within what it drew, over its tide names (plotTideNames).
     void plotPhases(const Drawing& drawing);
     /// Every step of every drawing of `record`, in the order they were drawn,
     /// each drawing followed by its new and full Moon marks.

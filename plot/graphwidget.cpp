@@ -179,6 +179,9 @@ void GraphWidget::mouseMoveEvent(QMouseEvent* event) {
                                heightAtY(0) - heightAtY(4 * unitsPerPixel)};
         reading = readGraph(m_record, point, kMarkReach);
     }
+    // A mark's words also beside the cursor, whole even where the read-out's
+    // line is too short for them.
+    setToolTip(reading ? QString::fromStdString(reading->mark) : QString());
     if (reading) {
         setReading(reading->t, QString::fromStdString(reading->text));
     } else {

@@ -78,6 +78,15 @@ std::string tideNameText(const Drawing& drawing, const RecordedStep& s) {
            std::to_string(tide.front().lunarDay) + "日）";
 }
 
+/// A whole number with a comma every three digits: "357,123".
+std::string groupedThousands(long long value) {
+    std::string digits = std::to_string(value);
+    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3) {
+        digits.insert(static_cast<std::size_t>(at), ",");
+    }
+    return digits;
+}
+
 } // namespace
 
 double scaleXOfColumn(int column, int width) {
@@ -131,10 +140,10 @@ std::optional<StepAt> moonStepAt(const DrawingRecord& record, int k) {
     return StepAt{&d, &d.steps[at->step]};
 }
 
-const PhaseMark* markNear(const Drawing& drawing, double x, double reach) {
-    const PhaseMark* nearest = nullptr;
+const AxisMark* markNear(const Drawing& drawing, double x, double reach) {
+    const AxisMark* nearest = nullptr;
     const int lastT = drawing.lastT();
-    for (const PhaseMark& m : drawing.phases) {
+    for (const AxisMark& m : drawing.marks) {
         const double off = std::abs(m.x - x);
         if (m.x <= lastT && off <= reach &&
             (nearest == nullptr || off < std::abs(nearest->x - x))) {
@@ -142,6 +151,33 @@ const PhaseMark* markNear(const Drawing& drawing, double x, double reach) {
         }
     }
     return nearest;
+}
+
+MarkWords markWords(MarkKind kind) {
+    switch (kind) {
+    case MarkKind::NewMoon:
+        return {"●", "新月"};
+    case MarkKind::FullMoon:
+        return {"○", "満月"};
+    case MarkKind::Perigee:
+        return {"◆", "近地点"};
+    case MarkKind::Apogee:
+        return {"◇", "遠地点"};
+    case MarkKind::GreatestNorth:
+        return {"▲", "北の最大赤緯"};
+    case MarkKind::GreatestSouth:
+        break;
+    }
+    return {"▼", "南の最大赤緯"};
+}
+
+std::string markLegend(std::initializer_list<MarkKind> kinds) {
+    std::string legend;
+    for (const MarkKind kind : kinds) {
+        const MarkWords words = markWords(kind);
+        legend += (legend.empty() ? "" : "　") + std::string(words.sign) + " " + words.name;
+    }
+    return legend;
 }
 
 std::string stepText(const Drawing& drawing, const RecordedStep& s) {
@@ -177,7 +213,7 @@ std::string moonText(const Drawing& drawing, const RecordedStep& s) {
     return text;
 }
 
-std::string markText(const Drawing& drawing, const PhaseMark& mark) {
+std::string markText(const Drawing& drawing, const AxisMark& mark) {
     using namespace std::chrono;
     const ObservationInput& in = drawing.request.start;
     const sys_days start{year{static_cast<int>(in.year)} / static_cast<int>(in.month) /
@@ -186,11 +222,27 @@ std::string markText(const Drawing& drawing, const PhaseMark& mark) {
     const auto day = floor<days>(moment);
     const year_month_day ymd{day};
     const hh_mm_ss clock{moment - day};
-    const bool isNew = mark.kind == astro::MoonPhase::New;
-    return std::string(isNew ? "● 新月 " : "○ 満月 ") +
-           dateText(int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))) + " " +
-           clockText(int(clock.hours().count()), int(clock.minutes().count())) + " " +
-           clockShortName(drawing.request.clock);
+    const MarkWords words = markWords(mark.kind);
+    std::string text =
+        std::string(words.sign) + " " + words.name + " " +
+        dateText(int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))) + " " +
+        clockText(int(clock.hours().count()), int(clock.minutes().count())) + " " +
+        clockShortName(drawing.request.clock);
+    switch (mark.kind) {
+    case MarkKind::NewMoon:
+    case MarkKind::FullMoon:
+        break;
+    case MarkKind::Perigee:
+    case MarkKind::Apogee:
+        text += "　距離 " + groupedThousands(std::llround(mark.value)) + " km";
+        break;
+    case MarkKind::GreatestNorth:
+    case MarkKind::GreatestSouth:
+        text += "　赤緯 " + std::string(mark.value < 0 ? "−" : "+") +
+                fixedText(std::abs(mark.value), 1) + "°";
+        break;
+    }
+    return text;
 }
 
 std::optional<GraphReading> readGraph(const DrawingRecord& record, const GraphPoint& point,
@@ -201,8 +253,9 @@ std::optional<GraphReading> readGraph(const DrawingRecord& record, const GraphPo
     }
     GraphReading reading{at->step->t, stepText(*at->drawing, *at->step), at->step};
     reading.text += tideNameText(*at->drawing, *at->step);
-    if (const PhaseMark* mark = markNear(*at->drawing, point.x, markReach)) {
-        reading.text += "　" + markText(*at->drawing, *mark);
+    if (const AxisMark* mark = markNear(*at->drawing, point.x, markReach)) {
+        reading.mark = markText(*at->drawing, *mark);
+        reading.text += "　" + reading.mark;
     }
     return reading;
 }

@@ -8,6 +8,7 @@
 
 #include "plot/drawingrecord.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -45,9 +46,9 @@ std::optional<StepAt> stepAt(const DrawingRecord& record, const GraphPoint& at);
 /// whichever drawing that was.
 std::optional<StepAt> moonStepAt(const DrawingRecord& record, int k);
 
-/// The new or full Moon mark of `drawing` nearest to x within `reach` units,
-/// among those the drawing reached.
-const PhaseMark* markNear(const Drawing& drawing, double x, double reach);
+/// The mark of `drawing` nearest to x within `reach` units, among those the
+/// drawing reached.
+const AxisMark* markNear(const Drawing& drawing, double x, double reach);
 
 /// A step in words: its moment on the drawing's clock (the time in a one-day
 /// diurnal graph, with 24:00 for its last step; the date too in a continuous
@@ -63,16 +64,31 @@ std::string stepText(const Drawing& drawing, const RecordedStep& step);
 /// 地方時　月相 7.2　月齢 7.6日".
 std::string moonText(const Drawing& drawing, const RecordedStep& step);
 
-/// A mark in words with its moment on the drawing's clock: "● 新月 2002年8月9日 4:15 地方時".
-std::string markText(const Drawing& drawing, const PhaseMark& mark);
+/// How a mark is written: its sign on the graph and its name.
+struct MarkWords {
+    const char* sign; ///< the shape drawn for it, as a character: "●", "◆"
+    const char* name; ///< "新月", "近地点"
+};
+MarkWords markWords(MarkKind kind);
+
+/// "● 新月　○ 満月": the signs and names of `kinds`, for a legend.
+std::string markLegend(std::initializer_list<MarkKind> kinds);
+
+/// A mark in words with its moment on the drawing's clock, and the Moon's
+/// distance or declination there: "● 新月 2002年8月9日 4:15 地方時",
+/// "◆ 近地点 2026年12月24日 18:17 ＪＳＴ　距離 357,000 km",
+/// "▲ 北の最大赤緯 2026年12月23日 21:26 ＪＳＴ　赤緯 +28.3°".
+std::string markText(const Drawing& drawing, const AxisMark& mark);
 
 /// What the graph reads at the cursor: the step found by stepAt (the cursor line
 /// stands at its t) and its text, the tide name of its day on the drawing's
-/// clock ("潮名 中潮（旧暦5日）", tideDays), then the text of a mark within `markReach`.
+/// clock ("潮名 中潮（旧暦5日）", tideDays), then the text of the mark nearest
+/// to x within `markReach`, which `mark` holds alone (empty when there is none).
 struct GraphReading {
     int t;
     std::string text;
     const RecordedStep* step = nullptr;
+    std::string mark{};
 };
 std::optional<GraphReading> readGraph(const DrawingRecord& record, const GraphPoint& at,
                                       double markReach);

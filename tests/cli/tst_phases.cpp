@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -36,6 +38,25 @@ TEST(PhasesCommand, Rows) {
         EXPECT_EQ(run.err, "");
         EXPECT_EQ(run.out, std::string("kind,date,time\n") + c.rows);
     }
+}
+
+TEST(PhasesCommand, KindsChosen) {
+    // The four phases asked for by name, in any order, are the rows without
+    // --kinds; others join them in time order, and only the kinds asked for.
+    const std::string month = "phases --from 2019-01-01 --to 2019-01-31";
+    EXPECT_EQ(runTool(month + " --kinds last,full,first,new").out, runTool(month).out);
+    std::istringstream rows(runTool(month + " --clock jst --kinds full,perigee,north").out);
+    std::string row;
+    std::getline(rows, row); // the header
+    std::string before;      // the date and time of the row before
+    std::set<std::string> kinds;
+    while (std::getline(rows, row)) {
+        const auto comma = row.find(',');
+        kinds.insert(row.substr(0, comma));
+        EXPECT_GT(row.substr(comma), before) << row;
+        before = row.substr(comma);
+    }
+    EXPECT_EQ(kinds, (std::set<std::string>{"full", "north", "perigee"}));
 }
 
 } // namespace

@@ -47,6 +47,7 @@ TEST(Refusals, AlwaysOneLine) {
         {"phases: no place for local mean time", "phases --from 2024-01-01 --clock local",
          "--clock 'local'"},
         {"phases: no --to", "phases --from 2024-01-01", "--to: missing"},
+        {"phases: --kinds", "phases --from 2024-01-01 --kinds full,Full", "--kinds 'full,Full'"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

@@ -2,10 +2,12 @@
 // step, a Moon picture and a new or full Moon mark, and where the marks fall.
 #include "plot/phasemarks.h"
 #include "plot/readout.h"
+
 #include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numbers>
 #include <optional>
 #include <string>
@@ -144,55 +146,67 @@ TEST(Readout, MoonPictureInWords) {
               "14.0　月齢 7.3日");
 }
 
+/// The new and full Moons among `marks`.
+std::vector<AxisMark> phasesOf(std::vector<AxisMark> marks) {
+    std::erase_if(marks, [](const AxisMark& m) {
+        return m.kind != MarkKind::NewMoon && m.kind != MarkKind::FullMoon;
+    });
+    return marks;
+}
+
 TEST(PhaseMarks, NewAndFullMoonOnTheTimeAxis) {
     // Published (UT): full Moon 2002-08-22 22:29, new Moon 09-07 03:10, full
     // 09-21 13:59, new 10-06 11:18; the graph starts at 2002-08-16 00:00 on the
     // clock of the place, 9 h 18 m 59 s ahead of UT, so 2002-08-15 14:41:01 UT.
     const Drawing sixty{
-        request(PlotMode::SixtyDay), {}, false, phaseMarks(request(PlotMode::SixtyDay))};
+        request(PlotMode::SixtyDay), {}, false, phasesOf(axisMarks(request(PlotMode::SixtyDay)))};
     struct Published {
-        astro::MoonPhase kind;
+        MarkKind kind;
         double minutesAfterStart;
     };
     constexpr double kStart = 14 * 60 + 41 + 1 / 60.0; // on 2002-08-15 [minutes UT]
-    const Published published[] = {{astro::MoonPhase::Full, 7 * 1440 + 22 * 60 + 29 - kStart},
-                                   {astro::MoonPhase::New, 23 * 1440 + 3 * 60 + 10 - kStart},
-                                   {astro::MoonPhase::Full, 37 * 1440 + 13 * 60 + 59 - kStart},
-                                   {astro::MoonPhase::New, 52 * 1440 + 11 * 60 + 18 - kStart}};
-    ASSERT_EQ(sixty.phases.size(), std::size(published));
-    for (std::size_t i = 0; i < sixty.phases.size(); ++i) {
-        EXPECT_EQ(sixty.phases[i].kind, published[i].kind) << i;
+    const Published published[] = {{MarkKind::FullMoon, 7 * 1440 + 22 * 60 + 29 - kStart},
+                                   {MarkKind::NewMoon, 23 * 1440 + 3 * 60 + 10 - kStart},
+                                   {MarkKind::FullMoon, 37 * 1440 + 13 * 60 + 59 - kStart},
+                                   {MarkKind::NewMoon, 52 * 1440 + 11 * 60 + 18 - kStart}};
+    ASSERT_EQ(sixty.marks.size(), std::size(published));
+    for (std::size_t i = 0; i < sixty.marks.size(); ++i) {
+        EXPECT_EQ(sixty.marks[i].kind, published[i].kind) << i;
         // Within a minute, at 10 minutes a unit of x.
-        EXPECT_NEAR(sixty.phases[i].x, published[i].minutesAfterStart / 10, 0.1) << i;
+        EXPECT_NEAR(sixty.marks[i].x, published[i].minutesAfterStart / 10, 0.1) << i;
     }
-    EXPECT_EQ(markText(sixty, sixty.phases[0]), "○ 満月 2002年8月23日 7:48 地方時");
-    EXPECT_EQ(markText(sixty, sixty.phases[1]), "● 新月 2002年9月7日 12:29 地方時");
+    EXPECT_EQ(markText(sixty, sixty.marks[0]), "○ 満月 2002年8月23日 7:48 地方時");
+    EXPECT_EQ(markText(sixty, sixty.marks[1]), "● 新月 2002年9月7日 12:29 地方時");
     // On JST the same Moon falls 18 min 59 s earlier on the clock: 22:29 UT + 9 h.
     PlotRequest jst = request(PlotMode::SixtyDay);
     jst.clock = {ClockKind::Jst, 0};
-    const Drawing onJst{jst, {}, false, phaseMarks(jst)};
-    EXPECT_EQ(markText(onJst, onJst.phases[0]), "○ 満月 2002年8月23日 7:29 ＪＳＴ");
+    const Drawing onJst{jst, {}, false, phasesOf(axisMarks(jst))};
+    EXPECT_EQ(markText(onJst, onJst.marks[0]), "○ 満月 2002年8月23日 7:29 ＪＳＴ");
 
     // A year begins with the same Moons at an hour a unit and holds 24 or 25
     // inside the graph; a day holds none.
-    const auto year = phaseMarks(request(PlotMode::Annual));
+    const auto year = phasesOf(axisMarks(request(PlotMode::Annual)));
     ASSERT_TRUE(year.size() == 24 || year.size() == 25) << year.size();
-    for (std::size_t i = 0; i < sixty.phases.size(); ++i) {
-        EXPECT_EQ(year[i].kind, sixty.phases[i].kind) << i;
-        EXPECT_NEAR(year[i].x, sixty.phases[i].x / 6, 1e-6) << i;
+    for (std::size_t i = 0; i < sixty.marks.size(); ++i) {
+        EXPECT_EQ(year[i].kind, sixty.marks[i].kind) << i;
+        EXPECT_NEAR(year[i].x, sixty.marks[i].x / 6, 1e-6) << i;
     }
     EXPECT_TRUE(year.front().x >= 0 && year.back().x <= 8640);
-    EXPECT_TRUE(phaseMarks(request(PlotMode::Diurnal)).empty());
+    EXPECT_TRUE(axisMarks(request(PlotMode::Diurnal)).empty());
 }
 
 TEST(PhaseMarks, ReadNearTheMouseWithinWhatWasDrawn) {
     DrawingRecord record;
     draw(record, PlotMode::SixtyDay, 2000); // stopped at t = 1999
     const Drawing& d = record.drawings().back();
-    const double full = d.phases[0].x; // 1054.8
-    EXPECT_EQ(markNear(d, full + 50, 60), &d.phases[0]);
+    const auto fullAt = std::find_if(d.marks.begin(), d.marks.end(), [](const AxisMark& m) {
+        return m.kind == MarkKind::FullMoon;
+    });
+    ASSERT_NE(fullAt, d.marks.end());
+    const double full = fullAt->x; // 1054.8
+    EXPECT_EQ(markNear(d, full + 50, 60), &*fullAt);
     EXPECT_EQ(markNear(d, full + 70, 60), nullptr);
-    EXPECT_EQ(markNear(d, d.phases[1].x, 60), nullptr); // past where it stopped
+    EXPECT_EQ(markNear(d, d.marks.back().x, 60), nullptr); // past where it stopped
     const auto reading = readGraph(record, {full}, 60);
     ASSERT_TRUE(reading);
     EXPECT_EQ(reading->t, 1055);
@@ -200,4 +214,22 @@ TEST(PhaseMarks, ReadNearTheMouseWithinWhatWasDrawn) {
     EXPECT_NE(reading->text.find("　潮名 小潮（旧暦8日）　○ 満月 2002年8月23日 7:48 地方時"),
               std::string::npos)
         << reading->text;
+    EXPECT_EQ(reading->mark, markText(d, *fullAt)); // the tooltip's words
+    EXPECT_EQ(readGraph(record, {full + 70}, 60)->mark, "");
+}
+
+TEST(AxisMarks, TheMoonsDistanceAndDeclinationWithTheirValues) {
+    // Each mark sits where its moment falls (10 minutes a unit); the read-out
+    // names the distance's and the declination's marks with their values.
+    const Drawing sixty{
+        request(PlotMode::SixtyDay), {}, false, axisMarks(request(PlotMode::SixtyDay))};
+    const double start = sixty.marks.front().jdUT - sixty.marks.front().x / 144;
+    std::size_t named = 0;
+    for (const AxisMark& m : sixty.marks) {
+        EXPECT_NEAR(m.jdUT - start, m.x / 144, 1e-9);
+        const bool distance = m.kind == MarkKind::Perigee || m.kind == MarkKind::Apogee;
+        const char* value = distance ? " km" : m.value > 0 ? "赤緯 +" : "赤緯 −";
+        named += markText(sixty, m).find(value) != std::string::npos;
+    }
+    EXPECT_EQ(named + 4, sixty.marks.size()); // all but the 4 phases
 }
