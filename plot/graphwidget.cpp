@@ -184,6 +184,7 @@ void GraphWidget::mouseMoveEvent(QMouseEvent* event) {
     } else {
         setReading(std::nullopt, QString());
     }
+    emit stepPointed(reading ? reading->step : nullptr);
     QWidget::mouseMoveEvent(event);
 }
 
