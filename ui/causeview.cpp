@@ -77,7 +77,7 @@ class CauseCanvas : public QWidget {
 public:
     explicit CauseCanvas(QWidget* parent) : QWidget(parent) { setFixedSize(kCanvasSize); }
 
-    void show(const std::optional<plot::Cause>& cause) {
+    void showCause(const std::optional<plot::Cause>& cause) {
         m_cause = cause;
         update();
     }
@@ -276,7 +276,7 @@ CauseView::CauseView(const plot::DrawingRecord& record, plot::GraphWidget* graph
     : QWidget(parent, Qt::Tool), m_record(record), m_graph(graph) {
     setObjectName(u"frmcause"_s);
     setWindowTitle(tr("潮の原因：地球と月・太陽"));
-    setFont(gothicFont(9));
+    setFont(gothicFont(kDefaultPt));
 
     m_canvas = new CauseCanvas(this);
     m_canvas->setObjectName(u"piccause"_s);
@@ -354,7 +354,7 @@ void CauseView::follow(plot::RecordChange change) {
         stopPlaying();
         m_shown.reset();
         m_cause.reset();
-        m_canvas->show(m_cause);
+        m_canvas->showCause(m_cause);
         m_moment->clear();
         m_numbers->clear();
         m_moon->clear();
@@ -390,7 +390,7 @@ void CauseView::showIndex(plot::DrawingRecord::StepIndex at, bool leadCursor) {
     const plot::RecordedStep& step = drawing.steps[at.step];
     m_shown = at;
     m_cause = plot::causeOfStep(drawing, step);
-    m_canvas->show(m_cause);
+    m_canvas->showCause(m_cause);
 
     const QString reading = QString::fromStdString(plot::stepText(drawing, step));
     m_moment->setText(QString::fromStdString(plot::placeText(m_cause->latDeg, m_cause->lonDeg)) +

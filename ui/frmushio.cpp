@@ -70,7 +70,6 @@ constexpr double kBoxPt = 11.25;    // date and point boxes, Moon's age, day nam
 constexpr double kCaptionPt = 12.0; // captions of the top rows, the graph's caption
 constexpr double kOptionPt = 9.75;  // option buttons, the Moon pictures' caption
 constexpr double kLegendPt = 8.25;  // legend captions
-constexpr double kDefaultPt = 9.0;  // command buttons, txtcont and the status line
 
 // The default observation point (the former Tokyo observatory, Azabu).
 constexpr auto kTokyo = std::to_array<const char*>({"139", "44", "41", "35", "39", "16"});
