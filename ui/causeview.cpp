@@ -176,7 +176,8 @@ private:
         p.setBrush(QColor::fromRgb(colours::kLit));
         p.drawPie(moonDisc, -90 * 16, 180 * 16); // the Sun is to the right
         p.setPen(palette().color(QPalette::WindowText));
-        p.drawText(QRectF(sun + QPointF(-30, 10), QSizeF(60, 16)), Qt::AlignCenter,
+        // Above the Sun, ending at its right edge: the side views begin there.
+        p.drawText(QRectF(sun + QPointF(-51, -28), QSizeF(60, 16)), Qt::AlignRight,
                    CauseView::tr("太陽"));
         p.drawText(QRectF(moon + QPointF(10, -8), QSizeF(40, 16)), Qt::AlignLeft | Qt::AlignVCenter,
                    CauseView::tr("月"));
