@@ -4,6 +4,7 @@
 
 #include "astro/moonseries.h"
 #include "astro/sunseries.h"
+#include "astro/tide.h"
 #include "lanes.h"
 
 #include <cstddef>
@@ -107,7 +108,7 @@ template <class V> VELTARO_KERNEL_INLINE V moonlat(V t) {
 }
 
 /// The Earth's equatorial radius [km].
-inline constexpr double kEarthRadius = 6378.14;
+inline constexpr double kEarthRadius = kEarthRadiusKm;
 
 /// The constant of the parallax series [degrees].
 inline constexpr double kMeanParallax = 0.9507;

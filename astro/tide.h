@@ -10,6 +10,8 @@ namespace veltaro::astro {
 /// Sun/Earth and Moon/Earth mass ratios used for the equilibrium tide.
 inline constexpr double kSunMassRatio = 332946;
 inline constexpr double kMoonMassRatio = 0.01230002;
+/// The Earth's equatorial radius R of the equilibrium tide and of the Moon's distance [km].
+inline constexpr double kEarthRadiusKm = 6378.14;
 
 /// One moment at one place, as the tide evaluation takes it.
 struct TideInput {

@@ -8,6 +8,15 @@
 
 namespace veltaro::plot {
 
+Pole nearerPole(double latDeg) {
+    return latDeg < 0 ? Pole::South : Pole::North;
+}
+
+double moonDrawnAngleRad(double msangleRad, double latDeg, MoonView view) {
+    const bool mirrored = nearerPole(latDeg) == Pole::South && view == MoonView::AsSeenThere;
+    return mirrored ? 2 * std::numbers::pi - msangleRad : msangleRad;
+}
+
 Moment RecordedStep::moment() const {
     return Moment{t, double(year), double(month), double(day), double(hour), double(minute)};
 }
@@ -121,9 +130,7 @@ std::optional<double> DrawingRecord::moonDrawnAngleRad(int k, MoonView view) con
         return std::nullopt;
     }
     const Drawing& d = m_drawings[at->drawing];
-    const double an = d.steps[at->step].MSangle;
-    const bool south = d.request.start.lat < 0;
-    return south && view == MoonView::AsSeenThere ? 2 * std::numbers::pi - an : an;
+    return plot::moonDrawnAngleRad(d.steps[at->step].MSangle, d.request.start.lat, view);
 }
 
 std::optional<double> DrawingRecord::moonTooltipAngleRad(int k) const {

@@ -89,6 +89,18 @@ enum class MoonView {
     FromTheNorth, ///< always as seen from the northern hemisphere
 };
 
+/// The pole nearer an observer: South for a latitude below 0, North otherwise
+/// (on the equator as well).
+enum class Pole { North, South };
+Pole nearerPole(double latDeg);
+
+/// The Sun-to-Moon angle [radians] a picture of the Moon is drawn with for an
+/// observer at `latDeg` [degrees], seen as `view` says. The phase drawn for
+/// 2 pi - a is the mirror image of that for a, which is how an observer south
+/// of the equator sees the Moon: there, and unless `view` is FromTheNorth,
+/// 2 pi - msangleRad; msangleRad otherwise.
+double moonDrawnAngleRad(double msangleRad, double latDeg, MoonView view);
+
 /// What changed in a DrawingRecord, for the views that follow it.
 enum class RecordChange {
     Grew,    ///< steps were added, or a drawing began or ended
@@ -131,10 +143,8 @@ public:
     std::optional<StepIndex> moonPictureStep(int k) const;
     /// The Sun-to-Moon angle [radians] Moon picture k shows: that of moonPictureStep(k).
     std::optional<double> moonAngleRad(int k) const;
-    /// The angle [radians] Moon picture k is drawn with, seen as `view` says.
-    /// The phase drawn for 2 pi - a is the mirror image of that for a, which is
-    /// how an observer south of the equator sees the Moon: there, and unless
-    /// `view` is FromTheNorth, 2 pi - moonAngleRad(k); moonAngleRad(k) otherwise.
+    /// The angle [radians] Moon picture k is drawn with, seen as `view` says
+    /// from the drawing's place (the free function moonDrawnAngleRad).
     std::optional<double> moonDrawnAngleRad(int k, MoonView view) const;
     /// The angle [radians] Moon picture k's tooltip names: moonAngleRad(k), except
     /// that a 60-day or annual drawing starts with every tooltip empty and names

@@ -187,6 +187,7 @@ void GraphWidget::mouseMoveEvent(QMouseEvent* event) {
     } else {
         setReading(std::nullopt, QString());
     }
+    emit stepPointed(reading ? reading->step : nullptr);
     QWidget::mouseMoveEvent(event);
 }
 

@@ -72,11 +72,17 @@ public:
     bool rendering() const { return m_render != nullptr; }
     /// The t the cursor line stands at, if it is shown.
     std::optional<int> cursorT() const { return m_cursorT; }
+    /// Puts the cursor line at `t` and reads `text` there, as if the mouse
+    /// pointed at it (a view that plays through the drawing leads the cursor).
+    void showReading(int t, const QString& text) { setReading(t, text); }
 
 signals:
     /// The reading under the mouse in words, or "" when there is none (nothing
     /// drawn there, or the mouse left the graph).
     void readout(const QString& text);
+    /// The step of the record under the mouse, or nullptr when there is none;
+    /// valid until the record next changes.
+    void stepPointed(const plot::RecordedStep* step);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

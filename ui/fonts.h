@@ -14,6 +14,10 @@ QString gothicFamily();
 /// and to the fixed-width IPAGothic for kanji. Safe to call more than once.
 void installGothicSubstitutes();
 
+/// The size of the window's ordinary texts: command buttons, the days box,
+/// the status line and the windows beside it [points].
+inline constexpr double kDefaultPt = 9.0;
+
 /// The Gothic face at `pointSize` [points], normal weight.
 QFont gothicFont(double pointSize);
 

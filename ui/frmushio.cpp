@@ -11,6 +11,7 @@
 #include "plot/plotcontroller.h"
 #include "plot/plotrequest.h"
 #include "plot/windowlayout.h"
+#include "ui/causeview.h"
 #include "ui/decorations.h"
 #include "ui/fonts.h"
 #include "ui/graphsaver.h"
@@ -69,7 +70,6 @@ constexpr double kBoxPt = 11.25;    // date and point boxes, Moon's age, day nam
 constexpr double kCaptionPt = 12.0; // captions of the top rows, the graph's caption
 constexpr double kOptionPt = 9.75;  // option buttons, the Moon pictures' caption
 constexpr double kLegendPt = 8.25;  // legend captions
-constexpr double kDefaultPt = 9.0;  // command buttons, txtcont and the status line
 
 // The default observation point (the former Tokyo observatory, Azabu).
 constexpr auto kTokyo = std::to_array<const char*>({"139", "44", "41", "35", "39", "16"});
@@ -412,12 +412,16 @@ void frmushio::buildMenus() {
     m_view = new ViewSettings(this, mnuvision);
     m_view->addStyleItem(mnuvision);
     m_view->addMoonViewItem(mnuvision);
+    m_mnucause = item(mnuvision, u"mnucause"_s, tr("潮の原因を見る(&W)…"), &frmushio::showCause);
     connect(m_view, &ViewSettings::styleChanged, this, &frmushio::showStyle);
     connect(m_view, &ViewSettings::moonViewChanged, this, [this](plot::MoonView view) {
         for (plot::MoonWidget* moon : m_picmoon) {
             moon->setMoonView(view);
         }
         m_saver->setMoonView(view);
+        if (m_cause != nullptr) {
+            m_cause->setMoonView(view);
+        }
     });
     connect(m_view, &ViewSettings::clockChanged, this, [this](const ClockChoice& clock) {
         m_label1->setText(ViewSettings::dateCaption(clock));
@@ -667,6 +671,33 @@ void frmushio::about() {
     if (!m_state.soundfile.empty() && m_sound) {
         m_sound->play(m_state.soundfile);
     }
+}
+
+void frmushio::showCause() {
+    if (m_cause == nullptr) {
+        m_cause = new CauseView(m_record, m_picture1, this);
+        m_cause->setMoonView(m_view->moonView());
+        // Beside the main window: on the right, else on the left where it
+        // fits there, else against the screen's right edge.
+        const QRect frame = frameGeometry();
+        QPoint place = frame.topRight() + QPoint(8, 0);
+        if (const QScreen* screen = this->screen()) {
+            const QRect free = screen->availableGeometry();
+            const QSize size = m_cause->sizeHint();
+            if (place.x() + size.width() > free.right() &&
+                frame.left() - 8 - size.width() >= free.left()) {
+                place.setX(frame.left() - 8 - size.width());
+            }
+            place.setX(std::clamp(place.x(), free.left(),
+                                  std::max(free.left(), free.right() - size.width())));
+            place.setY(std::clamp(place.y(), free.top(),
+                                  std::max(free.top(), free.bottom() - size.height())));
+        }
+        m_cause->move(place);
+    }
+    m_cause->show();
+    m_cause->raise();
+    m_cause->activateWindow();
 }
 
 void frmushio::showHelp() {

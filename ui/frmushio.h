@@ -36,6 +36,7 @@ class PlotController;
 
 namespace veltaro::ui {
 
+class CauseView;
 class GapRadioButton;
 class GraphSaver;
 class HelpWindow;
@@ -131,6 +132,8 @@ private:
     void quit();
     void about();
     void showHelp();
+    /// 表示 → 潮の原因: the view of the cause beside the window.
+    void showCause();
     void mnuiniClicked();
     void mnutokyoClicked();
     void mnuakasiClicked();
@@ -205,6 +208,7 @@ private:
     QAction* m_mnuend = nullptr;
     QAction* m_mnubyouga = nullptr;
     QAction* m_mnuclear = nullptr;
+    QAction* m_mnucause = nullptr;
     QAction* m_mnutukaikata = nullptr;
     QAction* m_mnuabout = nullptr;
     HelpWindow* m_help = nullptr; // made when first asked for
@@ -223,6 +227,7 @@ private:
     FittingLabel* m_label1 = nullptr;      // the date row's caption, naming the clock
     std::array<LegendLine*, 3> m_legend{}; // Sun, Moon, both
     ViewSettings* m_view = nullptr;
+    CauseView* m_cause = nullptr; // made the first time it is asked for
 
     // 表示 → 拡大表示: the layout at 100 % and the sizes it is shown at.
     std::unique_ptr<LayoutZoom> m_layoutZoom;
