@@ -96,11 +96,19 @@ void verticalText(QPainter& p, const QRectF& box, const QString& text, int pixel
 
 void paintCaptionBlock(QPainter& p, const DrawingRecord& record, const StyleLook& look) {
     p.setPen(Qt::black);
-    p.setFont(pictureFont(14));
     double y = kMargin;
     for (const QString& line : titleLines(record)) {
-        p.drawText(QRectF(kMargin, y, kWidth - 2 * kMargin, kLineHeight),
-                   Qt::AlignLeft | Qt::AlignVCenter, line);
+        // A line longer than the picture is wide (a long place and clock) is
+        // set smaller, down to 10 pixels, and only past that cut with "…".
+        const QRectF box(kMargin, y, kWidth - 2 * kMargin, kLineHeight);
+        constexpr int kTitlePixels = 14;
+        const double wide = QFontMetricsF(pictureFont(kTitlePixels)).horizontalAdvance(line);
+        const int pixels = wide <= box.width()
+                               ? kTitlePixels
+                               : std::max(10, static_cast<int>(kTitlePixels * box.width() / wide));
+        p.setFont(pictureFont(pixels));
+        p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter,
+                   QFontMetricsF(p.font()).elidedText(line, Qt::ElideRight, box.width()));
         y += kLineHeight;
     }
     // The legend: each curve's swatch in its colour, then its name.
