@@ -5,6 +5,7 @@
 #include "cli/plotoptions.h"
 
 #include "astro/calcworker.h"
+#include "astro/simd.h"
 #include "astro/tide.h"
 #include "calendar/kansi.h"
 #include "plot/drawingrecord.h"
@@ -102,7 +103,10 @@ int plotCommand(const QStringList& args, const std::function<void()>& startPaint
                       [&worker](std::span<const astro::TideInput> at,
                                 std::span<astro::TideEvaluation> out) { return worker(at, out); });
     // The drawing is evaluated on a thread of its own while the painting gets
-    // ready (Qt's start-up and its fonts), which needs nothing of it.
+    // ready (Qt's start-up and its fonts), which needs nothing of it. The
+    // evaluation reads its one setting from the environment first, as Qt's
+    // start-up sets and unsets variables meanwhile.
+    astro::activeSimdPath();
     std::thread evaluation([&run, &sink] {
         run.runToEnd();
         sink.finish(!run.fault());
