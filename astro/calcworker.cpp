@@ -11,9 +11,12 @@ namespace {
 
 /// How long a waiting thread keeps looking before it sleeps, handing its core
 /// to whatever else wants it meanwhile (another thread of the program). The
-/// batches of a long drawing follow one another faster than this; an idle
-/// program sleeps.
-constexpr std::chrono::microseconds kYield{200};
+/// batches of a long drawing follow one another faster than this, with the
+/// window's recording and painting of each batch between them (some 0.3 ms)
+/// and a turn of its event loop between slices: a helper that slept there
+/// would wake (50 to 100 us in a virtual machine) to find its half of the next
+/// batch taken. An idle program sleeps.
+constexpr std::chrono::microseconds kYield{2000};
 
 /// The moments a thread takes at a time: a quarter of what is left, in whole
 /// wide vectors of the widest path (32 moments, some 7 us of work), at most

@@ -39,6 +39,8 @@ TEST(Leapcheck, FebruaryByYear) {
         {"2003.5 rounds to the even 2004", 2003.5, 29},
         {"2004.5 rounds to the even 2004", 2004.5, 29},
         {"2002.4 rounds to 2002", 2002.4, 28},
+        {"2^53 + 8 = 9007199254741000, a century past integer remainders", 0x1p53 + 8, 28},
+        {"2^53 + 16 divisible by 4", 0x1p53 + 16, 29},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
