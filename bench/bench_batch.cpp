@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -123,13 +124,8 @@ void BM_annual_vs_numpy(benchmark::State& bench) {
 }
 BENCHMARK(BM_annual_vs_numpy)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// The tool writing a long continuous drawing as CSV to /dev/null, wall time of
-// the whole process.
-void BM_tool_run_days(benchmark::State& bench) {
-    const std::string command = std::string(VELTARO_TIDE) +
-                                " run --date 2002-08-16 --lon 139:44:41 --lat 35:39:16"
-                                " --mode day --days " +
-                                std::to_string(bench.range(0)) + " > /dev/null";
+/// Runs `command` through the shell once an iteration, timing the whole process.
+void timeCommand(benchmark::State& bench, const std::string& command) {
     for (auto _ : bench) {
         const auto start = std::chrono::steady_clock::now();
         if (std::system(command.c_str()) != 0) {
@@ -141,10 +137,36 @@ void BM_tool_run_days(benchmark::State& bench) {
     }
     bench.SetItemsProcessed(bench.iterations() * bench.range(0) * 289);
 }
+
+const std::string kContinuous =
+    " --date 2002-08-16 --lon 139:44:41 --lat 35:39:16 --mode day --days ";
+
+// The tool writing a long continuous drawing as CSV to /dev/null, wall time of
+// the whole process.
+void BM_tool_run_days(benchmark::State& bench) {
+    timeCommand(bench, std::string(VELTARO_TIDE) + " run" + kContinuous +
+                           std::to_string(bench.range(0)) + " > /dev/null");
+}
+
+// The same drawing saved as a PNG picture: Qt's start-up, the evaluation, the
+// painting and the file; to be read beside BM_tool_run_days of the same run.
+void BM_tool_plot_days(benchmark::State& bench) {
+    const std::string out = (std::filesystem::temp_directory_path() / "veltaro-bench.png").string();
+    timeCommand(bench, std::string(VELTARO_TIDE) + " plot" + kContinuous +
+                           std::to_string(bench.range(0)) + " --out " + out);
+    std::filesystem::remove(out);
+}
 const auto kMin = [](const std::vector<double>& v) {
     return *std::min_element(v.begin(), v.end());
 };
 BENCHMARK(BM_tool_run_days)
+    ->Arg(999)
+    ->Iterations(1)
+    ->Repetitions(7)
+    ->ComputeStatistics("min", kMin)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_tool_plot_days)
     ->Arg(999)
     ->Iterations(1)
     ->Repetitions(7)
