@@ -43,7 +43,7 @@ struct RecordedStep {
 struct Drawing {
     PlotRequest request; ///< mode, start date and place, days
     std::vector<RecordedStep, LargeBlockAllocator<RecordedStep>> steps; ///< in the order drawn
-    bool ended = false;           ///< the drawing ran to its end (not stopped or failed)
+    bool ended = false;          ///< the drawing ran to its end (not stopped or failed)
     std::vector<AxisMark> marks; ///< new and full Moon, perigee, apogee, greatest declinations on
                                  ///< its time axis (60-day, annual)
 
