@@ -98,12 +98,12 @@ QString tideNameRule() {
             }
             if (day == plot::kLongestLunarMonth || plot::tideNameOfLunarDay(day + 1) != name.name) {
                 stretches << (first == day ? QString::number(day)
-                                           : u"%1〜%2"_s.arg(first).arg(day));
+                                           : HelpWindow::tr("%1〜%2").arg(first).arg(day));
                 first = 0;
             }
         }
         rows += u"<tr><td>"_s + QString::fromUtf8(name.word) + u"</td><td>"_s +
-                stretches.join(u"、"_s) + u"</td></tr>"_s;
+                stretches.join(HelpWindow::tr("、")) + u"</td></tr>"_s;
     }
     return u"<table border=\"1\" cellspacing=\"0\">"_s + rows + u"</table>"_s;
 }

@@ -33,7 +33,7 @@ QString WindowTexts::placeNote(std::optional<double> lonDeg, std::optional<doubl
         return name + QLatin1Char(' ') + fromUtf8(dms);
     };
     return tr("観測地点 %1　%2　時刻 %3")
-        .arg(text(*lonDeg, false), text(*latDeg, true), fromUtf8(plot::clockFullName(clock)));
+        .arg(text(*lonDeg, false), text(*latDeg, true), clockFullName(clock));
 }
 
 QString WindowTexts::roomRefusal(const plot::RoomRefusal& full) {
@@ -50,6 +50,30 @@ QString WindowTexts::roomRefusal(const plot::RoomRefusal& full) {
                     .arg(count(full.held));
     }
     return text + tr("\n描いてあるグラフはそのまま残っています。");
+}
+
+QString WindowTexts::plotWord(std::string_view word) {
+    const std::string source(word);
+    return QCoreApplication::translate(plot::kWordsContext, source.c_str());
+}
+
+QString WindowTexts::axisCaption(const QString& caption) {
+    qsizetype digits = 0;
+    while (digits < caption.size() && caption[digits].isDigit()) {
+        ++digits;
+    }
+    return caption.left(digits) + plotWord(caption.mid(digits).toStdString());
+}
+
+QString WindowTexts::clockShortName(const ClockChoice& clock) {
+    return plotWord(plot::clockShortName(clock));
+}
+
+QString WindowTexts::clockFullName(const ClockChoice& clock) {
+    if (clock.kind == ClockKind::Offset) {
+        return plotWord(plot::clockShortName(clock)) + plotWord(plot::kOffsetClockTail);
+    }
+    return plotWord(plot::clockFullName(clock));
 }
 
 } // namespace veltaro::ui

@@ -123,7 +123,8 @@ const Item kViewMenu[] = {{"mnubyouga", "描画開始(&S)"},
                           {"mnuzoom", "拡大表示(&Z)"},
                           {"mnuclock", "時刻(&T)"},
                           {"mnustyle", "見やすい表示（プロジェクター向け）(&P)"},
-                          {"mnumoonnorth", "月の絵を北半球から見た向きで描く(&N)"}};
+                          {"mnumoonnorth", "月の絵を北半球から見た向きで描く(&N)"},
+                          {"mnulang", "言語(&L)"}};
 const Item kHelpMenu[] = {{"mnutukaikata", "使い方(&H)…"},
                           {"mnuline3", ""},
                           {"mnuabout", "バージョン情報(&V)"}};

@@ -1,0 +1,510 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>WindowTexts</name>
+    <message>
+        <source>観測地点：経度・緯度の入力を確かめてください</source>
+        <translation>Place: please check the longitude and latitude you typed</translation>
+    </message>
+    <message>
+        <source>北緯</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>南緯</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>東経</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>西経</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>観測地点 %1&#x3000;%2&#x3000;時刻 %3</source>
+        <translation>Place %1  %2  Clock: %3</translation>
+    </message>
+    <message>
+        <source>グラフに描ける点は、すべての描画を合わせて %1 点までです。この描画には %2 点が要ります。</source>
+        <translation>The graph holds at most %1 points, all drawings together. This drawing needs %2 points.</translation>
+    </message>
+    <message>
+        <source>
+連続の日数を %1 日以下にしてください。</source>
+        <translation>
+Please draw no more than %1 days in a row.</translation>
+    </message>
+    <message>
+        <source>いまグラフには %1 点が描いてあり、合わせると上限を超えます。
+「消去」でグラフを消してから、もう一度描画してください。</source>
+        <translation>The graph already holds %1 points; together they would exceed the limit.
+Clear the graph with &quot;Clear&quot;, then draw again.</translation>
+    </message>
+    <message>
+        <source>
+描いてあるグラフはそのまま残っています。</source>
+        <translation>
+What is already drawn stays on the graph.</translation>
+    </message>
+</context>
+<context>
+    <name>veltaro::plot</name>
+    <message>
+        <source>地方時</source>
+        <translation>local time</translation>
+    </message>
+    <message>
+        <source>ＪＳＴ</source>
+        <translation>JST</translation>
+    </message>
+    <message>
+        <source>ＵＴ</source>
+        <translation>UT</translation>
+    </message>
+    <message>
+        <source>地方平均時（観測地の子午線）</source>
+        <translation>Local mean time (the place&apos;s meridian)</translation>
+    </message>
+    <message>
+        <source>日本標準時（ＪＳＴ）</source>
+        <translation>Japan Standard Time (JST)</translation>
+    </message>
+    <message>
+        <source>世界時（ＵＴ）</source>
+        <translation>Universal Time (UT)</translation>
+    </message>
+    <message>
+        <source>（UTからの時差）</source>
+        <translation> (offset from UT)</translation>
+    </message>
+    <message>
+        <source>時</source>
+        <translation> h</translation>
+    </message>
+    <message>
+        <source>日周変化</source>
+        <translation>Diurnal</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <translation> d</translation>
+    </message>
+    <message>
+        <source>60日変化</source>
+        <translation>60 days</translation>
+    </message>
+    <message>
+        <source>年周変化</source>
+        <translation>Annual</translation>
+    </message>
+</context>
+<context>
+    <name>veltaro::ui::GraphSaver</name>
+    <message>
+        <source>画像として保存…</source>
+        <translation>Save as Picture...</translation>
+    </message>
+    <message>
+        <source>印刷…</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>PDF として保存…</source>
+        <translation>Save as PDF...</translation>
+    </message>
+    <message>
+        <source>データを CSV で保存…</source>
+        <translation>Save Data as CSV...</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>保存できません</source>
+        <translation>Cannot Save</translation>
+    </message>
+    <message>
+        <source>「%1」に保存できませんでした。
+%2</source>
+        <translation>Could not save to &quot;%1&quot;.
+%2</translation>
+    </message>
+    <message>
+        <source>その名前はフォルダーです。別の名前を選んでください。</source>
+        <translation>That name is a folder. Please choose another name.</translation>
+    </message>
+    <message>
+        <source>その名前はシンボリックリンクです。リンク先を置き換えないよう、ファイルそのものの名前を選んでください。</source>
+        <translation>That name is a symbolic link. So as not to replace what it points to, please choose the name of the file itself.</translation>
+    </message>
+    <message>
+        <source>その名前は通常のファイルではありません。別の名前を選んでください。</source>
+        <translation>That name is not an ordinary file. Please choose another name.</translation>
+    </message>
+    <message>
+        <source>書き込みが許可されていません。</source>
+        <translation>You are not allowed to write there.</translation>
+    </message>
+    <message>
+        <source>ファイルを作れません。フォルダーがないか、書き込めない場所です。</source>
+        <translation>The file cannot be created: the folder does not exist or cannot be written to.</translation>
+    </message>
+    <message>
+        <source>書き込めませんでした。ディスクの空きが足りない可能性があります。</source>
+        <translation>Writing failed. The disk may be full.</translation>
+    </message>
+    <message>
+        <source>書き込めませんでした。</source>
+        <translation>Writing failed.</translation>
+    </message>
+    <message>
+        <source>保存する内容を作れませんでした。</source>
+        <translation>What was to be saved could not be made.</translation>
+    </message>
+    <message>
+        <source>画像として保存</source>
+        <translation>Save as Picture</translation>
+    </message>
+    <message>
+        <source>PNG 画像 (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>JPEG 画像 (*.jpg *.jpeg)</source>
+        <translation>JPEG image (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>SVG 画像 (*.svg)</source>
+        <translation>SVG image (*.svg)</translation>
+    </message>
+    <message>
+        <source>この形式では保存できません。名前を .png、.jpg、.svg か .pdf で終えてください。</source>
+        <translation>Pictures cannot be saved in this format. End the name in .png, .jpg, .svg or .pdf.</translation>
+    </message>
+    <message>
+        <source>PDF として保存</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>データを CSV で保存</source>
+        <translation>Save Data as CSV</translation>
+    </message>
+    <message>
+        <source>CSV（入力を注記） (*.csv)</source>
+        <translation>CSV with the input as comments (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV（表計算ソフト用） (*.csv)</source>
+        <translation>CSV for spreadsheets (*.csv)</translation>
+    </message>
+    <message>
+        <source>印刷できません</source>
+        <translation>Cannot Print</translation>
+    </message>
+    <message>
+        <source>印刷を始められませんでした。プリンターの設定を確かめてください。</source>
+        <translation>Printing could not start. Please check the printer&apos;s settings.</translation>
+    </message>
+    <message>
+        <source>%1
+（%2）</source>
+        <extracomment>The reason, then the system&apos;s own words for the fault in brackets.</extracomment>
+        <translation>%1
+(%2)</translation>
+    </message>
+</context>
+<context>
+    <name>veltaro::ui::HelpWindow</name>
+    <message>
+        <source>潮名</source>
+        <translation>Tide name</translation>
+    </message>
+    <message>
+        <source>旧暦の日</source>
+        <translation>Day of the lunar calendar</translation>
+    </message>
+    <message>
+        <source>Veltaro ヘルプ</source>
+        <translation>Veltaro Help</translation>
+    </message>
+    <message>
+        <source>%1〜%2</source>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>veltaro::ui::ViewSettings</name>
+    <message>
+        <source>時刻(&amp;T)</source>
+        <translation>&amp;Clock</translation>
+    </message>
+    <message>
+        <source>観測地の経度で決まる平均太陽時（東経135°では日本標準時と同じ）</source>
+        <translation>Mean solar time set by the place&apos;s longitude (at 135° E the same as Japan Standard Time)</translation>
+    </message>
+    <message>
+        <source>見やすい表示（プロジェクター向け）(&amp;P)</source>
+        <translation>&amp;Presentation Look (for Projectors)</translation>
+    </message>
+    <message>
+        <source>月の絵を北半球から見た向きで描く(&amp;N)</source>
+        <translation>Draw the Moon as Seen from the &amp;North</translation>
+    </message>
+    <message>
+        <source>南半球では、月の光る側が北半球と左右逆に見えます。ふだんは観測地から見た向きで描きます。</source>
+        <translation>South of the equator, the lit side of the Moon appears mirrored left to right. Normally the Moon is drawn as seen from the place.</translation>
+    </message>
+    <message>
+        <source>観測日（%1）</source>
+        <translation>Date (%1)</translation>
+    </message>
+    <message>
+        <source>UTからの時差を指定…（いまは %1）</source>
+        <translation>Offset from UT... (now %1)</translation>
+    </message>
+    <message>
+        <source>UTからの時差を指定…</source>
+        <translation>Offset from UT...</translation>
+    </message>
+    <message>
+        <source>時刻</source>
+        <translation>Clock</translation>
+    </message>
+    <message>
+        <source>世界時（ＵＴ）からの時差を「+09:00」や「-05:30」の形で入力してください。
+±14:00 まで指定できます。</source>
+        <translation>Type the offset from Universal Time (UT) in the form &quot;+09:00&quot; or &quot;-05:30&quot;.
+Up to ±14:00 is allowed.</translation>
+    </message>
+    <message>
+        <source>言語(&amp;L)</source>
+        <translation>&amp;Language</translation>
+    </message>
+</context>
+<context>
+    <name>veltaro::ui::WindowZoom</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>拡大(&amp;I)</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>縮小(&amp;O)</source>
+        <translation>Zoom &amp;Out</translation>
+    </message>
+    <message>
+        <source>全画面表示(&amp;F)</source>
+        <translation>&amp;Full Screen</translation>
+    </message>
+    <message>
+        <source>画面に合わせる（%1 %）(&amp;W)</source>
+        <translation>Fit to &amp;Window (%1 %)</translation>
+    </message>
+</context>
+<context>
+    <name>veltaro::ui::frmushio</name>
+    <message>
+        <source>年</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>月</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>観測地点</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>度</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>分</source>
+        <translation>′</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>″</translation>
+    </message>
+    <message>
+        <source>一日描画</source>
+        <translation>One day</translation>
+    </message>
+    <message>
+        <source>連続&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;日</source>
+        <translation>Days&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;</translation>
+    </message>
+    <message>
+        <source>月相：</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>日干支：</source>
+        <translation>Cycle:</translation>
+    </message>
+    <message>
+        <source>太陽による起潮力……</source>
+        <translation>Sun&apos;s tidal force</translation>
+    </message>
+    <message>
+        <source>月による起潮力………</source>
+        <translation>Moon&apos;s tidal force</translation>
+    </message>
+    <message>
+        <source>太陽＋月による起潮力</source>
+        <translation>Sun + Moon</translation>
+    </message>
+    <message>
+        <source>描画開始</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>消去</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>月&#x3000;影</source>
+        <translation>Moon</translation>
+    </message>
+    <message>
+        <source>起潮力</source>
+        <translation>Tide</translation>
+    </message>
+    <message>
+        <source>経度の度：東経は正、西経は − を付けて（−180〜180）</source>
+        <translation>Degrees of longitude: east positive, west with − (−180 to 180)</translation>
+    </message>
+    <message>
+        <source>緯度の度：北緯は正、南緯は − を付けて（−90〜90）</source>
+        <translation>Degrees of latitude: north positive, south with − (−90 to 90)</translation>
+    </message>
+    <message>
+        <source>分（0〜59）</source>
+        <translation>Minutes (0 to 59)</translation>
+    </message>
+    <message>
+        <source>秒（0〜59）</source>
+        <translation>Seconds (0 to 59)</translation>
+    </message>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>初期設定に戻す(&amp;I)</source>
+        <translation>Back to the &amp;Initial Settings</translation>
+    </message>
+    <message>
+        <source>日本中央標準時子午線に移動</source>
+        <translation>Move to Japan&apos;s Standard Meridian (135° E)</translation>
+    </message>
+    <message>
+        <source>緯度０（赤道上）に移動</source>
+        <translation>Move to Latitude 0 (the Equator)</translation>
+    </message>
+    <message>
+        <source>旧東京天文台に移動（東京麻布）</source>
+        <translation>Move to the Old Tokyo Observatory (Azabu, Tokyo)</translation>
+    </message>
+    <message>
+        <source>Veltaroを終了する(&amp;E)</source>
+        <translation>&amp;Exit Veltaro</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>描画開始(&amp;S)</source>
+        <translation>&amp;Start Drawing</translation>
+    </message>
+    <message>
+        <source>グラフ消去(&amp;C)</source>
+        <translation>Clear the &amp;Graph</translation>
+    </message>
+    <message>
+        <source>時刻を「%1」にしました。次の描画から、この時刻で描きます。</source>
+        <translation>The clock is now &quot;%1&quot;. The next drawing uses it.</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>使い方(&amp;H)…</source>
+        <translation>&amp;How to Use...</translation>
+    </message>
+    <message>
+        <source>バージョン情報(&amp;V)</source>
+        <translation>About &amp;Veltaro</translation>
+    </message>
+    <message>
+        <source>「%1」に保存しました。</source>
+        <translation>Saved to &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>描画を中止します (Esc)</source>
+        <translation>Stops the drawing (Esc)</translation>
+    </message>
+    <message>
+        <source>描画を中止しました。</source>
+        <translation>The drawing was stopped.</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>太陽と月の起潮力を描くプログラム<byte value="xd"/>
+作者：Veltaro 開発チーム<byte value="xd"/>
+ご意見・不具合のご連絡は、プロジェクトの課題管理ページへ</source>
+        <translation>A program that draws the tidal forces of the Sun and the Moon<byte value="xd"/>
+By the Veltaro development team<byte value="xd"/>
+Please send comments and reports of faults to the project&apos;s issue tracker</translation>
+    </message>
+    <message>
+        <source>バージョン情報</source>
+        <translation>About Veltaro</translation>
+    </message>
+    <message>
+        <source>期間か時刻が前の描画と違うので、グラフを新しくしました。</source>
+        <translation>The period or the clock differs from the last drawing, so the graph was started afresh.</translation>
+    </message>
+    <message>
+        <source>これ以上描けません</source>
+        <translation>No Room to Draw More</translation>
+    </message>
+    <message>
+        <source>拡大表示(&amp;Z)</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+</context>
+</TS>
