@@ -1,6 +1,8 @@
 // The language of the window's texts and of Qt's own.
 #include "ui/language.h"
 
+#include "plot/words.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -81,6 +83,10 @@ void useLanguage(const QString& code) {
     if (knownLanguage(code).isEmpty() || QCoreApplication::instance() == nullptr) {
         return;
     }
+    // The read-out's words, which the drawing makes, follow the window's.
+    plot::setWordTranslation([](const char* word) {
+        return QCoreApplication::translate(plot::kWordsContext, word).toStdString();
+    });
     remove(now.program);
     remove(now.qt);
     now.code = code;

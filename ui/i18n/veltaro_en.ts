@@ -82,7 +82,7 @@ What is already drawn stays on the graph.</translation>
     </message>
     <message>
         <source>時</source>
-        <translation> h</translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>日周変化</source>
@@ -90,7 +90,7 @@ What is already drawn stays on the graph.</translation>
     </message>
     <message>
         <source>日</source>
-        <translation> d</translation>
+        <translation>d</translation>
     </message>
     <message>
         <source>60日変化</source>
@@ -99,6 +99,78 @@ What is already drawn stays on the graph.</translation>
     <message>
         <source>年周変化</source>
         <translation>Annual</translation>
+    </message>
+    <message>
+        <source>%1年%2月%3日</source>
+        <translation>%1-%4-%5</translation>
+    </message>
+    <message>
+        <source>&#x3000;潮名 %1（旧暦%2日）</source>
+        <translation>  %1 (lunar day %2)</translation>
+    </message>
+    <message>
+        <source>新月</source>
+        <translation>New Moon</translation>
+    </message>
+    <message>
+        <source>満月</source>
+        <translation>Full Moon</translation>
+    </message>
+    <message>
+        <source>近地点</source>
+        <translation>Perigee</translation>
+    </message>
+    <message>
+        <source>遠地点</source>
+        <translation>Apogee</translation>
+    </message>
+    <message>
+        <source>北の最大赤緯</source>
+        <translation>Greatest N. declination</translation>
+    </message>
+    <message>
+        <source>南の最大赤緯</source>
+        <translation>Greatest S. declination</translation>
+    </message>
+    <message>
+        <source>&#x3000;太陽 %1&#x3000;月 %2&#x3000;太陽＋月 %3</source>
+        <translation>  Sun %1  Moon %2  Sun + Moon %3</translation>
+    </message>
+    <message>
+        <source>太陽から月までの角度 %1°（赤道に沿って東回り）&#x3000;%2 %3&#x3000;月相 %4</source>
+        <translation>Sun–Moon angle %1° (east, along the equator)  %2 %3  Phase %4</translation>
+    </message>
+    <message>
+        <source>&#x3000;月齢 %1日</source>
+        <translation>  Moon's age %1 days</translation>
+    </message>
+    <message>
+        <source>&#x3000;距離 %1 km</source>
+        <translation>  Distance %1 km</translation>
+    </message>
+    <message>
+        <source>&#x3000;赤緯 %1%2°</source>
+        <translation>  Declination %1%2°</translation>
+    </message>
+    <message>
+        <source>大潮</source>
+        <translation>spring tide</translation>
+    </message>
+    <message>
+        <source>中潮</source>
+        <translation>middle tide</translation>
+    </message>
+    <message>
+        <source>小潮</source>
+        <translation>neap tide</translation>
+    </message>
+    <message>
+        <source>長潮</source>
+        <translation>long tide</translation>
+    </message>
+    <message>
+        <source>若潮</source>
+        <translation>young tide</translation>
     </message>
 </context>
 <context>
