@@ -14,6 +14,7 @@
 #include <cstring>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -48,7 +49,13 @@ std::string simdLine() {
 /// tool some 12 ms at start-up. It is looked for beside this program (the build
 /// tree), then where it is installed, VELTARO_PLOT_PROGRAM_DIR relative to this
 /// program's folder. Returns only when neither can be run.
-int runPlotProgram(char* argv[]) {
+/// `language` ("--lang=ja"), when given, goes on to that program.
+int runPlotProgram(int argc, char* argv[], std::string& language) {
+    std::vector<char*> args(argv, argv + argc);
+    if (!language.empty()) {
+        args.push_back(language.data());
+    }
+    args.push_back(nullptr);
     char self[PATH_MAX];
     const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
     int error = errno;
@@ -65,7 +72,7 @@ int runPlotProgram(char* argv[]) {
         if (folder.empty()) {
             break; // this program's own folder is not known
         }
-        execv(candidate.c_str(), argv);
+        execv(candidate.c_str(), args.data());
         if (error == 0 || errno != ENOENT) {
             error = errno;
         }
@@ -82,11 +89,15 @@ namespace {
 int runCommand(int argc, char* argv[]) {
     using veltaro::cli::Complaint;
     using veltaro::cli::refuse;
+    std::string language;
+    if (const auto refused = veltaro::cli::takeLanguage(argc, argv, language)) {
+        return *refused;
+    }
     if (const auto refused = veltaro::cli::refuseInvalidUtf8(argc, argv)) {
         return *refused;
     }
     if (argc >= 2 && std::strcmp(argv[1], "plot") == 0) {
-        return runPlotProgram(argv);
+        return runPlotProgram(argc, argv, language);
     }
     const QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("veltaro-tide"));

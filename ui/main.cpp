@@ -16,6 +16,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -76,7 +77,13 @@ std::variant<QString, veltaro::cli::Refusal> takeLanguage(QStringList& args) {
         }
         args.removeAt(i);
         if (veltaro::ui::knownLanguage(value).isEmpty()) {
-            return veltaro::cli::Refusal{Complaint::UnknownOption, option, value};
+            veltaro::cli::Refusal refusal{Complaint::NoSuchLanguage, option, value};
+            QStringList codes;
+            for (const veltaro::ui::Language& language : veltaro::ui::languages()) {
+                codes << QString::fromLatin1(language.code);
+            }
+            refusal.detail = codes.join(u", ");
+            return refusal;
         }
         return value;
     }
@@ -97,13 +104,18 @@ std::optional<int> refuseArguments(const QStringList& left) {
             : veltaro::cli::Refusal{Complaint::StrayArgument, {}, first};
     std::fprintf(
         stderr, "%s\n",
-        veltaro::cli::refusalLine(QStringLiteral("veltaro"), refusal).toUtf8().constData());
+        veltaro::cli::refusalLine(QStringLiteral("veltaro"), refusal, veltaro::cli::toolLanguage())
+            .toUtf8()
+            .constData());
     return veltaro::cli::kBadInput;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Refusals on the command line speak the language of its locale.
+    veltaro::cli::setToolLanguage(veltaro::cli::languageOfLocale(
+        std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")));
     if (const auto status = answerHelpOrVersion(argc, argv)) {
         return *status;
     }
@@ -115,9 +127,11 @@ int main(int argc, char* argv[]) {
     QStringList args = QCoreApplication::arguments().mid(1);
     const auto language = takeLanguage(args);
     if (const auto* refusal = std::get_if<veltaro::cli::Refusal>(&language)) {
-        std::fprintf(
-            stderr, "%s\n",
-            veltaro::cli::refusalLine(QStringLiteral("veltaro"), *refusal).toUtf8().constData());
+        std::fprintf(stderr, "%s\n",
+                     veltaro::cli::refusalLine(QStringLiteral("veltaro"), *refusal,
+                                               veltaro::cli::toolLanguage())
+                         .toUtf8()
+                         .constData());
         return veltaro::cli::kBadInput;
     }
     if (const auto status = refuseArguments(args)) {
