@@ -26,11 +26,11 @@ std::string modeOption(PlotMode mode) {
 std::string clockShortName(const ClockChoice& clock) {
     switch (clock.kind) {
     case ClockKind::LocalMean:
-        return VELTARO_WORD("veltaro::plot", "地方時");
+        return VELTARO_WORD("veltaro::words", "地方時");
     case ClockKind::Jst:
-        return VELTARO_WORD("veltaro::plot", "ＪＳＴ");
+        return VELTARO_WORD("veltaro::words", "ＪＳＴ");
     case ClockKind::Ut:
-        return VELTARO_WORD("veltaro::plot", "ＵＴ");
+        return VELTARO_WORD("veltaro::words", "ＵＴ");
     case ClockKind::Offset:
         break;
     }
@@ -40,11 +40,11 @@ std::string clockShortName(const ClockChoice& clock) {
 std::string clockFullName(const ClockChoice& clock) {
     switch (clock.kind) {
     case ClockKind::LocalMean:
-        return VELTARO_WORD("veltaro::plot", "地方平均時（観測地の子午線）");
+        return VELTARO_WORD("veltaro::words", "地方平均時（観測地の子午線）");
     case ClockKind::Jst:
-        return VELTARO_WORD("veltaro::plot", "日本標準時（ＪＳＴ）");
+        return VELTARO_WORD("veltaro::words", "日本標準時（ＪＳＴ）");
     case ClockKind::Ut:
-        return VELTARO_WORD("veltaro::plot", "世界時（ＵＴ）");
+        return VELTARO_WORD("veltaro::words", "世界時（ＵＴ）");
     case ClockKind::Offset:
         break;
     }

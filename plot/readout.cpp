@@ -4,9 +4,9 @@
 #include "astro/fault.h"
 #include "astro/moonphase.h"
 #include "astro/tide.h"
+#include "calendar/words.h"
 #include "plot/plotrun.h"
 #include "plot/tidename.h"
-#include "plot/words.h"
 
 #include <chrono>
 #include <cmath>
@@ -25,7 +25,7 @@ std::string twoDigits(int n) {
 /// "2027年1月6日"; a translation may take the month and the day with two
 /// digits (%4, %5) for an ISO date.
 std::string dateText(int year, int month, int day) {
-    return filled(word(VELTARO_WORD("veltaro::plot", "%1年%2月%3日")),
+    return filled(word(VELTARO_WORD("veltaro::words", "%1年%2月%3日")),
                   {std::to_string(year), std::to_string(month), std::to_string(day),
                    twoDigits(month), twoDigits(day)});
 }
@@ -86,7 +86,7 @@ std::string tideNameText(const Drawing& drawing, const RecordedStep& s) {
         return {};
     }
     return filled(
-        word(VELTARO_WORD("veltaro::plot", "　潮名 %1（旧暦%2日）")),
+        word(VELTARO_WORD("veltaro::words", "　潮名 %1（旧暦%2日）")),
         {word(tideNameWord(tide.front().name).c_str()), std::to_string(tide.front().lunarDay)});
 }
 
@@ -168,19 +168,19 @@ const AxisMark* markNear(const Drawing& drawing, double x, double reach) {
 MarkWords markWords(MarkKind kind) {
     switch (kind) {
     case MarkKind::NewMoon:
-        return {"●", VELTARO_WORD("veltaro::plot", "新月")};
+        return {"●", VELTARO_WORD("veltaro::words", "新月")};
     case MarkKind::FullMoon:
-        return {"○", VELTARO_WORD("veltaro::plot", "満月")};
+        return {"○", VELTARO_WORD("veltaro::words", "満月")};
     case MarkKind::Perigee:
-        return {"◆", VELTARO_WORD("veltaro::plot", "近地点")};
+        return {"◆", VELTARO_WORD("veltaro::words", "近地点")};
     case MarkKind::Apogee:
-        return {"◇", VELTARO_WORD("veltaro::plot", "遠地点")};
+        return {"◇", VELTARO_WORD("veltaro::words", "遠地点")};
     case MarkKind::GreatestNorth:
-        return {"▲", VELTARO_WORD("veltaro::plot", "北の最大赤緯")};
+        return {"▲", VELTARO_WORD("veltaro::words", "北の最大赤緯")};
     case MarkKind::GreatestSouth:
         break;
     }
-    return {"▼", VELTARO_WORD("veltaro::plot", "南の最大赤緯")};
+    return {"▼", VELTARO_WORD("veltaro::words", "南の最大赤緯")};
 }
 
 std::string markLegend(std::initializer_list<MarkKind> kinds) {
@@ -206,20 +206,20 @@ std::string stepText(const Drawing& drawing, const RecordedStep& s) {
         moment = momentText(s);
     }
     moment += " " + clockName(drawing.request.clock);
-    return moment + filled(word(VELTARO_WORD("veltaro::plot", "　太陽 %1　月 %2　太陽＋月 %3")),
+    return moment + filled(word(VELTARO_WORD("veltaro::words", "　太陽 %1　月 %2　太陽＋月 %3")),
                            {centimetres(s.Ssea), centimetres(s.Msea), centimetres(s.total())});
 }
 
 std::string moonText(const Drawing& drawing, const RecordedStep& s) {
     std::string text =
-        filled(word(VELTARO_WORD("veltaro::plot",
+        filled(word(VELTARO_WORD("veltaro::words",
                                  "太陽から月までの角度 %1°（赤道に沿って東回り）　%2 %3　月相 %4")),
                {moonAngleText(s.MSangle), momentText(s), clockName(drawing.request.clock),
                 moonPhaseText(s.MSGangle)});
     try {
         const double age =
             astro::moonAge(astro::universalJulianDay(evaluationInput(drawing.request, s.moment())));
-        text += filled(word(VELTARO_WORD("veltaro::plot", "　月齢 %1日")), {fixedText(age, 1)});
+        text += filled(word(VELTARO_WORD("veltaro::words", "　月齢 %1日")), {fixedText(age, 1)});
     } catch (const ArithmeticFault&) {
         // The angle and the phase are what the drawing recorded; the age is left out.
     }
@@ -247,12 +247,12 @@ std::string markText(const Drawing& drawing, const AxisMark& mark) {
         break;
     case MarkKind::Perigee:
     case MarkKind::Apogee:
-        text += filled(word(VELTARO_WORD("veltaro::plot", "　距離 %1 km")),
+        text += filled(word(VELTARO_WORD("veltaro::words", "　距離 %1 km")),
                        {groupedThousands(std::llround(mark.value))});
         break;
     case MarkKind::GreatestNorth:
     case MarkKind::GreatestSouth:
-        text += filled(word(VELTARO_WORD("veltaro::plot", "　赤緯 %1%2°")),
+        text += filled(word(VELTARO_WORD("veltaro::words", "　赤緯 %1%2°")),
                        {mark.value < 0 ? "−" : "+", fixedText(std::abs(mark.value), 1)});
         break;
     }

@@ -1,7 +1,7 @@
 // The language of the window's texts and of Qt's own.
 #include "ui/language.h"
 
-#include "plot/words.h"
+#include "calendar/words.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -84,8 +84,8 @@ void useLanguage(const QString& code) {
         return;
     }
     // The read-out's words, which the drawing makes, follow the window's.
-    plot::setWordTranslation([](const char* word) {
-        return QCoreApplication::translate(plot::kWordsContext, word).toStdString();
+    setWordTranslation([](const char* word) {
+        return QCoreApplication::translate(kWordsContext, word).toStdString();
     });
     remove(now.program);
     remove(now.qt);

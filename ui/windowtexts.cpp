@@ -54,7 +54,7 @@ QString WindowTexts::roomRefusal(const plot::RoomRefusal& full) {
 
 QString WindowTexts::plotWord(std::string_view word) {
     const std::string source(word);
-    return QCoreApplication::translate(plot::kWordsContext, source.c_str());
+    return QCoreApplication::translate(kWordsContext, source.c_str());
 }
 
 QString WindowTexts::axisCaption(const QString& caption) {

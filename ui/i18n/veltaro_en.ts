@@ -51,129 +51,6 @@ What is already drawn stays on the graph.</translation>
     </message>
 </context>
 <context>
-    <name>veltaro::plot</name>
-    <message>
-        <source>地方時</source>
-        <translation>local time</translation>
-    </message>
-    <message>
-        <source>ＪＳＴ</source>
-        <translation>JST</translation>
-    </message>
-    <message>
-        <source>ＵＴ</source>
-        <translation>UT</translation>
-    </message>
-    <message>
-        <source>地方平均時（観測地の子午線）</source>
-        <translation>Local mean time (the place&apos;s meridian)</translation>
-    </message>
-    <message>
-        <source>日本標準時（ＪＳＴ）</source>
-        <translation>Japan Standard Time (JST)</translation>
-    </message>
-    <message>
-        <source>世界時（ＵＴ）</source>
-        <translation>Universal Time (UT)</translation>
-    </message>
-    <message>
-        <source>（UTからの時差）</source>
-        <translation> (offset from UT)</translation>
-    </message>
-    <message>
-        <source>時</source>
-        <translation>h</translation>
-    </message>
-    <message>
-        <source>日周変化</source>
-        <translation>Diurnal</translation>
-    </message>
-    <message>
-        <source>日</source>
-        <translation>d</translation>
-    </message>
-    <message>
-        <source>60日変化</source>
-        <translation>60 days</translation>
-    </message>
-    <message>
-        <source>年周変化</source>
-        <translation>Annual</translation>
-    </message>
-    <message>
-        <source>%1年%2月%3日</source>
-        <translation>%1-%4-%5</translation>
-    </message>
-    <message>
-        <source>&#x3000;潮名 %1（旧暦%2日）</source>
-        <translation>  %1 (lunar day %2)</translation>
-    </message>
-    <message>
-        <source>新月</source>
-        <translation>New Moon</translation>
-    </message>
-    <message>
-        <source>満月</source>
-        <translation>Full Moon</translation>
-    </message>
-    <message>
-        <source>近地点</source>
-        <translation>Perigee</translation>
-    </message>
-    <message>
-        <source>遠地点</source>
-        <translation>Apogee</translation>
-    </message>
-    <message>
-        <source>北の最大赤緯</source>
-        <translation>Greatest N. declination</translation>
-    </message>
-    <message>
-        <source>南の最大赤緯</source>
-        <translation>Greatest S. declination</translation>
-    </message>
-    <message>
-        <source>&#x3000;太陽 %1&#x3000;月 %2&#x3000;太陽＋月 %3</source>
-        <translation>  Sun %1  Moon %2  Sun + Moon %3</translation>
-    </message>
-    <message>
-        <source>太陽から月までの角度 %1°（赤道に沿って東回り）&#x3000;%2 %3&#x3000;月相 %4</source>
-        <translation>Sun–Moon angle %1° (east, along the equator)  %2 %3  Phase %4</translation>
-    </message>
-    <message>
-        <source>&#x3000;月齢 %1日</source>
-        <translation>  Moon's age %1 days</translation>
-    </message>
-    <message>
-        <source>&#x3000;距離 %1 km</source>
-        <translation>  Distance %1 km</translation>
-    </message>
-    <message>
-        <source>&#x3000;赤緯 %1%2°</source>
-        <translation>  Declination %1%2°</translation>
-    </message>
-    <message>
-        <source>大潮</source>
-        <translation>spring tide</translation>
-    </message>
-    <message>
-        <source>中潮</source>
-        <translation>middle tide</translation>
-    </message>
-    <message>
-        <source>小潮</source>
-        <translation>neap tide</translation>
-    </message>
-    <message>
-        <source>長潮</source>
-        <translation>long tide</translation>
-    </message>
-    <message>
-        <source>若潮</source>
-        <translation>young tide</translation>
-    </message>
-</context>
-<context>
     <name>veltaro::ui::GraphSaver</name>
     <message>
         <source>画像として保存…</source>
@@ -577,6 +454,165 @@ Please send comments and reports of faults to the project&apos;s issue tracker</
     <message>
         <source>拡大表示(&amp;Z)</source>
         <translation>&amp;Zoom</translation>
+    </message>
+</context>
+<context>
+    <name>veltaro::words</name>
+    <message>
+        <source>地方時</source>
+        <translation>local time</translation>
+    </message>
+    <message>
+        <source>ＪＳＴ</source>
+        <translation>JST</translation>
+    </message>
+    <message>
+        <source>ＵＴ</source>
+        <translation>UT</translation>
+    </message>
+    <message>
+        <source>地方平均時（観測地の子午線）</source>
+        <translation>Local mean time (the place&apos;s meridian)</translation>
+    </message>
+    <message>
+        <source>日本標準時（ＪＳＴ）</source>
+        <translation>Japan Standard Time (JST)</translation>
+    </message>
+    <message>
+        <source>世界時（ＵＴ）</source>
+        <translation>Universal Time (UT)</translation>
+    </message>
+    <message>
+        <source>（UTからの時差）</source>
+        <translation> (offset from UT)</translation>
+    </message>
+    <message>
+        <source>時</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>日周変化</source>
+        <translation>Diurnal</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>60日変化</source>
+        <translation>60 days</translation>
+    </message>
+    <message>
+        <source>年周変化</source>
+        <translation>Annual</translation>
+    </message>
+    <message>
+        <source>%1年%2月%3日</source>
+        <translation>%1-%4-%5</translation>
+    </message>
+    <message>
+        <source>&#x3000;潮名 %1（旧暦%2日）</source>
+        <translation>  %1 (lunar day %2)</translation>
+    </message>
+    <message>
+        <source>新月</source>
+        <translation>New Moon</translation>
+    </message>
+    <message>
+        <source>満月</source>
+        <translation>Full Moon</translation>
+    </message>
+    <message>
+        <source>近地点</source>
+        <translation>Perigee</translation>
+    </message>
+    <message>
+        <source>遠地点</source>
+        <translation>Apogee</translation>
+    </message>
+    <message>
+        <source>北の最大赤緯</source>
+        <translation>Greatest N. declination</translation>
+    </message>
+    <message>
+        <source>南の最大赤緯</source>
+        <translation>Greatest S. declination</translation>
+    </message>
+    <message>
+        <source>&#x3000;太陽 %1&#x3000;月 %2&#x3000;太陽＋月 %3</source>
+        <translation>  Sun %1  Moon %2  Sun + Moon %3</translation>
+    </message>
+    <message>
+        <source>太陽から月までの角度 %1°（赤道に沿って東回り）&#x3000;%2 %3&#x3000;月相 %4</source>
+        <translation>Sun–Moon angle %1° (east, along the equator)  %2 %3  Phase %4</translation>
+    </message>
+    <message>
+        <source>&#x3000;月齢 %1日</source>
+        <translation>  Moon&apos;s age %1 days</translation>
+    </message>
+    <message>
+        <source>&#x3000;距離 %1 km</source>
+        <translation>  Distance %1 km</translation>
+    </message>
+    <message>
+        <source>&#x3000;赤緯 %1%2°</source>
+        <translation>  Declination %1%2°</translation>
+    </message>
+    <message>
+        <source>大潮</source>
+        <translation>spring tide</translation>
+    </message>
+    <message>
+        <source>中潮</source>
+        <translation>middle tide</translation>
+    </message>
+    <message>
+        <source>小潮</source>
+        <translation>neap tide</translation>
+    </message>
+    <message>
+        <source>長潮</source>
+        <translation>long tide</translation>
+    </message>
+    <message>
+        <source>若潮</source>
+        <translation>young tide</translation>
+    </message>
+    <message>
+        <source>入力エラー</source>
+        <translation>Input Error</translation>
+    </message>
+    <message>
+        <source>日付の数値が不適切です。</source>
+        <translation>The numbers of the date are not a valid date.</translation>
+    </message>
+    <message>
+        <source>経度の度・分・秒に数値を入力してください。</source>
+        <translation>Please type numbers for the degrees, minutes and seconds of longitude.</translation>
+    </message>
+    <message>
+        <source>緯度の度・分・秒に数値を入力してください。</source>
+        <translation>Please type numbers for the degrees, minutes and seconds of latitude.</translation>
+    </message>
+    <message>
+        <source>経度は西経180度から東経180度までの範囲で入力してください。</source>
+        <translation>Please type a longitude from 180° W to 180° E.</translation>
+    </message>
+    <message>
+        <source>緯度は南緯90度から北緯90度までの範囲で入力してください。</source>
+        <translation>Please type a latitude from 90° S to 90° N.</translation>
+    </message>
+    <message>
+        <source>日付は%1年1月1日から%2年12月31日までの範囲で入力してください。</source>
+        <translation>Please type a date from %1-01-01 to %2-12-31.</translation>
+    </message>
+    <message>
+        <source>連続描画の日数は1から%1までの整数で入力してください。</source>
+        <translation>Please type the number of days to draw in a row as a whole number from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>連続描画で描けるのは%1年12月31日までです。この開始日からは最大%2日分まで描画できます。</source>
+        <translation>A drawing of several days can reach %1-12-31 at the latest. From this start date, the number of days can be at most %2.</translation>
     </message>
 </context>
 </TS>

@@ -3,16 +3,16 @@
 #include <initializer_list>
 #include <string>
 
-/// Marks a word of the drawing's texts that the interface says in its user's
-/// language. The text stays as it is here (UTF-8, Japanese); the interface
-/// looks it up by that text in `context`'s translation (kWordsContext). lupdate
-/// reads the mark as QT_TRANSLATE_NOOP.
+/// Marks a word of the texts the layers below the interface make (the input
+/// refusals, the read-out) that the interface says in its user's language. The text stays as it is
+/// here (UTF-8, Japanese); the interface looks it up by that text in `context`'s translation
+/// (kWordsContext). lupdate reads the mark as QT_TRANSLATE_NOOP.
 #define VELTARO_WORD(context, text) text
 
-namespace veltaro::plot {
+namespace veltaro {
 
-/// The translation context of the drawing's words.
-inline constexpr const char* kWordsContext = "veltaro::plot";
+/// The translation context of those words.
+inline constexpr const char* kWordsContext = "veltaro::words";
 
 /// The interface's translation of a marked word: its text in the language in
 /// use (UTF-8), or the word itself where it has none.
@@ -29,4 +29,4 @@ std::string word(const char* text);
 /// translation may put the numbers in its own order: "%1年%2月%3日".
 std::string filled(const std::string& pattern, std::initializer_list<std::string> args);
 
-} // namespace veltaro::plot
+} // namespace veltaro

@@ -1,10 +1,10 @@
-// The drawing's words in the interface's language.
-#include "plot/words.h"
+// The words of the layers below the interface, in the interface's language.
+#include "calendar/words.h"
 
 #include <atomic>
 #include <vector>
 
-namespace veltaro::plot {
+namespace veltaro {
 
 namespace {
 
@@ -37,4 +37,4 @@ std::string filled(const std::string& pattern, std::initializer_list<std::string
     return out;
 }
 
-} // namespace veltaro::plot
+} // namespace veltaro
