@@ -187,7 +187,7 @@ std::string markLegend(std::initializer_list<MarkKind> kinds) {
     std::string legend;
     for (const MarkKind kind : kinds) {
         const MarkWords words = markWords(kind);
-        legend += (legend.empty() ? "" : "　") + std::string(words.sign) + " " + words.name;
+        legend += (legend.empty() ? "" : "　") + std::string(words.sign) + " " + word(words.name);
     }
     return legend;
 }

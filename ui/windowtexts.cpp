@@ -2,6 +2,7 @@
 #include "ui/windowtexts.h"
 
 #include "plot/drawingrecord.h"
+#include "plot/graphexport.h"
 #include "plot/plotrequest.h"
 
 #include <QLocale>
@@ -58,11 +59,7 @@ QString WindowTexts::plotWord(std::string_view word) {
 }
 
 QString WindowTexts::axisCaption(const QString& caption) {
-    qsizetype digits = 0;
-    while (digits < caption.size() && caption[digits].isDigit()) {
-        ++digits;
-    }
-    return caption.left(digits) + plotWord(caption.mid(digits).toStdString());
+    return plot::axisCaptionText(caption.toStdString());
 }
 
 QString WindowTexts::clockShortName(const ClockChoice& clock) {

@@ -472,7 +472,7 @@ Please send comments and reports of faults to the project&apos;s issue tracker</
     </message>
     <message>
         <source>地方平均時（観測地の子午線）</source>
-        <translation>Local mean time (the place&apos;s meridian)</translation>
+        <translation>Local mean time (place&apos;s meridian)</translation>
     </message>
     <message>
         <source>日本標準時（ＪＳＴ）</source>
@@ -613,6 +613,58 @@ Please send comments and reports of faults to the project&apos;s issue tracker</
     <message>
         <source>連続描画で描けるのは%1年12月31日までです。この開始日からは最大%2日分まで描画できます。</source>
         <translation>A drawing of several days can reach %1-12-31 at the latest. From this start date, the number of days can be at most %2.</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;%2年%3月%4日</source>
+        <translation>%1  %2-%5-%6</translation>
+    </message>
+    <message>
+        <source>から%1日間（重ね描き）</source>
+        <translation>, %1 days drawn over each other</translation>
+    </message>
+    <message>
+        <source>から60日間</source>
+        <translation>, 60 days</translation>
+    </message>
+    <message>
+        <source>から360日間</source>
+        <translation>, 360 days</translation>
+    </message>
+    <message>
+        <source>（途中で中止）</source>
+        <translation> (stopped partway)</translation>
+    </message>
+    <message>
+        <source>&#x3000;観測地点 %1&#x3000;時刻 %2</source>
+        <translation>  %1  %2</translation>
+    </message>
+    <message>
+        <source>ほか %1 件の描画</source>
+        <translation>and %1 more drawings</translation>
+    </message>
+    <message>
+        <source>（描画なし）</source>
+        <translation>(nothing drawn)</translation>
+    </message>
+    <message>
+        <source>太陽による起潮力</source>
+        <translation>Sun's tidal force</translation>
+    </message>
+    <message>
+        <source>月による起潮力</source>
+        <translation>Moon's tidal force</translation>
+    </message>
+    <message>
+        <source>太陽＋月による起潮力</source>
+        <translation>Sun + Moon</translation>
+    </message>
+    <message>
+        <source>月&#x3000;影</source>
+        <translation>Moon</translation>
+    </message>
+    <message>
+        <source>起潮力</source>
+        <translation>Tide</translation>
     </message>
 </context>
 </TS>
