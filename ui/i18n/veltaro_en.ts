@@ -648,11 +648,11 @@ Please send comments and reports of faults to the project&apos;s issue tracker</
     </message>
     <message>
         <source>太陽による起潮力</source>
-        <translation>Sun's tidal force</translation>
+        <translation>Sun&apos;s tidal force</translation>
     </message>
     <message>
         <source>月による起潮力</source>
-        <translation>Moon's tidal force</translation>
+        <translation>Moon&apos;s tidal force</translation>
     </message>
     <message>
         <source>太陽＋月による起潮力</source>
@@ -665,6 +665,14 @@ Please send comments and reports of faults to the project&apos;s issue tracker</
     <message>
         <source>起潮力</source>
         <translation>Tide</translation>
+    </message>
+    <message>
+        <source>%1月%2日</source>
+        <translation>%3-%4</translation>
+    </message>
+    <message>
+        <source>%1 %2（旧暦%3日）</source>
+        <translation>%1 %2 (lunar day %3)</translation>
     </message>
 </context>
 </TS>
