@@ -4,6 +4,7 @@
 
 #include "calendar/calendar.h"
 #include "calendar/daterange.h"
+#include "calendar/words.h"
 
 #include <charconv>
 #include <cmath>
@@ -17,27 +18,31 @@ namespace {
 // ---------------------------------------------------------------------------
 // The texts shown to the user. Each is written here and nowhere else.
 
-constexpr std::string_view kTitle = "入力エラー";
-constexpr std::string_view kDateText = "日付の数値が不適切です。";
-constexpr std::string_view kLonNotNumberText = "経度の度・分・秒に数値を入力してください。";
-constexpr std::string_view kLatNotNumberText = "緯度の度・分・秒に数値を入力してください。";
-constexpr std::string_view kLonRangeText =
-    "経度は西経180度から東経180度までの範囲で入力してください。";
-constexpr std::string_view kLatRangeText =
-    "緯度は南緯90度から北緯90度までの範囲で入力してください。";
+// Each is a word (VELTARO_WORD), said in the interface's language.
+
+constexpr const char* kTitle = VELTARO_WORD("veltaro::words", "入力エラー");
+constexpr const char* kDateText = VELTARO_WORD("veltaro::words", "日付の数値が不適切です。");
+constexpr const char* kLonNotNumberText =
+    VELTARO_WORD("veltaro::words", "経度の度・分・秒に数値を入力してください。");
+constexpr const char* kLatNotNumberText =
+    VELTARO_WORD("veltaro::words", "緯度の度・分・秒に数値を入力してください。");
+constexpr const char* kLonRangeText =
+    VELTARO_WORD("veltaro::words", "経度は西経180度から東経180度までの範囲で入力してください。");
+constexpr const char* kLatRangeText =
+    VELTARO_WORD("veltaro::words", "緯度は南緯90度から北緯90度までの範囲で入力してください。");
 
 /// Names the accepted span of dates, taken from daterange.h.
-const std::string& dateRangeText() {
-    static const std::string text = "日付は" + std::to_string(kFirstYear) + "年1月1日から" +
-                                    std::to_string(kLastYear) +
-                                    "年12月31日までの範囲で入力してください。";
-    return text;
+std::string dateRangeText() {
+    return filled(
+        word(VELTARO_WORD("veltaro::words",
+                          "日付は%1年1月1日から%2年12月31日までの範囲で入力してください。")),
+        {std::to_string(kFirstYear), std::to_string(kLastYear)});
 }
 
-const std::string& contDaysText() {
-    static const std::string text = "連続描画の日数は1から" + std::to_string(kMostContinuousDays) +
-                                    "までの整数で入力してください。";
-    return text;
+std::string contDaysText() {
+    return filled(word(VELTARO_WORD("veltaro::words",
+                                    "連続描画の日数は1から%1までの整数で入力してください。")),
+                  {std::to_string(kMostContinuousDays)});
 }
 
 // ---------------------------------------------------------------------------
@@ -182,26 +187,26 @@ template <typename T> Read<T> refuse(InputProblem problem, InputBox box) {
 
 } // namespace
 
-std::string_view inputErrorTitle() {
-    return kTitle;
+std::string inputErrorTitle() {
+    return word(kTitle);
 }
 
-std::string_view inputMessage(InputProblem problem) {
+std::string inputMessage(InputProblem problem) {
     switch (problem) {
     case InputProblem::None:
         return {};
     case InputProblem::Date:
-        return kDateText;
+        return word(kDateText);
     case InputProblem::DateRange:
         return dateRangeText();
     case InputProblem::LonNotNumber:
-        return kLonNotNumberText;
+        return word(kLonNotNumberText);
     case InputProblem::LatNotNumber:
-        return kLatNotNumberText;
+        return word(kLatNotNumberText);
     case InputProblem::LonRange:
-        return kLonRangeText;
+        return word(kLonRangeText);
     case InputProblem::LatRange:
-        return kLatRangeText;
+        return word(kLatRangeText);
     case InputProblem::ContDays:
         return contDaysText();
     case InputProblem::ContinuousReach:
@@ -211,9 +216,10 @@ std::string_view inputMessage(InputProblem problem) {
 }
 
 std::string continuousReachMessage(int longestDays) {
-    return "連続描画で描けるのは" + std::to_string(kLastYear) +
-           "年12月31日までです。この開始日からは最大" + std::to_string(longestDays) +
-           "日分まで描画できます。";
+    return filled(
+        word(VELTARO_WORD("veltaro::words", "連続描画で描けるのは%1年12月31日までです。"
+                                            "この開始日からは最大%2日分まで描画できます。")),
+        {std::to_string(kLastYear), std::to_string(longestDays)});
 }
 
 bool isValidUtf8(std::string_view text) {

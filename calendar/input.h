@@ -21,11 +21,12 @@ enum class InputProblem {
 };
 
 /// Title of every input-error message box.
-std::string_view inputErrorTitle();
+std::string inputErrorTitle();
 
-/// The one text that tells the user what is wrong (UTF-8, Japanese). The text
-/// of ContinuousReach names the days left: continuousReachMessage.
-std::string_view inputMessage(InputProblem problem);
+/// The one text that tells the user what is wrong (UTF-8; Japanese, or the
+/// interface's language: calendar/words.h). The text of ContinuousReach names
+/// the days left: continuousReachMessage.
+std::string inputMessage(InputProblem problem);
 
 /// The texts of the three date boxes and the six position boxes.
 struct InputTexts {
@@ -116,7 +117,7 @@ Read<ObservationInput> readObservation(const InputTexts& texts);
 inline constexpr int kMostContinuousDays = 32767;
 
 /// The message that refuses a continuous drawing running past the last
-/// accepted date (UTF-8, Japanese): it names that date and `longestDays`, the
+/// accepted date (UTF-8, as inputMessage): it names that date and `longestDays`, the
 /// most days a drawing from the chosen start can take.
 std::string continuousReachMessage(int longestDays);
 

@@ -7,7 +7,9 @@
 #include <QStringList>
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 namespace veltaro::cli {
 
@@ -18,6 +20,44 @@ int cannotWrite(const QString& path, const QString& reason) {
                  echoed(path, kLongestPath).toUtf8().constData(),
                  echoed(reason, kLongestPath * 4).toUtf8().constData());
     return 1;
+}
+
+std::optional<int> takeLanguage(int& argc, char* argv[], std::string& given) {
+    setToolLanguage(
+        languageOfLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")));
+    const std::string_view option = "--lang";
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        int taken = 1;
+        std::string_view code;
+        if (arg == option) {
+            if (i + 1 == argc) {
+                return refuse({Complaint::MissingValue, QStringLiteral("--lang")});
+            }
+            code = argv[i + 1];
+            taken = 2;
+        } else if (arg.substr(0, option.size() + 1) == "--lang=") {
+            code = arg.substr(option.size() + 1);
+        } else {
+            continue;
+        }
+        const QString text = QString::fromUtf8(code.data(), qsizetype(code.size()));
+        const auto language = languageOfCode(text);
+        if (!language) {
+            Refusal refusal{Complaint::NoSuchLanguage, QStringLiteral("--lang"), text};
+            refusal.detail = toolLanguageCodes();
+            return refuse(refusal);
+        }
+        setToolLanguage(*language);
+        given = "--lang=" + std::string(code);
+        // The arguments after it move up; argv stays null-terminated.
+        for (int j = i; j + taken <= argc; ++j) {
+            argv[j] = argv[j + taken];
+        }
+        argc -= taken;
+        --i;
+    }
+    return std::nullopt;
 }
 
 std::optional<int> refuseInvalidUtf8(int argc, char* argv[]) {

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <initializer_list>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace veltaro::cli {
@@ -33,6 +34,12 @@ bool outputFailed();
 /// everything reached the reader; otherwise 1, after one line on standard
 /// error saying why ("cannot write the output: No space left on device").
 int finishOutput(int status);
+
+/// The tool's language (refusals, help): from LC_ALL, LC_MESSAGES and LANG, or
+/// from --lang CODE (--lang=CODE) anywhere among the arguments, which is taken
+/// out of argv (argc shrinks). Refuses a code that is no language; nothing
+/// otherwise. `given` is set to "--lang=CODE" when the option was given.
+std::optional<int> takeLanguage(int& argc, char* argv[], std::string& given);
 
 /// Refuses the first argument that is not valid UTF-8, before Qt decodes
 /// the arguments and would turn such bytes into U+FFFD. Nothing when all are.

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -32,12 +33,38 @@ constexpr const char* kUsage =
     "  phases   new Moon, first quarter, full Moon and last quarter between two dates\n"
     "\n"
     "'veltaro-tide <command> --help' describes a command's options;\n"
-    "'veltaro-tide --version' prints the version.\n";
+    "'veltaro-tide --version' prints the version. --lang ja|en chooses the\n"
+    "language of the messages; without it LC_ALL, LC_MESSAGES or LANG does.\n";
+
+constexpr const char* kUsageJapanese =
+    "使い方: veltaro-tide <コマンド> [オプション]\n"
+    "\n"
+    "ある地点で太陽と月が起こす平衡潮汐を、Veltaro のウィンドウと同じ計算で\n"
+    "求めます。出力は標準出力への CSV です。受け付けられない入力には標準エラーに\n"
+    "1 行で理由を書き、終了ステータス 2 で終わります。数と日付の書き方は、\n"
+    "言語によらず同じです（小数点は .、日付は YYYY-MM-DD）。\n"
+    "\n"
+    "コマンド:\n"
+    "  moment   ある時刻の太陽と月の位置、角度、潮位\n"
+    "  day      ある日のユリウス日と日干支\n"
+    "  run      描画の各ステップ（1 日、連続する数日、60 日、1 年）\n"
+    "  plot     描画の絵（PNG、SVG、PDF）\n"
+    "  phases   2 つの日付の間の新月、上弦、満月、下弦\n"
+    "\n"
+    "'veltaro-tide <コマンド> --help' で各コマンドのオプションを（英語で）、\n"
+    "'veltaro-tide --version' でバージョンを表示します。--lang ja|en で\n"
+    "メッセージの言語を選びます。指定がなければ LC_ALL、LC_MESSAGES、LANG に従います。\n";
 
 /// Which instruction-set path the evaluation takes, and how to choose another.
 std::string simdLine() {
-    const auto path = veltaro::astro::simdPathName(veltaro::astro::activeSimdPath());
-    return "\nEvaluation path: " + std::string(path) +
+    const auto path = std::string(veltaro::astro::simdPathName(veltaro::astro::activeSimdPath()));
+    if (veltaro::cli::toolLanguage() == veltaro::cli::ToolLanguage::Japanese) {
+        return "\n計算の経路: " + path +
+               "。VELTARO_SIMD=auto|sse2|avx|avx512 で命令セットを選びます。\n"
+               "既定の auto はプロセッサーが持つ最も幅の広いものを使います。どの経路でも\n"
+               "最後のビットまで同じ数になります。\n";
+    }
+    return "\nEvaluation path: " + path +
            ". VELTARO_SIMD=auto|sse2|avx|avx512 chooses the instruction set;\n"
            "auto, the default, takes the widest the processor has. Every path gives\n"
            "the same numbers to the last bit.\n";
@@ -48,7 +75,13 @@ std::string simdLine() {
 /// tool some 12 ms at start-up. It is looked for beside this program (the build
 /// tree), then where it is installed, VELTARO_PLOT_PROGRAM_DIR relative to this
 /// program's folder. Returns only when neither can be run.
-int runPlotProgram(char* argv[]) {
+/// `language` ("--lang=ja"), when given, goes on to that program.
+int runPlotProgram(int argc, char* argv[], std::string& language) {
+    std::vector<char*> args(argv, argv + argc);
+    if (!language.empty()) {
+        args.push_back(language.data());
+    }
+    args.push_back(nullptr);
     char self[PATH_MAX];
     const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
     int error = errno;
@@ -65,7 +98,7 @@ int runPlotProgram(char* argv[]) {
         if (folder.empty()) {
             break; // this program's own folder is not known
         }
-        execv(candidate.c_str(), argv);
+        execv(candidate.c_str(), args.data());
         if (error == 0 || errno != ENOENT) {
             error = errno;
         }
@@ -82,11 +115,15 @@ namespace {
 int runCommand(int argc, char* argv[]) {
     using veltaro::cli::Complaint;
     using veltaro::cli::refuse;
+    std::string language;
+    if (const auto refused = veltaro::cli::takeLanguage(argc, argv, language)) {
+        return *refused;
+    }
     if (const auto refused = veltaro::cli::refuseInvalidUtf8(argc, argv)) {
         return *refused;
     }
     if (argc >= 2 && std::strcmp(argv[1], "plot") == 0) {
-        return runPlotProgram(argv);
+        return runPlotProgram(argc, argv, language);
     }
     const QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("veltaro-tide"));
@@ -95,7 +132,10 @@ int runCommand(int argc, char* argv[]) {
         return refuse({Complaint::NoCommand});
     }
     if (args[1] == u"--help" || args[1] == u"-h" || args[1] == u"help") {
-        std::fputs(kUsage, stdout);
+        std::fputs(veltaro::cli::toolLanguage() == veltaro::cli::ToolLanguage::Japanese
+                       ? kUsageJapanese
+                       : kUsage,
+                   stdout);
         std::fputs(simdLine().c_str(), stdout);
         return 0;
     }

@@ -56,6 +56,10 @@ private:
 
 /// Takes veltaro-tide's arguments as they are: `plot` and its options.
 int main(int argc, char* argv[]) {
+    std::string language;
+    if (const auto refused = veltaro::cli::takeLanguage(argc, argv, language)) {
+        return *refused;
+    }
     if (const auto refused = veltaro::cli::refuseInvalidUtf8(argc, argv)) {
         return *refused;
     }

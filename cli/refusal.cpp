@@ -6,7 +6,11 @@
 #include "calendar/input.h"
 #include "cli/eventkinds.h"
 
+#include <QStringList>
+
+#include <atomic>
 #include <cstdio>
+#include <cstring>
 
 namespace veltaro::cli {
 
@@ -57,123 +61,234 @@ struct Words {
     QString reason;
 };
 
+std::atomic<ToolLanguage> g_language{ToolLanguage::English};
+
+/// The text of `language` of the two (UTF-8).
+QString say(ToolLanguage language, const char* english, const char* japanese) {
+    return QString::fromUtf8(language == ToolLanguage::Japanese ? japanese : english);
+}
+
 /// "(see veltaro-tide run --help)"
-QString seeHelp(const QString& program, const QString& command) {
-    return command.isEmpty() ? QStringLiteral("(see %1 --help)").arg(program)
-                             : QStringLiteral("(see %1 %2 --help)").arg(program, command);
+QString seeHelp(ToolLanguage l, const QString& program, const QString& command) {
+    const QString help = command.isEmpty() ? program : program + u' ' + command;
+    return say(l, "(see %1 --help)", "（%1 --help を参照）").arg(help);
 }
 
-QString commandList(const QString& program) {
-    return QStringLiteral("the commands are moment, day, run, plot and phases %1")
-        .arg(seeHelp(program, {}));
+QString commandList(ToolLanguage l, const QString& program) {
+    return say(l, "the commands are moment, day, run, plot and phases %1",
+               "コマンドは moment、day、run、plot、phases です%1")
+        .arg(seeHelp(l, program, {}));
 }
 
-QString modeList() {
+QString modeList(ToolLanguage l) {
     QString list;
     for (std::size_t i = 0; i < plot::kModes.size(); ++i) {
-        list += QLatin1String(i == 0 ? "" : i + 1 < plot::kModes.size() ? ", " : " or ");
+        if (i > 0) {
+            list += i + 1 < plot::kModes.size() ? say(l, ", ", "、") : say(l, " or ", "、");
+        }
         list += QLatin1String(plot::kModes[i].option);
     }
     return list;
 }
 
-QString clockList() {
-    return QStringLiteral("local, jst, ut, or +HH:MM or -HH:MM ahead of UT up to %1:00")
+QString clockList(ToolLanguage l) {
+    return say(l, "local, jst, ut, or +HH:MM or -HH:MM ahead of UT up to %1:00",
+               "local、jst、ut、または UT からの時差 +HH:MM か -HH:MM（%1:00 まで）")
         .arg(kMostClockOffsetMinutes / 60);
 }
 
 } // namespace
 
-QString inputReason(const plot::RequestRefusal& refusal) {
-    switch (refusal.problem) {
-    case InputProblem::None:
-        break;
-    case InputProblem::Date:
-        return QStringLiteral(
-            "no such date (the month must be 1..12 and the day within the month).");
-    case InputProblem::DateRange:
-        return QStringLiteral("outside the dates drawn, %1-01-01 to %2-12-31.")
-            .arg(kFirstYear)
-            .arg(kLastYear);
-    case InputProblem::LonNotNumber:
-        return QStringLiteral("not a number of degrees (139.7447, or D:M:S 139:44:41).");
-    case InputProblem::LatNotNumber:
-        return QStringLiteral("not a number of degrees (35.6544, or D:M:S 35:39:16).");
-    case InputProblem::LonRange:
-        return QStringLiteral("beyond 180 degrees east or west (-180..180).");
-    case InputProblem::LatRange:
-        return QStringLiteral("beyond 90 degrees north or south (-90..90).");
-    case InputProblem::ContDays:
-        return QStringLiteral("not a whole number of days from 1 to %1.").arg(kMostContinuousDays);
-    case InputProblem::ContinuousReach:
-        return QStringLiteral("the drawing would run past %1-12-31; from this date it may draw at "
-                              "most %2 %3.")
-            .arg(kLastYear)
-            .arg(refusal.longestDays)
-            .arg(QLatin1String(refusal.longestDays == 1 ? "day" : "days"));
+ToolLanguage languageOfLocale(const char* lcAll, const char* lcMessages, const char* lang) {
+    for (const char* value : {lcAll, lcMessages, lang}) {
+        if (value != nullptr && *value != '\0') {
+            return std::strncmp(value, "ja", 2) == 0 ? ToolLanguage::Japanese
+                                                     : ToolLanguage::English;
+        }
     }
-    return QStringLiteral("refused.");
+    return ToolLanguage::English;
 }
 
 namespace {
 
-Words wordsFor(const QString& program, const Refusal& r) {
-    if (const auto* input = std::get_if<plot::RequestRefusal>(&r.why)) {
-        return {{}, inputReason(*input)};
+struct LanguageCode {
+    const char* code;
+    ToolLanguage language;
+};
+constexpr LanguageCode kLanguageCodes[] = {{"ja", ToolLanguage::Japanese},
+                                           {"en", ToolLanguage::English}};
+
+} // namespace
+
+std::optional<ToolLanguage> languageOfCode(const QString& code) {
+    for (const LanguageCode& row : kLanguageCodes) {
+        if (code == QLatin1String(row.code)) {
+            return row.language;
+        }
     }
+    return std::nullopt;
+}
+
+QString toolLanguageCodes() {
+    QStringList codes;
+    for (const LanguageCode& row : kLanguageCodes) {
+        codes << QLatin1String(row.code);
+    }
+    return codes.join(QStringLiteral(", "));
+}
+
+ToolLanguage toolLanguage() {
+    return g_language.load();
+}
+
+void setToolLanguage(ToolLanguage language) {
+    g_language.store(language);
+}
+
+QString inputReason(const plot::RequestRefusal& refusal, ToolLanguage l) {
+    switch (refusal.problem) {
+    case InputProblem::None:
+        break;
+    case InputProblem::Date:
+        return say(l, "no such date (the month must be 1..12 and the day within the month).",
+                   "その日付はありません（月は 1〜12、日はその月の日数まで）。");
+    case InputProblem::DateRange:
+        return say(l, "outside the dates drawn, %1-01-01 to %2-12-31.",
+                   "描ける日付（%1-01-01 から %2-12-31 まで）の外です。")
+            .arg(kFirstYear)
+            .arg(kLastYear);
+    case InputProblem::LonNotNumber:
+        return say(l, "not a number of degrees (139.7447, or D:M:S 139:44:41).",
+                   "度の数ではありません（139.7447、または 度:分:秒 139:44:41）。");
+    case InputProblem::LatNotNumber:
+        return say(l, "not a number of degrees (35.6544, or D:M:S 35:39:16).",
+                   "度の数ではありません（35.6544、または 度:分:秒 35:39:16）。");
+    case InputProblem::LonRange:
+        return say(l, "beyond 180 degrees east or west (-180..180).",
+                   "東西 180 度を超えています（-180〜180）。");
+    case InputProblem::LatRange:
+        return say(l, "beyond 90 degrees north or south (-90..90).",
+                   "南北 90 度を超えています（-90〜90）。");
+    case InputProblem::ContDays:
+        return say(l, "not a whole number of days from 1 to %1.",
+                   "1 から %1 までの整数の日数ではありません。")
+            .arg(kMostContinuousDays);
+    case InputProblem::ContinuousReach:
+        return (refusal.longestDays == 1
+                    ? say(l,
+                          "the drawing would run past %1-12-31; from this date it may draw at "
+                          "most %2 day.",
+                          "描画が %1-12-31 を越えます。この日付からは %2 日まで描けます。")
+                    : say(l,
+                          "the drawing would run past %1-12-31; from this date it may draw at "
+                          "most %2 days.",
+                          "描画が %1-12-31 を越えます。この日付からは %2 日まで描けます。"))
+            .arg(kLastYear)
+            .arg(refusal.longestDays);
+    }
+    return say(l, "refused.", "受け付けられません。");
+}
+
+namespace {
+
+Words wordsFor(const QString& program, const Refusal& r, ToolLanguage l) {
+    if (const auto* input = std::get_if<plot::RequestRefusal>(&r.why)) {
+        return {{}, inputReason(*input, l)};
+    }
+    const QString command = say(l, "command", "コマンド");
     switch (std::get<Complaint>(r.why)) {
     case Complaint::NoCommand:
-        return {QStringLiteral("command"),
-                QStringLiteral("missing; ") + commandList(program) + u'.'};
+        return {command, say(l, "missing; %1.", "ありません。%1。").arg(commandList(l, program))};
     case Complaint::UnknownCommand:
-        return {{}, QStringLiteral("unknown command; ") + commandList(program) + u'.'};
-    case Complaint::UnknownOption:
-        return {{}, QStringLiteral("unknown option %1.").arg(seeHelp(program, r.command))};
-    case Complaint::MissingValue:
-        return {{}, QStringLiteral("wants a value %1.").arg(seeHelp(program, r.command))};
-    case Complaint::UnexpectedValue:
-        return {{}, QStringLiteral("takes no value %1.").arg(seeHelp(program, r.command))};
-    case Complaint::StrayArgument:
         return {{},
-                QStringLiteral("unexpected argument: %1 takes options only %2.")
-                    .arg(r.command.isEmpty() ? program : r.command, seeHelp(program, r.command))};
+                say(l, "unknown command; %1.", "不明なコマンドです。%1。")
+                    .arg(commandList(l, program))};
+    case Complaint::UnknownOption:
+        return {{},
+                say(l, "unknown option %1.", "不明なオプションです%1。")
+                    .arg(seeHelp(l, program, r.command))};
+    case Complaint::MissingValue:
+        return {
+            {},
+            say(l, "wants a value %1.", "値がありません%1。").arg(seeHelp(l, program, r.command))};
+    case Complaint::UnexpectedValue:
+        return {
+            {},
+            say(l, "takes no value %1.", "値をとりません%1。").arg(seeHelp(l, program, r.command))};
+    case Complaint::StrayArgument:
+        return {
+            {},
+            say(l, "unexpected argument: %1 takes options only %2.",
+                "余分な引数です。%1 はオプションだけをとります%2。")
+                .arg(r.command.isEmpty() ? program : r.command, seeHelp(l, program, r.command))};
     case Complaint::MissingOption:
-        return {{}, QStringLiteral("missing; %1 wants %2.").arg(r.command, r.detail)};
+        return {{},
+                say(l, "missing; %1 wants %2.", "ありません。%1 には %2 が要ります。")
+                    .arg(r.command, r.detail)};
     case Complaint::NotUtf8:
-        return {{}, QStringLiteral("not valid UTF-8.")};
+        return {{}, say(l, "not valid UTF-8.", "正しい UTF-8 ではありません。")};
     case Complaint::NotDate:
-        return {{}, QStringLiteral("not a date YYYY-MM-DD.")};
+        return {{}, say(l, "not a date YYYY-MM-DD.", "日付 YYYY-MM-DD ではありません。")};
     case Complaint::NotAngle:
-        return {{}, QStringLiteral("neither decimal degrees (139.7447) nor D:M:S (139:44:41).")};
+        return {{},
+                say(l, "neither decimal degrees (139.7447) nor D:M:S (139:44:41).",
+                    "10 進の度（139.7447）でも 度:分:秒（139:44:41）でもありません。")};
     case Complaint::NotTime:
-        return {{}, QStringLiteral("not a time HH:MM from 00:00 to 23:59.")};
+        return {{},
+                say(l, "not a time HH:MM from 00:00 to 23:59.",
+                    "00:00 から 23:59 までの時刻 HH:MM ではありません。")};
     case Complaint::NoSuchMode:
-        return {{}, QStringLiteral("no such mode; %1.").arg(modeList())};
+        return {{},
+                say(l, "no such mode; %1.", "そのモードはありません。%1 のいずれかです。")
+                    .arg(modeList(l))};
     case Complaint::NoSuchUnit:
-        return {{}, QStringLiteral("no such unit; km, m or cm.")};
+        return {{},
+                say(l, "no such unit; km, m or cm.",
+                    "その単位はありません。km、m、cm のいずれかです。")};
     case Complaint::NoSuchClock:
-        return {{}, QStringLiteral("no such clock; %1.").arg(clockList())};
+        return {{},
+                say(l, "no such clock; %1.", "その時刻はありません。%1 のいずれかです。")
+                    .arg(clockList(l))};
     case Complaint::NoSuchKind:
-        return {{}, QStringLiteral("no such kind; %1, separated by commas.").arg(eventKindList())};
+        return {{},
+                say(l, "no such kind; %1, separated by commas.",
+                    "その種類はありません。%1 をコンマで区切って指定します。")
+                    .arg(eventKindList())};
     case Complaint::NoSuchLook:
-        return {{}, QStringLiteral("no such look; standard or presentation.")};
+        return {{},
+                say(l, "no such look; standard or presentation.",
+                    "その見た目はありません。standard か presentation です。")};
     case Complaint::NoPlaceForLocalClock:
         return {{},
-                QStringLiteral("%1 has no place, so no local mean time; jst, ut, or +HH:MM or "
-                               "-HH:MM ahead of UT.")
+                say(l,
+                    "%1 has no place, so no local mean time; jst, ut, or +HH:MM or -HH:MM ahead "
+                    "of UT.",
+                    "%1 には観測地点がないので地方平均時は使えません。jst、ut、または UT "
+                    "からの時差 +HH:MM か -HH:MM です。")
                     .arg(r.command)};
     case Complaint::DaysWithoutDayMode:
-        return {{}, QStringLiteral("only with --mode day (60 and year draw one pass).")};
+        return {{},
+                say(l, "only with --mode day (60 and year draw one pass).",
+                    "--mode day のときだけ指定できます（60 と year は一度だけ描きます）。")};
     case Complaint::NotPictureName:
-        return {{}, QStringLiteral("the name must end in .png, .jpg, .jpeg, .svg or .pdf.")};
+        return {{},
+                say(l, "the name must end in .png, .jpg, .jpeg, .svg or .pdf.",
+                    "名前は .png、.jpg、.jpeg、.svg か .pdf で終えてください。")};
     case Complaint::ToBeforeFrom:
-        return {{}, QStringLiteral("before --from '%1'.").arg(shortened(r.detail, kLongestEcho))};
+        return {{},
+                say(l, "before --from '%1'.", "--from '%1' より前です。")
+                    .arg(shortened(r.detail, kLongestEcho))};
     case Complaint::NotPlotCommand:
-        return {QStringLiteral("command"),
-                QStringLiteral("this program runs only the plot command of veltaro-tide %1.")
-                    .arg(seeHelp(QStringLiteral("veltaro-tide"), QStringLiteral("plot")))};
+        return {command,
+                say(l, "this program runs only the plot command of veltaro-tide %1.",
+                    "このプログラムは veltaro-tide の plot コマンドだけを実行します%1。")
+                    .arg(seeHelp(l, QStringLiteral("veltaro-tide"), QStringLiteral("plot")))};
+    case Complaint::NoSuchLanguage:
+        return {{},
+                say(l, "no such language; %1.", "その言語はありません。%1 のいずれかです。")
+                    .arg(r.detail)};
     }
-    return {QStringLiteral("input"), QStringLiteral("refused.")};
+    return {say(l, "input", "入力"), say(l, "refused.", "受け付けられません。")};
 }
 
 } // namespace
@@ -182,8 +297,8 @@ QString echoed(const QString& text, qsizetype length) {
     return escaped(shortened(text, length));
 }
 
-QString refusalLine(const QString& program, const Refusal& refusal) {
-    const Words words = wordsFor(program, refusal);
+QString refusalLine(const QString& program, const Refusal& refusal, ToolLanguage language) {
+    const Words words = wordsFor(program, refusal, language);
     QString what = echoed(refusal.option, kLongestEcho);
     if (refusal.typed) {
         what += QLatin1String(what.isEmpty() ? "'" : " '") + echoed(*refusal.typed, kLongestEcho) +
@@ -198,8 +313,9 @@ QString refusalLine(const QString& program, const Refusal& refusal) {
 }
 
 int refuse(const Refusal& refusal) {
-    std::fprintf(stderr, "%s\n",
-                 refusalLine(QStringLiteral("veltaro-tide"), refusal).toUtf8().constData());
+    std::fprintf(
+        stderr, "%s\n",
+        refusalLine(QStringLiteral("veltaro-tide"), refusal, toolLanguage()).toUtf8().constData());
     return kBadInput;
 }
 

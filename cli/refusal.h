@@ -3,8 +3,9 @@
 // Refused input, as values and then as the one line that says so:
 //   veltaro-tide: <what>: <reason>
 // "--date '2026-13-01': no such date (...)", "--bogus: unknown option (...)".
-// Every reason is worded here and only here, in English, from the values: the
-// tool's own complaints and the readers' InputProblem with its numbers.
+// Every reason is worded here and only here, in English and in Japanese, from
+// the values: the tool's own complaints and the readers' InputProblem with its
+// numbers. Numbers and dates are written alike in both.
 
 #include "plot/plotrequest.h"
 
@@ -42,7 +43,24 @@ enum class Complaint {
     NotPictureName,       ///< an --out name without .png, .jpg, .jpeg, .svg or .pdf
     ToBeforeFrom,         ///< --to before --from; `detail` is --from's date
     NotPlotCommand,       ///< the plot program run for anything but plot
+    NoSuchLanguage,       ///< not a --lang; `detail` lists the languages
 };
+
+/// The language of the programs' messages on the command line.
+enum class ToolLanguage { English, Japanese };
+
+/// The language a command-line program speaks, as the C library chooses the
+/// locale of messages: the first of LC_ALL, LC_MESSAGES and LANG that is set and
+/// not empty; Japanese when it names Japanese ("ja_JP.UTF-8", "ja"), English
+/// otherwise (also when none is set). Null stands for an unset variable.
+ToolLanguage languageOfLocale(const char* lcAll, const char* lcMessages, const char* lang);
+/// The language of `code` as --lang takes it ("ja", "en"), or nothing.
+std::optional<ToolLanguage> languageOfCode(const QString& code);
+/// The codes --lang takes: "ja, en".
+QString toolLanguageCodes();
+/// The language refuse() and the help speak: English until set.
+ToolLanguage toolLanguage();
+void setToolLanguage(ToolLanguage language);
 
 /// One refusal: why, and where.
 struct Refusal {
@@ -62,13 +80,15 @@ struct Refusal {
 /// The option and the typed text are cut short after 40 characters, control
 /// characters anywhere are written as escapes (\n, \x1b), and the line is at
 /// most 240 characters, so that whatever was typed it stays one line.
-QString refusalLine(const QString& program, const Refusal& refusal);
+QString refusalLine(const QString& program, const Refusal& refusal,
+                    ToolLanguage language = ToolLanguage::English);
 
 /// The reason the readers' `refusal` is given for, as refusalLine words it.
-QString inputReason(const plot::RequestRefusal& refusal);
+QString inputReason(const plot::RequestRefusal& refusal,
+                    ToolLanguage language = ToolLanguage::English);
 
-/// Prints refusalLine("veltaro-tide", refusal) on standard error and returns
-/// kBadInput.
+/// Prints refusalLine("veltaro-tide", refusal, toolLanguage()) on standard
+/// error and returns kBadInput.
 int refuse(const Refusal& refusal);
 
 /// `text` with control characters (and the Unicode line breaks) written as

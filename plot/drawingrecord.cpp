@@ -220,26 +220,37 @@ bool startsFreshGraph(const DrawingRecord& record, const PlotRequest& request) {
 std::string drawingTitle(const Drawing& drawing) {
     const PlotRequest& r = drawing.request;
     const ObservationInput& in = r.start;
-    std::string title = modeName(r.mode) + "　" + std::to_string(static_cast<int>(in.year)) + "年" +
-                        std::to_string(static_cast<int>(in.month)) + "月" +
-                        std::to_string(static_cast<int>(in.day)) + "日";
+    const int month = static_cast<int>(in.month);
+    const int day = static_cast<int>(in.day);
+    // %5 and %6 are the month and the day with two digits, for an ISO date.
+    std::string title =
+        filled(word(VELTARO_WORD("veltaro::words", "%1　%2年%3月%4日")),
+               {word(modeDefinition(r.mode).name), std::to_string(static_cast<int>(in.year)),
+                std::to_string(month), std::to_string(day),
+                (month < 10 ? "0" : "") + std::to_string(month),
+                (day < 10 ? "0" : "") + std::to_string(day)});
     switch (r.mode) {
     case PlotMode::Diurnal:
         if (r.continuous && r.days > 1) {
-            title += "から" + std::to_string(r.days) + "日間（重ね描き）";
+            title += filled(word(VELTARO_WORD("veltaro::words", "から%1日間（重ね描き）")),
+                            {std::to_string(r.days)});
         }
         break;
     case PlotMode::SixtyDay:
-        title += "から60日間";
+        title += word(VELTARO_WORD("veltaro::words", "から60日間"));
         break;
     case PlotMode::Annual:
-        title += "から360日間";
+        title += word(VELTARO_WORD("veltaro::words", "から360日間"));
         break;
     }
     if (!drawing.ended) {
-        title += "（途中で中止）";
+        title += word(VELTARO_WORD("veltaro::words", "（途中で中止）"));
     }
-    return title + "　観測地点 " + placeText(in.lat, in.lon) + "　時刻 " + clockFullName(r.clock);
+    const std::string clock = r.clock.kind == ClockKind::Offset
+                                  ? clockShortName(r.clock) + word(kOffsetClockTail)
+                                  : word(clockFullName(r.clock).c_str());
+    return title + filled(word(VELTARO_WORD("veltaro::words", "　観測地点 %1　時刻 %2")),
+                          {placeText(in.lat, in.lon), clock});
 }
 
 } // namespace veltaro::plot

@@ -9,6 +9,7 @@
 #include "plot/windowlayout.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QIODevice>
@@ -60,10 +61,11 @@ QStringList titleLines(const DrawingRecord& record) {
         lines << fromUtf8(drawingTitle(drawings[i]));
     }
     if (drawings.size() > std::size_t(kMaxTitles)) {
-        lines << u"ほか %1 件の描画"_s.arg(drawings.size() - std::size_t(kMaxTitles));
+        lines << QCoreApplication::translate("veltaro::words", "ほか %1 件の描画")
+                     .arg(drawings.size() - std::size_t(kMaxTitles));
     }
     if (lines.isEmpty()) {
-        lines << u"（描画なし）"_s;
+        lines << QCoreApplication::translate("veltaro::words", "（描画なし）");
     }
     return lines;
 }
@@ -87,6 +89,15 @@ int captionHeight(const DrawingRecord& record) {
 /// A caption one character per line, centred in `box`.
 void verticalText(QPainter& p, const QRectF& box, const QString& text, int pixels) {
     p.setFont(pictureFont(pixels));
+    // Latin letters stacked one under another cannot be read as a word: turned.
+    if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x3000; })) {
+        p.save();
+        p.translate(box.left(), box.bottom());
+        p.rotate(-90);
+        p.drawText(QRectF(0, 0, box.height(), box.width()), Qt::AlignCenter, text);
+        p.restore();
+        return;
+    }
     const double step = box.height() / std::max<qsizetype>(text.size(), 1);
     for (qsizetype i = 0; i < text.size(); ++i) {
         p.drawText(QRectF(box.left(), box.top() + step * double(i), box.width(), step),
@@ -114,11 +125,12 @@ void paintCaptionBlock(QPainter& p, const DrawingRecord& record, const StyleLook
     // The legend: each curve's swatch in its colour, then its name.
     struct Entry {
         QRgb colour;
-        const char16_t* name;
+        const char* name;
     };
-    const Entry entries[] = {{look.sun.colour, u"太陽による起潮力"},
-                             {look.moon.colour, u"月による起潮力"},
-                             {look.combined.colour, u"太陽＋月による起潮力"}};
+    const Entry entries[] = {
+        {look.sun.colour, QT_TRANSLATE_NOOP("veltaro::words", "太陽による起潮力")},
+        {look.moon.colour, QT_TRANSLATE_NOOP("veltaro::words", "月による起潮力")},
+        {look.combined.colour, QT_TRANSLATE_NOOP("veltaro::words", "太陽＋月による起潮力")}};
     p.setFont(pictureFont(12));
     const QFontMetricsF metrics(p.font());
     double x = kMargin;
@@ -127,7 +139,7 @@ void paintCaptionBlock(QPainter& p, const DrawingRecord& record, const StyleLook
         const double thickness = look.legendThickness;
         p.fillRect(QRectF(x, mid - thickness / 2, 36, thickness), QColor::fromRgb(e.colour));
         x += 42;
-        const QString name = QString::fromUtf16(e.name);
+        const QString name = QCoreApplication::translate("veltaro::words", e.name);
         p.setPen(Qt::black);
         p.drawText(QRectF(x, y, 200, kLegendHeight), Qt::AlignLeft | Qt::AlignVCenter, name);
         x += metrics.horizontalAdvance(name) + 24;
@@ -152,6 +164,15 @@ void sunkenBorder(QPainter& p, const QRectF& inner) {
 }
 
 } // namespace
+
+QString axisCaptionText(const std::string& caption) {
+    std::size_t digits = 0;
+    while (digits < caption.size() && caption[digits] >= '0' && caption[digits] <= '9') {
+        ++digits;
+    }
+    return fromUtf8(caption.substr(0, digits)) +
+           QCoreApplication::translate(kWordsContext, caption.substr(digits).c_str());
+}
 
 QSize exportSize(const DrawingRecord& record) {
     return {kWidth,
@@ -183,15 +204,17 @@ void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor gra
 
     // Captions of the Moon pictures and of the graph, the axis captions.
     p.setPen(Qt::black);
-    verticalText(p, windowRect(layout::kMoonCaption, top), u"月　影"_s, 13);
-    verticalText(p, windowRect(layout::kGraphCaption, top), u"起潮力"_s, 16);
+    verticalText(p, windowRect(layout::kMoonCaption, top),
+                 QCoreApplication::translate("veltaro::words", "月　影"), 13);
+    verticalText(p, windowRect(layout::kGraphCaption, top),
+                 QCoreApplication::translate("veltaro::words", "起潮力"), 16);
     const auto captions = record.axisCaptions().value_or(axisCaptionsFor(PlotMode::Diurnal));
     p.setFont(pictureFont(15));
     for (int h = 0; h < kMoonPictures; ++h) {
         // Wider than the window's label, so that "360日" is not cut.
         const QRectF label = windowRect(layout::hourLabel(h), top);
         p.drawText(label.adjusted(-10, 0, 10, 0), Qt::AlignHCenter | Qt::AlignTop,
-                   fromUtf8(captions[std::size_t(h)]));
+                   axisCaptionText(captions[std::size_t(h)]));
     }
 
     if (hasMarks(record)) {

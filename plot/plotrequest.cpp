@@ -26,11 +26,11 @@ std::string modeOption(PlotMode mode) {
 std::string clockShortName(const ClockChoice& clock) {
     switch (clock.kind) {
     case ClockKind::LocalMean:
-        return "地方時";
+        return VELTARO_WORD("veltaro::words", "地方時");
     case ClockKind::Jst:
-        return "ＪＳＴ";
+        return VELTARO_WORD("veltaro::words", "ＪＳＴ");
     case ClockKind::Ut:
-        return "ＵＴ";
+        return VELTARO_WORD("veltaro::words", "ＵＴ");
     case ClockKind::Offset:
         break;
     }
@@ -40,15 +40,15 @@ std::string clockShortName(const ClockChoice& clock) {
 std::string clockFullName(const ClockChoice& clock) {
     switch (clock.kind) {
     case ClockKind::LocalMean:
-        return "地方平均時（観測地の子午線）";
+        return VELTARO_WORD("veltaro::words", "地方平均時（観測地の子午線）");
     case ClockKind::Jst:
-        return "日本標準時（ＪＳＴ）";
+        return VELTARO_WORD("veltaro::words", "日本標準時（ＪＳＴ）");
     case ClockKind::Ut:
-        return "世界時（ＵＴ）";
+        return VELTARO_WORD("veltaro::words", "世界時（ＵＴ）");
     case ClockKind::Offset:
         break;
     }
-    return clockShortName(clock) + "（UTからの時差）";
+    return clockShortName(clock) + kOffsetClockTail;
 }
 
 PlotRequest normalized(const PlotRequest& request) {

@@ -2,6 +2,7 @@
 
 #include "calendar/clockchoice.h"
 #include "calendar/input.h"
+#include "calendar/words.h"
 
 #include <array>
 #include <cstddef>
@@ -42,9 +43,12 @@ struct ModeDefinition {
 
 /// The modes, in the order of PlotMode.
 inline constexpr std::array<ModeDefinition, 3> kModes{{
-    {PlotMode::Diurnal, 30, 0, 5, 2, "時", true, false, false, "日周変化", "day"},
-    {PlotMode::SixtyDay, 1, 0, 10, 5, "日", false, true, true, "60日変化", "60"},
-    {PlotMode::Annual, 1, 1, 0, 30, "日", false, true, true, "年周変化", "year"},
+    {PlotMode::Diurnal, 30, 0, 5, 2, VELTARO_WORD("veltaro::words", "時"), true, false, false,
+     VELTARO_WORD("veltaro::words", "日周変化"), "day"},
+    {PlotMode::SixtyDay, 1, 0, 10, 5, VELTARO_WORD("veltaro::words", "日"), false, true, true,
+     VELTARO_WORD("veltaro::words", "60日変化"), "60"},
+    {PlotMode::Annual, 1, 1, 0, 30, VELTARO_WORD("veltaro::words", "日"), false, true, true,
+     VELTARO_WORD("veltaro::words", "年周変化"), "year"},
 }};
 static_assert(kModes[0].mode == PlotMode::Diurnal && kModes[1].mode == PlotMode::SixtyDay &&
               kModes[2].mode == PlotMode::Annual);
@@ -77,6 +81,8 @@ std::string clockShortName(const ClockChoice& clock);
 /// A clock's full name: "地方平均時（観測地の子午線）", "日本標準時（ＪＳＴ）",
 /// "世界時（ＵＴ）", "UT+05:30（UTからの時差）".
 std::string clockFullName(const ClockChoice& clock);
+/// What follows the short name of a clock offset from UT in its full name.
+inline constexpr const char* kOffsetClockTail = VELTARO_WORD("veltaro::words", "（UTからの時差）");
 
 /// What the user asked for when the drawing started; the run keeps these values
 /// whatever happens to the boxes meanwhile.

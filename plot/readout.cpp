@@ -4,6 +4,7 @@
 #include "astro/fault.h"
 #include "astro/moonphase.h"
 #include "astro/tide.h"
+#include "calendar/words.h"
 #include "plot/plotrun.h"
 #include "plot/tidename.h"
 
@@ -17,10 +18,20 @@ namespace {
 
 constexpr double kCmPerKm = 1e5;
 
+std::string twoDigits(int n) {
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
+/// "2027年1月6日"; a translation may take the month and the day with two
+/// digits (%4, %5) for an ISO date.
 std::string dateText(int year, int month, int day) {
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "%d年%d月%d日", year, month, day);
-    return buffer;
+    return filled(word(VELTARO_WORD("veltaro::words", "%1年%2月%3日")),
+                  {std::to_string(year), std::to_string(month), std::to_string(day),
+                   twoDigits(month), twoDigits(day)});
+}
+
+std::string clockName(const ClockChoice& clock) {
+    return word(clockShortName(clock).c_str());
 }
 
 std::string clockText(int hour, int minute) {
@@ -74,8 +85,9 @@ std::string tideNameText(const Drawing& drawing, const RecordedStep& s) {
     if (tide.empty()) {
         return {};
     }
-    return "　潮名 " + tideNameWord(tide.front().name) + "（旧暦" +
-           std::to_string(tide.front().lunarDay) + "日）";
+    return filled(
+        word(VELTARO_WORD("veltaro::words", "　潮名 %1（旧暦%2日）")),
+        {word(tideNameWord(tide.front().name).c_str()), std::to_string(tide.front().lunarDay)});
 }
 
 /// A whole number with a comma every three digits: "357,123".
@@ -156,26 +168,26 @@ const AxisMark* markNear(const Drawing& drawing, double x, double reach) {
 MarkWords markWords(MarkKind kind) {
     switch (kind) {
     case MarkKind::NewMoon:
-        return {"●", "新月"};
+        return {"●", VELTARO_WORD("veltaro::words", "新月")};
     case MarkKind::FullMoon:
-        return {"○", "満月"};
+        return {"○", VELTARO_WORD("veltaro::words", "満月")};
     case MarkKind::Perigee:
-        return {"◆", "近地点"};
+        return {"◆", VELTARO_WORD("veltaro::words", "近地点")};
     case MarkKind::Apogee:
-        return {"◇", "遠地点"};
+        return {"◇", VELTARO_WORD("veltaro::words", "遠地点")};
     case MarkKind::GreatestNorth:
-        return {"▲", "北の最大赤緯"};
+        return {"▲", VELTARO_WORD("veltaro::words", "北の最大赤緯")};
     case MarkKind::GreatestSouth:
         break;
     }
-    return {"▼", "南の最大赤緯"};
+    return {"▼", VELTARO_WORD("veltaro::words", "南の最大赤緯")};
 }
 
 std::string markLegend(std::initializer_list<MarkKind> kinds) {
     std::string legend;
     for (const MarkKind kind : kinds) {
         const MarkWords words = markWords(kind);
-        legend += (legend.empty() ? "" : "　") + std::string(words.sign) + " " + words.name;
+        legend += (legend.empty() ? "" : "　") + std::string(words.sign) + " " + word(words.name);
     }
     return legend;
 }
@@ -193,20 +205,21 @@ std::string stepText(const Drawing& drawing, const RecordedStep& s) {
     } else {
         moment = momentText(s);
     }
-    moment += " " + clockShortName(drawing.request.clock);
-    return moment + "　太陽 " + centimetres(s.Ssea) + "　月 " + centimetres(s.Msea) +
-           "　太陽＋月 " + centimetres(s.total());
+    moment += " " + clockName(drawing.request.clock);
+    return moment + filled(word(VELTARO_WORD("veltaro::words", "　太陽 %1　月 %2　太陽＋月 %3")),
+                           {centimetres(s.Ssea), centimetres(s.Msea), centimetres(s.total())});
 }
 
 std::string moonText(const Drawing& drawing, const RecordedStep& s) {
-    std::string text = "太陽から月までの角度 " + moonAngleText(s.MSangle) +
-                       "°（赤道に沿って東回り）　" + momentText(s) + " " +
-                       clockShortName(drawing.request.clock) + "　月相 " +
-                       moonPhaseText(s.MSGangle);
+    std::string text =
+        filled(word(VELTARO_WORD("veltaro::words",
+                                 "太陽から月までの角度 %1°（赤道に沿って東回り）　%2 %3　月相 %4")),
+               {moonAngleText(s.MSangle), momentText(s), clockName(drawing.request.clock),
+                moonPhaseText(s.MSGangle)});
     try {
         const double age =
             astro::moonAge(astro::universalJulianDay(evaluationInput(drawing.request, s.moment())));
-        text += "　月齢 " + fixedText(age, 1) + "日";
+        text += filled(word(VELTARO_WORD("veltaro::words", "　月齢 %1日")), {fixedText(age, 1)});
     } catch (const ArithmeticFault&) {
         // The angle and the phase are what the drawing recorded; the age is left out.
     }
@@ -224,22 +237,23 @@ std::string markText(const Drawing& drawing, const AxisMark& mark) {
     const hh_mm_ss clock{moment - day};
     const MarkWords words = markWords(mark.kind);
     std::string text =
-        std::string(words.sign) + " " + words.name + " " +
+        std::string(words.sign) + " " + word(words.name) + " " +
         dateText(int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))) + " " +
         clockText(int(clock.hours().count()), int(clock.minutes().count())) + " " +
-        clockShortName(drawing.request.clock);
+        clockName(drawing.request.clock);
     switch (mark.kind) {
     case MarkKind::NewMoon:
     case MarkKind::FullMoon:
         break;
     case MarkKind::Perigee:
     case MarkKind::Apogee:
-        text += "　距離 " + groupedThousands(std::llround(mark.value)) + " km";
+        text += filled(word(VELTARO_WORD("veltaro::words", "　距離 %1 km")),
+                       {groupedThousands(std::llround(mark.value))});
         break;
     case MarkKind::GreatestNorth:
     case MarkKind::GreatestSouth:
-        text += "　赤緯 " + std::string(mark.value < 0 ? "−" : "+") +
-                fixedText(std::abs(mark.value), 1) + "°";
+        text += filled(word(VELTARO_WORD("veltaro::words", "　赤緯 %1%2°")),
+                       {mark.value < 0 ? "−" : "+", fixedText(std::abs(mark.value), 1)});
         break;
     }
     return text;

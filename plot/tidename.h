@@ -29,11 +29,11 @@ struct TideNameDefinition {
 
 /// The names, in the order of TideName.
 inline constexpr std::array<TideNameDefinition, 5> kTideNames{{
-    {TideName::Spring, "大潮"},
-    {TideName::Middle, "中潮"},
-    {TideName::Neap, "小潮"},
-    {TideName::Long, "長潮"},
-    {TideName::Young, "若潮"},
+    {TideName::Spring, VELTARO_WORD("veltaro::words", "大潮")},
+    {TideName::Middle, VELTARO_WORD("veltaro::words", "中潮")},
+    {TideName::Neap, VELTARO_WORD("veltaro::words", "小潮")},
+    {TideName::Long, VELTARO_WORD("veltaro::words", "長潮")},
+    {TideName::Young, VELTARO_WORD("veltaro::words", "若潮")},
 }};
 static_assert(kTideNames[0].name == TideName::Spring && kTideNames[1].name == TideName::Middle &&
               kTideNames[2].name == TideName::Neap && kTideNames[3].name == TideName::Long &&

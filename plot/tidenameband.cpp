@@ -1,4 +1,5 @@
 // The tide names (潮名) along the graph's time axis.
+#include "calendar/words.h"
 #include "plot/graphpainter.h"
 #include "plot/tidename.h"
 
@@ -37,16 +38,23 @@ const NameLook& lookOf(TideName name) {
     return kNameLooks[static_cast<std::size_t>(name)];
 }
 
+/// The name in the language of the installed translation.
 QString word(TideName name) {
-    return QString::fromUtf8(tideNameDefinition(name).word);
+    return QCoreApplication::translate(kWordsContext, tideNameDefinition(name).word);
 }
 
-/// The date of a Julian day number as "8月16日".
+/// The date of a Julian day number as "8月16日"; a translation may take the
+/// month and the day with two digits (%3, %4).
 QString monthDay(long dayNumber) {
     using namespace std::chrono;
     constexpr long kUnixEpoch = 2440588; // 1970-01-01
     const year_month_day date{sys_days{days{dayNumber - kUnixEpoch}}};
-    return QStringLiteral("%1月%2日").arg(unsigned(date.month())).arg(unsigned(date.day()));
+    const unsigned month = unsigned(date.month());
+    const unsigned day = unsigned(date.day());
+    const auto twoDigits = [](unsigned n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+    return QString::fromStdString(
+        filled(QCoreApplication::translate("veltaro::words", "%1月%2日").toStdString(),
+               {std::to_string(month), std::to_string(day), twoDigits(month), twoDigits(day)}));
 }
 
 /// What the diurnal graph says of the days `days` it drew: the one day's name
@@ -54,7 +62,7 @@ QString monthDay(long dayNumber) {
 /// and the last of them only, when there are more than three).
 QString daysText(const std::vector<TideDay>& days) {
     if (days.size() == 1) {
-        return QStringLiteral("%1 %2（旧暦%3日）")
+        return QCoreApplication::translate("veltaro::words", "%1 %2（旧暦%3日）")
             .arg(monthDay(days.front().dayNumber), word(days.front().name))
             .arg(days.front().lunarDay);
     }
@@ -138,7 +146,7 @@ void GraphPainter::plotTideNames(const Drawing& drawing) {
         p.fillRect(box, QColor::fromRgb(look.fill));
         // The first character of the name, smaller where the stretch is
         // narrow (a one-day name), left out where even that does not fit.
-        const QString mark = word(span.first.name).left(1);
+        const QString mark = word(span.first.name).left(1).toUpper();
         const double room = box.width() - 1 * m_dpr;
         QFont font = p.font();
         if (metrics.horizontalAdvance(mark) > room) {

@@ -276,7 +276,6 @@ private:
 CauseView::CauseView(const plot::DrawingRecord& record, plot::GraphWidget* graph, QWidget* parent)
     : QWidget(parent, Qt::Tool), m_record(record), m_graph(graph) {
     setObjectName(u"frmcause"_s);
-    setWindowTitle(tr("潮の原因：地球と月・太陽"));
     setFont(gothicFont(kDefaultPt));
 
     m_canvas = new CauseCanvas(this);
@@ -289,14 +288,14 @@ CauseView::CauseView(const plot::DrawingRecord& record, plot::GraphWidget* graph
     m_moon = new QLabel(this);
     m_moon->setObjectName(u"piccausemoon"_s);
     m_moon->setFixedSize(plot::geometry::kMoonInner);
-    m_moon->setToolTip(tr("観測地から見た月"));
     m_slider = new QSlider(Qt::Horizontal, this);
     m_slider->setObjectName(u"sldcause"_s);
     m_slider->setEnabled(false);
-    m_playDay = new QPushButton(tr("1日を再生"), this);
+    m_playDay = new QPushButton(this);
     m_playDay->setObjectName(u"btncauseday"_s);
-    m_playMonth = new QPushButton(tr("1朔望月を再生"), this);
+    m_playMonth = new QPushButton(this);
     m_playMonth->setObjectName(u"btncausemonth"_s);
+    sayTexts();
     for (QPushButton* button : {m_playDay, m_playMonth}) {
         button->setCheckable(true);
         button->setAutoDefault(false);
@@ -386,6 +385,24 @@ void CauseView::sliderMoved(int value) {
     }
 }
 
+void CauseView::sayTexts() {
+    setWindowTitle(tr("潮の原因：地球と月・太陽"));
+    m_moon->setToolTip(tr("観測地から見た月"));
+    m_playDay->setText(tr("1日を再生"));
+    m_playMonth->setText(tr("1朔望月を再生"));
+}
+
+void CauseView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        sayTexts();
+        if (m_shown) {
+            showIndex(*m_shown, false); // the moment and the table in the new words
+        }
+        m_canvas->update();
+    }
+    QWidget::changeEvent(event);
+}
+
 void CauseView::showIndex(plot::DrawingRecord::StepIndex at, bool leadCursor) {
     const plot::Drawing& drawing = m_record.drawings()[at.drawing];
     const plot::RecordedStep& step = drawing.steps[at.step];
@@ -394,8 +411,10 @@ void CauseView::showIndex(plot::DrawingRecord::StepIndex at, bool leadCursor) {
     m_canvas->showCause(m_cause);
 
     const QString reading = QString::fromStdString(plot::stepText(drawing, step));
-    m_moment->setText(QString::fromStdString(plot::placeText(m_cause->latDeg, m_cause->lonDeg)) +
-                      u"　"_s + reading);
+    m_moment->setText(
+        tr("%1　%2", "the place, then the moment and its heights")
+            .arg(QString::fromStdString(plot::placeText(m_cause->latDeg, m_cause->lonDeg)),
+                 reading));
     m_numbers->setText(numbersText());
     const double dpr = devicePixelRatioF();
     QImage moon = plot::makeMoonImage(dpr);
@@ -428,10 +447,11 @@ QString CauseView::numbersText() const {
         const plot::TransitHeights transit = plot::transitHeights(b, c.latDeg);
         return u"<tr><td>%1</td><td align=right>%2</td><td>%3</td><td align=right>%4</td>"
                "<td align=right>%5 km</td><td align=right><b>%6</b></td>"
-               "<td align=right>%7 ／ %8</td></tr>"_s.arg(
+               "<td align=right>%7</td></tr>"_s.arg(
                    name, signedDegrees(b.altitudeDeg), hourAngle(b.hourAngleDeg),
                    signedDegrees(b.declinationDeg), grouped(b.distanceKm), cm(b.heightKm),
-                   cm(transit.upperKm), cm(transit.lowerKm));
+                   tr("%1 ／ %2", "heights at the upper and the lower transit")
+                       .arg(cm(transit.upperKm), cm(transit.lowerKm)));
     };
     return u"<table cellspacing=0 cellpadding=3><tr><th></th><th>%1</th><th>%2</th><th>%3</th>"
            "<th>%4</th><th>%5</th><th>%6</th></tr>"_s.arg(tr("高度"), tr("時角"), tr("赤緯"),

@@ -48,7 +48,12 @@ public:
     /// Where the step it shows stands in the record.
     std::optional<plot::DrawingRecord::StepIndex> shownStep() const { return m_shown; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    /// The window's title, the tooltip and the buttons in the language in use.
+    void sayTexts();
     void follow(plot::RecordChange change);
     void showIndex(plot::DrawingRecord::StepIndex at, bool leadCursor);
     void sliderMoved(int value);

@@ -11,8 +11,22 @@ namespace veltaro::ui {
 
 VerticalLabel::VerticalLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
 
+namespace {
+
+/// Latin letters stacked one under another cannot be read as a word; they are
+/// turned instead.
+bool turned(const QString& text) {
+    return std::none_of(text.cbegin(), text.cend(),
+                        [](QChar ch) { return ch.unicode() >= 0x3000; });
+}
+
+} // namespace
+
 QSize VerticalLabel::sizeHint() const {
     const QFontMetrics metrics(font());
+    if (turned(text())) {
+        return {metrics.height(), metrics.horizontalAdvance(text())};
+    }
     int width = 0;
     for (const QChar ch : text()) {
         width = std::max(width, metrics.horizontalAdvance(ch));
@@ -26,6 +40,12 @@ void VerticalLabel::paintEvent(QPaintEvent*) {
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     const int line = QFontMetrics(font()).height();
+    if (turned(text())) {
+        painter.translate(0, height());
+        painter.rotate(-90);
+        painter.drawText(QRect(0, 0, height(), width()), Qt::AlignCenter, text());
+        return;
+    }
     int top = 0;
     // Surrogate pairs are not split: every caption here is BMP kanji and blanks.
     for (const QChar ch : text()) {

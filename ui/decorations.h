@@ -9,7 +9,8 @@ namespace veltaro::ui {
 
 /// A caption written top to bottom, one character per line, centred across the
 /// label's width (the captions beside the Moon pictures and the graph). text()
-/// stays the caption as written, e.g. "月　影".
+/// stays the caption as written, e.g. "月　影". A caption without Japanese
+/// ("Moon") is turned instead, read from the bottom up, centred in the label.
 class VerticalLabel : public QLabel {
     Q_OBJECT
 public:

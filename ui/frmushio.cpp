@@ -141,6 +141,20 @@ void frmushio::useSettings(std::unique_ptr<QSettings> store) {
             [this](double factor, bool) { m_view->rememberZoom(factor); });
 }
 
+void frmushio::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        m_wording.retranslate();
+        // The parts made by helpers of their own (absent while the window is built).
+        if (m_view != nullptr && m_saver != nullptr && m_zoom != nullptr) {
+            m_view->retranslate();
+            m_saver->retranslate();
+            m_zoom->retranslate();
+        }
+        updatePlaceNote();
+    }
+    QMainWindow::changeEvent(event);
+}
+
 void frmushio::setNotifySound(std::unique_ptr<NotifySound> sound) {
     m_sound = std::move(sound);
 }
@@ -157,9 +171,14 @@ void frmushio::buildControls() {
     client->setFixedSize(kClientSize);
     setCentralWidget(client);
 
-    auto label = [](QWidget* parent, const QString& name, const QString& text, QRect where,
-                    double pt) {
-        auto* l = named(new QLabel(text, parent), name);
+    // The helpers take a caption's source text (QT_TR_NOOP) and keep it in the
+    // language in use.
+    auto label = [this](QWidget* parent, const QString& name, const char* text, QRect where,
+                        double pt) {
+        auto* l = named(new QLabel(parent), name);
+        if (text != nullptr) {
+            m_wording.keep([l, text] { l->setText(tr(text)); });
+        }
         l->setFont(gothicFont(pt));
         l->setGeometry(where);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -179,14 +198,18 @@ void frmushio::buildControls() {
         m_spins.push_back(s);
         return s;
     };
-    auto option = [](QWidget* parent, const QString& name, const QString& text, QRect where) {
-        auto* o = named(new QRadioButton(text, parent), name);
+    auto option = [this](QWidget* parent, const QString& name, const char* text, QRect where) {
+        auto* o = named(new QRadioButton(parent), name);
+        if (text != nullptr) {
+            m_wording.keep([o, text] { o->setText(tr(text)); });
+        }
         o->setFont(gothicFont(kOptionPt));
         o->setGeometry(where);
         return o;
     };
-    auto button = [](QWidget* parent, const QString& name, const QString& text, QRect where) {
-        auto* b = named(new QPushButton(text, parent), name);
+    auto button = [this](QWidget* parent, const QString& name, const char* text, QRect where) {
+        auto* b = named(new QPushButton(parent), name);
+        m_wording.keep([b, text] { b->setText(tr(text)); });
         b->setGeometry(where);
         b->setAutoDefault(false);
         return b;
@@ -194,49 +217,58 @@ void frmushio::buildControls() {
 
     // Date row. The caption names the clock the dates and times are read on.
     m_label1 = named(new FittingLabel(ViewSettings::dateCaption({}), client), u"Label1"_s);
+    m_wording.keep([this] {
+        m_label1->setText(ViewSettings::dateCaption(m_view ? m_view->clock() : ClockChoice{}));
+    });
     m_label1->setFont(gothicFont(kCaptionPt));
     m_label1->setGeometry(twips(105, 240, 1455, 255));
     m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_txtnen = box(client, u"txtnen"_s, 6, twips(1590, 160, 855, 330), kBoxPt);
     m_upd1 = spin(client, u"upd1"_s, m_txtnen, kFirstYear, kLastYear, twips(2430, 165, 240, 330));
-    label(client, u"Label6"_s, tr("年"), twips(2730, 240, 255, 255), kCaptionPt);
+    label(client, u"Label6"_s, QT_TR_NOOP("年"), twips(2730, 240, 255, 255), kCaptionPt);
     m_txtgetu = box(client, u"txtgetu"_s, 2, twips(3045, 160, 375, 330), kBoxPt);
     m_upd2 = spin(client, u"upd2"_s, m_txtgetu, 1, 12, twips(3420, 165, 240, 330));
-    label(client, u"Label7"_s, tr("月"), twips(3780, 240, 255, 255), kCaptionPt);
+    label(client, u"Label7"_s, QT_TR_NOOP("月"), twips(3780, 240, 255, 255), kCaptionPt);
     m_txtniti = box(client, u"txtniti"_s, 2, twips(4125, 160, 375, 330), kBoxPt);
     m_upd3 = spin(client, u"upd3"_s, m_txtniti, 1, 31, twips(4485, 165, 240, 330));
-    label(client, u"Label8"_s, tr("日"), twips(4830, 240, 255, 255), kCaptionPt);
+    label(client, u"Label8"_s, QT_TR_NOOP("日"), twips(4830, 240, 255, 255), kCaptionPt);
 
     // Longitude row.
-    label(client, u"Label2"_s, tr("観測地点"), twips(5355, 240, 1095, 255), kCaptionPt);
+    label(client, u"Label2"_s, QT_TR_NOOP("観測地点"), twips(5355, 240, 1095, 255), kCaptionPt);
     m_txtkei = box(client, u"txtkei"_s, 4, twips(6435, 160, 735, 330), kBoxPt);
     spin(client, u"UpDown5"_s, m_txtkei, -179, 179, twips(7155, 165, 240, 330));
-    label(client, u"Label9"_s, tr("度"), twips(7455, 240, 255, 255), kCaptionPt);
+    label(client, u"Label9"_s, QT_TR_NOOP("度"), twips(7455, 240, 255, 255), kCaptionPt);
     m_txtkeim = box(client, u"txtkeim"_s, 2, twips(7770, 160, 465, 330), kBoxPt);
     spin(client, u"UpDown6"_s, m_txtkeim, 0, 59, twips(8250, 165, 240, 330));
-    label(client, u"Label10"_s, tr("分"), twips(8520, 240, 255, 255), kCaptionPt);
+    label(client, u"Label10"_s, QT_TR_NOOP("分"), twips(8520, 240, 255, 255), kCaptionPt);
     m_txtkeis = box(client, u"txtkeis"_s, 2, twips(8805, 160, 465, 330), kBoxPt);
     spin(client, u"UpDown7"_s, m_txtkeis, 0, 59, twips(9240, 165, 240, 330));
-    label(client, u"Label11"_s, tr("秒"), twips(9555, 240, 255, 255), kCaptionPt);
+    label(client, u"Label11"_s, QT_TR_NOOP("秒"), twips(9555, 240, 255, 255), kCaptionPt);
 
     // Latitude row. Seconds of latitude spin 0..59 like every other seconds box.
     m_txtido = box(client, u"txtido"_s, 3, twips(6435, 615, 735, 330), kBoxPt);
     spin(client, u"UpDown8"_s, m_txtido, -89, 89, twips(7155, 615, 240, 330));
-    label(client, u"Label13"_s, tr("度"), twips(7455, 735, 255, 255), kCaptionPt);
+    label(client, u"Label13"_s, QT_TR_NOOP("度"), twips(7455, 735, 255, 255), kCaptionPt);
     m_txtidom = box(client, u"txtidom"_s, 2, twips(7770, 615, 495, 330), kBoxPt);
     spin(client, u"UpDown9"_s, m_txtidom, 0, 59, twips(8250, 615, 240, 330));
-    label(client, u"Label14"_s, tr("分"), twips(8520, 735, 255, 255), kCaptionPt);
+    label(client, u"Label14"_s, QT_TR_NOOP("分"), twips(8520, 735, 255, 255), kCaptionPt);
     m_txtidos = box(client, u"txtidos"_s, 2, twips(8820, 630, 465, 330), kBoxPt);
     spin(client, u"UpDown10"_s, m_txtidos, 0, 59, twips(9240, 630, 240, 330));
-    label(client, u"Label15"_s, tr("秒"), twips(9555, 735, 255, 255), kCaptionPt);
+    label(client, u"Label15"_s, QT_TR_NOOP("秒"), twips(9555, 735, 255, 255), kCaptionPt);
 
     // Period of the graph.
     auto* frame1 = named(new QFrame(client), u"Frame1"_s);
     frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame1->setGeometry(twips(135, 630, 1395, 1050));
-    m_optday = option(frame1, u"optday"_s, tr("日周変化"), twips(105, 210, 1140, 255));
-    m_opt60 = option(frame1, u"opt60"_s, tr("60日変化"), twips(105, 480, 1155, 255));
-    m_optyear = option(frame1, u"optyear"_s, tr("年周変化"), twips(105, 735, 1155, 255));
+    m_optday = option(frame1, u"optday"_s, nullptr, twips(105, 210, 1140, 255));
+    m_opt60 = option(frame1, u"opt60"_s, nullptr, twips(105, 480, 1155, 255));
+    m_optyear = option(frame1, u"optyear"_s, nullptr, twips(105, 735, 1155, 255));
+    // The modes' names are the drawing's own.
+    m_wording.keep([this] {
+        m_optday->setText(WindowTexts::plotWord(plot::modeName(plot::PlotMode::Diurnal)));
+        m_opt60->setText(WindowTexts::plotWord(plot::modeName(plot::PlotMode::SixtyDay)));
+        m_optyear->setText(WindowTexts::plotWord(plot::modeName(plot::PlotMode::Annual)));
+    });
     m_optday->setChecked(true);
 
     // One day or several days (diurnal graph only). The days box sits over the
@@ -244,8 +276,9 @@ void frmushio::buildControls() {
     m_frame2 = named(new QFrame(client), u"Frame2"_s);
     m_frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
     m_frame2->setGeometry(twips(1575, 630, 1870, 1050));
-    m_option4 = option(m_frame2, u"Option4"_s, tr("一日描画"), twips(105, 300, 1125, 255));
-    m_optyes = named(new GapRadioButton(tr("連続　　　　　　日"), m_frame2), u"optyes"_s);
+    m_option4 = option(m_frame2, u"Option4"_s, QT_TR_NOOP("一日描画"), twips(105, 300, 1125, 255));
+    m_optyes = named(new GapRadioButton(QString(), m_frame2), u"optyes"_s);
+    m_wording.keep([this] { m_optyes->setText(tr("連続　　　　　　日")); });
     m_optyes->setFont(gothicFont(kOptionPt));
     m_optyes->setGeometry(twips(105, 630, 1725, 255));
     m_option4->setChecked(true);
@@ -255,15 +288,17 @@ void frmushio::buildControls() {
     placeDaysCaption(1);
 
     // Moon's age and the day's name.
-    label(client, u"Label12"_s, tr("月相："), twips(3675, 735, 630, 255), kBoxPt);
-    m_lblmage = label(client, u"lblmage"_s, QString(), twips(4365, 735, 540, 225), kBoxPt);
-    label(client, u"Label5"_s, tr("日干支："), twips(4935, 735, 795, 255), kBoxPt);
-    m_daykannsi = label(client, u"daykannsi"_s, QString(), twips(5775, 735, 450, 270), kBoxPt);
+    label(client, u"Label12"_s, QT_TR_NOOP("月相："), twips(3675, 735, 630, 255), kBoxPt);
+    m_lblmage = label(client, u"lblmage"_s, nullptr, twips(4365, 735, 540, 225), kBoxPt);
+    label(client, u"Label5"_s, QT_TR_NOOP("日干支："), twips(4935, 735, 795, 255), kBoxPt);
+    m_daykannsi = label(client, u"daykannsi"_s, nullptr, twips(5775, 735, 450, 270), kBoxPt);
 
     // Legend: caption, then the swatch in the curve's colour.
-    label(client, u"Label16"_s, tr("太陽による起潮力……"), twips(3675, 1155, 1695, 195), kLegendPt);
-    label(client, u"Label17"_s, tr("月による起潮力………"), twips(3675, 1365, 1695, 195), kLegendPt);
-    label(client, u"Label18"_s, tr("太陽＋月による起潮力"), twips(3675, 1575, 1695, 195),
+    label(client, u"Label16"_s, QT_TR_NOOP("太陽による起潮力……"), twips(3675, 1155, 1695, 195),
+          kLegendPt);
+    label(client, u"Label17"_s, QT_TR_NOOP("月による起潮力………"), twips(3675, 1365, 1695, 195),
+          kLegendPt);
+    label(client, u"Label18"_s, QT_TR_NOOP("太陽＋月による起潮力"), twips(3675, 1575, 1695, 195),
           kLegendPt);
     struct Swatch {
         const char* name;
@@ -285,12 +320,14 @@ void frmushio::buildControls() {
     }
 
     // Commands.
-    m_btnhyouji = button(client, u"btnhyouji"_s, tr("描画開始"), twips(6465, 1155, 990, 495));
-    m_btnclear = button(client, u"btnclear"_s, tr("消去"), twips(7560, 1155, 990, 495));
-    m_btnend = button(client, u"btnend"_s, tr("終了"), twips(8715, 1155, 990, 495));
+    m_btnhyouji =
+        button(client, u"btnhyouji"_s, QT_TR_NOOP("描画開始"), twips(6465, 1155, 990, 495));
+    m_btnclear = button(client, u"btnclear"_s, QT_TR_NOOP("消去"), twips(7560, 1155, 990, 495));
+    m_btnend = button(client, u"btnend"_s, QT_TR_NOOP("終了"), twips(8715, 1155, 990, 495));
 
     // Moon pictures, their caption, the graph and its caption.
-    auto* label3 = named(new VerticalLabel(tr("月　影"), client), u"Label3"_s);
+    auto* label3 = named(new VerticalLabel(QString(), client), u"Label3"_s);
+    m_wording.keep([label3] { label3->setText(tr("月　影")); });
     label3->setFont(gothicFont(kOptionPt));
     label3->setGeometry(twips(layout::kMoonCaption));
     for (int k = 0; k < 13; ++k) {
@@ -298,19 +335,27 @@ void frmushio::buildControls() {
         moon->setGeometry(twips(layout::moonPicture(k)));
         m_picmoon[k] = moon;
     }
-    auto* label4 = named(new VerticalLabel(tr("起潮力"), client), u"Label4"_s);
+    auto* label4 = named(new VerticalLabel(QString(), client), u"Label4"_s);
+    m_wording.keep([label4] { label4->setText(tr("起潮力")); });
     label4->setFont(gothicFont(kCaptionPt));
     label4->setGeometry(twips(layout::kGraphCaption));
     m_picture1 = named(new plot::GraphWidget(m_record, client), u"Picture1"_s);
     m_picture1->setGeometry(twips(layout::kGraph));
 
     // Hour labels, one under every column boundary of the graph.
-    for (int h = 0; h < 13; ++h) {
-        auto* l = label(client, u"lblnum%1"_s.arg(h), tr("%1時").arg(2 * h),
-                        twips(layout::hourLabel(h)), kBoxPt);
+    for (int h = 0; h < plot::kMoonPictures; ++h) {
+        // The drawing writes its own captions here; before it, the diurnal graph's.
+        auto* l = label(client, u"lblnum%1"_s.arg(h), nullptr, twips(layout::hourLabel(h)), kBoxPt);
+        const plot::ModeDefinition& diurnal = plot::modeDefinition(plot::PlotMode::Diurnal);
+        m_axisCaptions << QString::number(diurnal.captionStep * h) + fromUtf8(diurnal.captionUnit);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         m_lblnum[h] = l;
     }
+    m_wording.keep([this] {
+        for (int h = 0; h < plot::kMoonPictures && h < m_axisCaptions.size(); ++h) {
+            m_lblnum[h]->setText(WindowTexts::axisCaption(m_axisCaptions[h]));
+        }
+    });
 
     // Handlers.
     connect(m_upd1, &UpDown::steppedUp, this, &frmushio::yearStepped);
@@ -332,11 +377,13 @@ void frmushio::buildControls() {
     connect(m_btnend, &QPushButton::clicked, this, &frmushio::quit);
 
     // Which sign is which way, where a number is typed.
-    m_txtkei->setToolTip(tr("経度の度：東経は正、西経は − を付けて（−180〜180）"));
-    m_txtido->setToolTip(tr("緯度の度：北緯は正、南緯は − を付けて（−90〜90）"));
-    for (QLineEdit* b : {m_txtkeim, m_txtkeis, m_txtidom, m_txtidos}) {
-        b->setToolTip(b == m_txtkeim || b == m_txtidom ? tr("分（0〜59）") : tr("秒（0〜59）"));
-    }
+    m_wording.keep([this] {
+        m_txtkei->setToolTip(tr("経度の度：東経は正、西経は − を付けて（−180〜180）"));
+        m_txtido->setToolTip(tr("緯度の度：北緯は正、南緯は − を付けて（−90〜90）"));
+        for (QLineEdit* b : {m_txtkeim, m_txtkeis, m_txtidom, m_txtidos}) {
+            b->setToolTip(b == m_txtkeim || b == m_txtidom ? tr("分（0〜59）") : tr("秒（0〜59）"));
+        }
+    });
     for (QLineEdit* b : {m_txtkei, m_txtkeim, m_txtkeis, m_txtido, m_txtidom, m_txtidos}) {
         connect(b, &QLineEdit::textChanged, this, &frmushio::updatePlaceNote);
     }
@@ -382,37 +429,45 @@ void frmushio::placeDaysCaption(double factor) {
 
 void frmushio::buildMenus() {
     auto* bar = menuBar();
-    auto menu = [bar](const QString& name, const QString& title) {
-        auto* m = named(bar->addMenu(title), name);
+    auto menu = [this, bar](const QString& name, const char* title) {
+        auto* m = named(bar->addMenu(QString()), name);
+        m_wording.keep([m, title] { m->setTitle(tr(title)); });
         m->menuAction()->setObjectName(name);
         return m;
     };
-    auto item = [this](QMenu* menu, const QString& name, const QString& text,
+    auto item = [this](QMenu* menu, const QString& name, const char* text,
                        void (frmushio::*handler)()) {
-        auto* a = named(menu->addAction(text), name);
+        auto* a = named(menu->addAction(QString()), name);
+        m_wording.keep([a, text] { a->setText(tr(text)); });
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
 
-    auto* mnufile = menu(u"mnufile"_s, tr("ファイル(&F)"));
-    m_mnuini = item(mnufile, u"mnuini"_s, tr("初期設定に戻す(&I)"), &frmushio::mnuiniClicked);
-    m_mnuakasi =
-        item(mnufile, u"mnuakasi"_s, tr("日本中央標準時子午線に移動"), &frmushio::mnuakasiClicked);
-    m_mnured = item(mnufile, u"mnured"_s, tr("緯度０（赤道上）に移動"), &frmushio::mnuredClicked);
-    m_mnutokyo = item(mnufile, u"mnutokyo"_s, tr("旧東京天文台に移動（東京麻布）"),
+    auto* mnufile = menu(u"mnufile"_s, QT_TR_NOOP("ファイル(&F)"));
+    m_mnuini =
+        item(mnufile, u"mnuini"_s, QT_TR_NOOP("初期設定に戻す(&I)"), &frmushio::mnuiniClicked);
+    m_mnuakasi = item(mnufile, u"mnuakasi"_s, QT_TR_NOOP("日本中央標準時子午線に移動"),
+                      &frmushio::mnuakasiClicked);
+    m_mnured =
+        item(mnufile, u"mnured"_s, QT_TR_NOOP("緯度０（赤道上）に移動"), &frmushio::mnuredClicked);
+    m_mnutokyo = item(mnufile, u"mnutokyo"_s, QT_TR_NOOP("旧東京天文台に移動（東京麻布）"),
                       &frmushio::mnutokyoClicked);
     QAction* mnuline1 = named(mnufile->addSeparator(), u"mnuline1"_s);
-    m_mnuend = item(mnufile, u"mnuend"_s, tr("Veltaroを終了する(&E)"), &frmushio::quit);
+    m_mnuend = item(mnufile, u"mnuend"_s, QT_TR_NOOP("Veltaroを終了する(&E)"), &frmushio::quit);
     buildSaving(mnufile, mnuline1);
 
-    auto* mnuvision = menu(u"mnuvision"_s, tr("表示(&V)"));
-    m_mnubyouga = item(mnuvision, u"mnubyouga"_s, tr("描画開始(&S)"), &frmushio::startDrawing);
-    m_mnuclear = item(mnuvision, u"mnuclear"_s, tr("グラフ消去(&C)"), &frmushio::mnuclearClicked);
+    auto* mnuvision = menu(u"mnuvision"_s, QT_TR_NOOP("表示(&V)"));
+    m_mnubyouga =
+        item(mnuvision, u"mnubyouga"_s, QT_TR_NOOP("描画開始(&S)"), &frmushio::startDrawing);
+    m_mnuclear =
+        item(mnuvision, u"mnuclear"_s, QT_TR_NOOP("グラフ消去(&C)"), &frmushio::mnuclearClicked);
     buildZoomMenu(mnuvision);
     m_view = new ViewSettings(this, mnuvision);
     m_view->addStyleItem(mnuvision);
     m_view->addMoonViewItem(mnuvision);
-    m_mnucause = item(mnuvision, u"mnucause"_s, tr("潮の原因を見る(&W)…"), &frmushio::showCause);
+    m_mnucause =
+        item(mnuvision, u"mnucause"_s, QT_TR_NOOP("潮の原因を見る(&W)…"), &frmushio::showCause);
+    m_view->addLanguageMenu(mnuvision);
     connect(m_view, &ViewSettings::styleChanged, this, &frmushio::showStyle);
     connect(m_view, &ViewSettings::moonViewChanged, this, [this](plot::MoonView view) {
         for (plot::MoonWidget* moon : m_picmoon) {
@@ -427,15 +482,16 @@ void frmushio::buildMenus() {
         m_label1->setText(ViewSettings::dateCaption(clock));
         updatePlaceNote();
         statusBar()->showMessage(tr("時刻を「%1」にしました。次の描画から、この時刻で描きます。")
-                                     .arg(fromUtf8(plot::clockFullName(clock))),
+                                     .arg(WindowTexts::clockFullName(clock)),
                                  5000);
     });
 
-    auto* mnuhlp = menu(u"mnuhlp"_s, tr("ヘルプ(&H)"));
-    m_mnutukaikata = item(mnuhlp, u"mnutukaikata"_s, tr("使い方(&H)…"), &frmushio::showHelp);
+    auto* mnuhlp = menu(u"mnuhlp"_s, QT_TR_NOOP("ヘルプ(&H)"));
+    m_mnutukaikata =
+        item(mnuhlp, u"mnutukaikata"_s, QT_TR_NOOP("使い方(&H)…"), &frmushio::showHelp);
     m_mnutukaikata->setShortcut(QKeySequence(Qt::Key_F1));
     named(mnuhlp->addSeparator(), u"mnuline3"_s);
-    m_mnuabout = item(mnuhlp, u"mnuabout"_s, tr("バージョン情報(&V)"), &frmushio::about);
+    m_mnuabout = item(mnuhlp, u"mnuabout"_s, QT_TR_NOOP("バージョン情報(&V)"), &frmushio::about);
 }
 
 void frmushio::buildSaving(QMenu* mnufile, QAction* before) {
@@ -455,9 +511,12 @@ void frmushio::buildStatus() {
     m_progress->setFixedWidth(200);
     m_progress->setRange(0, 1);
     m_progress->setValue(0);
-    m_btnstop = named(new QPushButton(tr("中止"), status), u"btnstop"_s);
+    m_btnstop = named(new QPushButton(status), u"btnstop"_s);
     m_btnstop->setAutoDefault(false);
-    m_btnstop->setToolTip(tr("描画を中止します (Esc)"));
+    m_wording.keep([this] {
+        m_btnstop->setText(tr("中止"));
+        m_btnstop->setToolTip(tr("描画を中止します (Esc)"));
+    });
     status->addPermanentWidget(m_progress);
     status->addPermanentWidget(m_btnstop);
 }
@@ -467,8 +526,9 @@ void frmushio::connectPlot() {
     m_plot->setObjectName(u"plotcontroller"_s);
 
     connect(m_plot, &plot::PlotController::axisCaptions, this, [this](const QStringList& texts) {
-        for (int h = 0; h < 13 && h < texts.size(); ++h) {
-            m_lblnum[h]->setText(texts[h]);
+        m_axisCaptions = texts;
+        for (int h = 0; h < plot::kMoonPictures && h < texts.size(); ++h) {
+            m_lblnum[h]->setText(WindowTexts::axisCaption(texts[h]));
         }
     });
     connect(m_plot, &plot::PlotController::dayName, m_daykannsi, &QLabel::setText);

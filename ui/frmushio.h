@@ -4,12 +4,14 @@
 #include "plot/drawingrecord.h"
 #include "plot/graphstyle.h"
 #include "ui/filedialogs.h"
+#include "ui/language.h"
 #include "ui/messageboxes.h"
 #include "ui/notifysound.h"
 
 #include <QDate>
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -108,6 +110,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    /// A change of language says every text of the window again.
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildControls();
@@ -164,6 +168,7 @@ private:
     MessageBoxes m_messages;
     FileDialogs m_files;
     std::unique_ptr<NotifySound> m_sound;
+    Wording m_wording; // the captions, menus and tooltips, said again in a new language
 
     // Date and point boxes with their spin buttons.
     QLineEdit* m_txtnen = nullptr;
@@ -191,6 +196,7 @@ private:
     QLabel* m_lblmage = nullptr;
     QLabel* m_daykannsi = nullptr;
     std::array<QLabel*, 13> m_lblnum{};
+    QStringList m_axisCaptions; // as the drawing words them: "0時", "2時" ...
 
     QPushButton* m_btnhyouji = nullptr;
     QPushButton* m_btnclear = nullptr;

@@ -50,7 +50,8 @@ void frmushio::buildReadout() {
 void frmushio::buildZoomMenu(QMenu* mnuvision) {
     auto* line = mnuvision->addSeparator();
     line->setObjectName(u"mnuline4"_s);
-    m_mnuzoom = mnuvision->addMenu(tr("拡大表示(&Z)"));
+    m_mnuzoom = mnuvision->addMenu(QString());
+    m_wording.keep([this] { m_mnuzoom->setTitle(tr("拡大表示(&Z)")); });
     m_mnuzoom->setObjectName(u"mnuzoom"_s);
     m_mnuzoom->menuAction()->setObjectName(u"mnuzoom"_s);
 

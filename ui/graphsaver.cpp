@@ -46,22 +46,23 @@ GraphSaver::GraphSaver(QWidget* window, const plot::DrawingRecord& record, FileD
                        MessageBoxes& messages)
     : QObject(window), m_window(window), m_record(record), m_dialogs(dialogs), m_messages(messages),
       m_folder(QDir::homePath()) {
-    auto item = [this](const QString& name, const QString& text, QKeySequence keys,
+    auto item = [this](const QString& name, const char* text, QKeySequence keys,
                        void (GraphSaver::*handler)()) {
-        auto* a = new QAction(text, this);
+        auto* a = new QAction(this);
+        m_wording.keep([a, text] { a->setText(tr(text)); });
         a->setObjectName(name);
         a->setShortcut(keys);
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    m_saveImage =
-        item(u"mnusaveimage"_s, tr("画像として保存…"), QKeySequence::Save, &GraphSaver::saveImage);
-    m_print = item(u"mnuprint"_s, tr("印刷…"), QKeySequence::Print, &GraphSaver::print);
-    m_savePdf = item(u"mnusavepdf"_s, tr("PDF として保存…"), {}, &GraphSaver::savePdf);
+    m_saveImage = item(u"mnusaveimage"_s, QT_TR_NOOP("画像として保存…"), QKeySequence::Save,
+                       &GraphSaver::saveImage);
+    m_print = item(u"mnuprint"_s, QT_TR_NOOP("印刷…"), QKeySequence::Print, &GraphSaver::print);
+    m_savePdf = item(u"mnusavepdf"_s, QT_TR_NOOP("PDF として保存…"), {}, &GraphSaver::savePdf);
     // Ctrl+Shift+S on every desktop (QKeySequence::SaveAs is empty outside KDE and GNOME).
-    m_saveCsv = item(u"mnusavecsv"_s, tr("データを CSV で保存…"),
+    m_saveCsv = item(u"mnusavecsv"_s, QT_TR_NOOP("データを CSV で保存…"),
                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &GraphSaver::saveCsv);
-    m_copy = item(u"mnucopy"_s, tr("コピー"), QKeySequence::Copy, &GraphSaver::copy);
+    m_copy = item(u"mnucopy"_s, QT_TR_NOOP("コピー"), QKeySequence::Copy, &GraphSaver::copy);
     m_observer = m_record.observe([this](plot::RecordChange) { updateItems(); });
     updateItems();
 }
@@ -160,7 +161,8 @@ QString GraphSaver::reasonText(const plot::SaveResult& result) {
                   : tr("書き込めませんでした。");
         break;
     }
-    return why + u"\n（"_s + QString::fromLocal8Bit(std::strerror(result.error)) + u"）"_s;
+    //: The reason, then the system's own words for the fault in brackets.
+    return tr("%1\n（%2）").arg(why, QString::fromLocal8Bit(std::strerror(result.error)));
 }
 
 bool GraphSaver::writeFile(const QString& path, const std::function<bool(QIODevice&)>& write) {

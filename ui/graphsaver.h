@@ -2,8 +2,10 @@
 
 #include "plot/drawingrecord.h"
 #include "plot/graphstyle.h"
+#include "ui/language.h"
 
 #include <QColor>
+
 #include <QObject>
 #include <QString>
 
@@ -47,6 +49,8 @@ public:
     /// after a separator; copying works by Ctrl+C anywhere in the window but a
     /// text box, and the graph's right-click menu offers copying and saving.
     void addItems(QMenu* fileMenu, QAction* before, QWidget* graph);
+    /// Says the items again in the language in use.
+    void retranslate() const { m_wording.retranslate(); }
     /// While a drawing runs nothing is saved: the items are greyed out.
     void setBusy(bool busy);
     /// Pictures, prints and copies follow the graph's look.
@@ -65,6 +69,7 @@ signals:
     void saved(const QString& path);
 
 private:
+    Wording m_wording;
     /// Asks for a name; adds the chosen filter's suffix when the name has none
     /// of `suffixes`. Empty when the dialog was cancelled. `filter` gets the
     /// chosen filter's suffix, `filterIndex` its place among `filters`.

@@ -1,8 +1,10 @@
 #include "ui/helpwindow.h"
 
 #include "calendar/daterange.h"
+#include "calendar/words.h"
 #include "plot/tidename.h"
 #include "ui/fonts.h"
+#include "ui/language.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
@@ -98,12 +100,12 @@ QString tideNameRule() {
             }
             if (day == plot::kLongestLunarMonth || plot::tideNameOfLunarDay(day + 1) != name.name) {
                 stretches << (first == day ? QString::number(day)
-                                           : u"%1〜%2"_s.arg(first).arg(day));
+                                           : HelpWindow::tr("%1〜%2").arg(first).arg(day));
                 first = 0;
             }
         }
-        rows += u"<tr><td>"_s + QString::fromUtf8(name.word) + u"</td><td>"_s +
-                stretches.join(u"、"_s) + u"</td></tr>"_s;
+        rows += u"<tr><td>"_s + QString::fromStdString(word(name.word)) + u"</td><td>"_s +
+                stretches.join(HelpWindow::tr("、")) + u"</td></tr>"_s;
     }
     return u"<table border=\"1\" cellspacing=\"0\">"_s + rows + u"</table>"_s;
 }
@@ -112,7 +114,6 @@ QString tideNameRule() {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(u"frmhelp"_s);
-    setWindowTitle(tr("Veltaro ヘルプ"));
     resize(620, 640);
 
     m_browser = new HelpBrowser(this);
@@ -121,14 +122,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_browser->setOpenLinks(true);
     m_browser->setOpenExternalLinks(false);
 
-    QFile page(u":/help/index.html"_s);
-    if (page.open(QIODevice::ReadOnly)) {
-        m_page = QString::fromUtf8(page.readAll());
-    }
-    m_page.replace(u"%FIRST_YEAR%"_s, QString::number(kFirstYear));
-    m_page.replace(u"%LAST_YEAR%"_s, QString::number(kLastYear));
-    m_page.replace(u"%TIDE_NAME_RULE%"_s, tideNameRule());
-    m_browser->setHtml(m_page);
+    showPage();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -136,6 +130,31 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
+}
+
+void HelpWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        showPage();
+    }
+    QWidget::changeEvent(event);
+}
+
+void HelpWindow::showPage() {
+    setWindowTitle(tr("Veltaro ヘルプ"));
+    // The page of the language in use; the Japanese one where there is none.
+    QFile page(u":/help/index_%1.html"_s.arg(languageInUse()));
+    if (!page.exists()) {
+        page.setFileName(u":/help/index.html"_s);
+    }
+    if (page.open(QIODevice::ReadOnly)) {
+        m_page = QString::fromUtf8(page.readAll());
+    }
+    m_page.replace(u"%FIRST_YEAR%"_s, QString::number(kFirstYear));
+    m_page.replace(u"%LAST_YEAR%"_s, QString::number(kLastYear));
+    m_page.replace(u"%TIDE_NAME_RULE%"_s, tideNameRule());
+    const double zoom = m_zoom;
+    m_zoom = 0; // shown anew at the zoom it had
+    setZoom(zoom);
 }
 
 void HelpWindow::setZoom(double factor) {

@@ -4,33 +4,39 @@
 #include "cli/refusal.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
+#include "ui/language.h"
 #include "ui/notifysound.h"
-#include "ui/qttranslations.h"
 #include "veltaro_version.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QLocale>
 #include <QSettings>
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <variant>
 
 namespace {
 
 constexpr const char* kHelp =
     "Usage: veltaro [options]\n"
     "\n"
-    "Opens the Veltaro window, whose interface is Japanese: the equilibrium tide\n"
-    "that the Sun and the Moon raise at a place, plotted over a day, 60 days or a\n"
-    "year. veltaro-tide (veltaro-tide --help) computes the same on the command line.\n"
+    "Opens the Veltaro window: the equilibrium tide that the Sun and the Moon raise\n"
+    "at a place, plotted over a day, 60 days or a year. veltaro-tide (veltaro-tide\n"
+    "--help) computes the same on the command line.\n"
     "\n"
     "Options:\n"
     "  -h, --help  Show this help.\n"
     "  --version   Print the version.\n"
+    "  --lang ja|en\n"
+    "              Show the window in Japanese or English for this run. Without it,\n"
+    "              the language chosen under View > Language, else the desktop's.\n"
     "\n"
     "The options every Qt program takes, such as -platform and -style, are taken\n"
     "too; any other argument is refused.\n";
@@ -52,6 +58,38 @@ std::optional<int> answerHelpOrVersion(int argc, char* argv[]) {
     return std::nullopt;
 }
 
+/// Takes --lang CODE (or --lang=CODE) out of `args`: the code, empty when the
+/// option is not given, or the refusal of a value that is no language.
+std::variant<QString, veltaro::cli::Refusal> takeLanguage(QStringList& args) {
+    using veltaro::cli::Complaint;
+    const QString option = QStringLiteral("--lang");
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        QString value;
+        if (args[i] == option) {
+            if (i + 1 == args.size()) {
+                return veltaro::cli::Refusal{Complaint::MissingValue, option};
+            }
+            value = args.takeAt(i + 1);
+        } else if (args[i].startsWith(option + u'=')) {
+            value = args[i].mid(option.size() + 1);
+        } else {
+            continue;
+        }
+        args.removeAt(i);
+        if (veltaro::ui::knownLanguage(value).isEmpty()) {
+            veltaro::cli::Refusal refusal{Complaint::NoSuchLanguage, option, value};
+            QStringList codes;
+            for (const veltaro::ui::Language& language : veltaro::ui::languages()) {
+                codes << QString::fromLatin1(language.code);
+            }
+            refusal.detail = codes.join(u", ");
+            return refusal;
+        }
+        return value;
+    }
+    return QString();
+}
+
 /// Refuses the first argument left once Qt has taken its own: one line on
 /// standard error, status 2. Nothing when none is left.
 std::optional<int> refuseArguments(const QStringList& left) {
@@ -66,13 +104,18 @@ std::optional<int> refuseArguments(const QStringList& left) {
             : veltaro::cli::Refusal{Complaint::StrayArgument, {}, first};
     std::fprintf(
         stderr, "%s\n",
-        veltaro::cli::refusalLine(QStringLiteral("veltaro"), refusal).toUtf8().constData());
+        veltaro::cli::refusalLine(QStringLiteral("veltaro"), refusal, veltaro::cli::toolLanguage())
+            .toUtf8()
+            .constData());
     return veltaro::cli::kBadInput;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Refusals on the command line speak the language of its locale.
+    veltaro::cli::setToolLanguage(veltaro::cli::languageOfLocale(
+        std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")));
     if (const auto status = answerHelpOrVersion(argc, argv)) {
         return *status;
     }
@@ -81,10 +124,22 @@ int main(int argc, char* argv[]) {
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     // QApplication has taken the options of its own out of the arguments.
-    if (const auto status = refuseArguments(QCoreApplication::arguments().mid(1))) {
+    QStringList args = QCoreApplication::arguments().mid(1);
+    const auto language = takeLanguage(args);
+    if (const auto* refusal = std::get_if<veltaro::cli::Refusal>(&language)) {
+        std::fprintf(stderr, "%s\n",
+                     veltaro::cli::refusalLine(QStringLiteral("veltaro"), *refusal,
+                                               veltaro::cli::toolLanguage())
+                         .toUtf8()
+                         .constData());
+        return veltaro::cli::kBadInput;
+    }
+    if (const auto status = refuseArguments(args)) {
         return *status;
     }
-    veltaro::ui::installQtJapanese(app);
+    // The desktop's language; the one chosen in the window, when it is
+    // remembered, replaces it below, and --lang replaces both.
+    veltaro::ui::useLanguage(veltaro::ui::chooseLanguage(QLocale::system().uiLanguages()));
     // No line on standard error about a missing sound server.
     veltaro::ui::quietSoundBackEnd();
     veltaro::ui::installGothicSubstitutes();
@@ -105,6 +160,9 @@ int main(int argc, char* argv[]) {
     // The view settings (clock, zoom) in ~/.config/veltaro/veltaro.conf.
     window.useSettings(
         std::make_unique<QSettings>(QStringLiteral("veltaro"), QStringLiteral("veltaro")));
+    if (const QString& asked = std::get<QString>(language); !asked.isEmpty()) {
+        veltaro::ui::useLanguage(asked);
+    }
     QObject::connect(&window, &veltaro::ui::frmushio::quitting, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     window.show();

@@ -2,6 +2,7 @@
 #include "ui/viewsettings.h"
 
 #include "plot/plotrequest.h"
+#include "ui/windowtexts.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -22,15 +23,13 @@ const QString kClockKey = u"view/clock"_s;
 const QString kZoomKey = u"view/zoom"_s;
 const QString kStyleKey = u"view/presentation"_s;
 const QString kMoonKey = u"view/moonFromTheNorth"_s;
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+const QString kLanguageKey = u"view/language"_s;
 
 } // namespace
 
 ViewSettings::ViewSettings(QWidget* window, QMenu* viewMenu) : QObject(window), m_window(window) {
-    m_menu = viewMenu->addMenu(tr("時刻(&T)"));
+    m_menu = viewMenu->addMenu(QString());
+    m_wording.keep([this] { m_menu->setTitle(tr("時刻(&T)")); });
     m_menu->setObjectName(u"mnuclock"_s);
     m_menu->menuAction()->setObjectName(u"mnuclock"_s);
     m_group = new QActionGroup(this);
@@ -41,11 +40,16 @@ ViewSettings::ViewSettings(QWidget* window, QMenu* viewMenu) : QObject(window), 
         m_group->addAction(a);
         return a;
     };
-    m_local = item(u"mnuclocklocal"_s, fromUtf8(plot::clockFullName({ClockKind::LocalMean, 0})));
-    m_jst = item(u"mnuclockjst"_s, fromUtf8(plot::clockFullName({ClockKind::Jst, 0})));
-    m_ut = item(u"mnuclockut"_s, fromUtf8(plot::clockFullName({ClockKind::Ut, 0})));
-    m_offset = item(u"mnuclockoffset"_s, tr("UTからの時差を指定…"));
-    m_local->setToolTip(tr("観測地の経度で決まる平均太陽時（東経135°では日本標準時と同じ）"));
+    m_local = item(u"mnuclocklocal"_s, QString());
+    m_jst = item(u"mnuclockjst"_s, QString());
+    m_ut = item(u"mnuclockut"_s, QString());
+    m_offset = item(u"mnuclockoffset"_s, QString());
+    m_wording.keep([this] {
+        m_local->setText(WindowTexts::clockFullName({ClockKind::LocalMean, 0}));
+        m_jst->setText(WindowTexts::clockFullName({ClockKind::Jst, 0}));
+        m_ut->setText(WindowTexts::clockFullName({ClockKind::Ut, 0}));
+        m_local->setToolTip(tr("観測地の経度で決まる平均太陽時（東経135°では日本標準時と同じ）"));
+    });
     m_menu->setToolTipsVisible(true);
     connect(m_local, &QAction::triggered, this, [this] { setClock({ClockKind::LocalMean, 0}); });
     connect(m_jst, &QAction::triggered, this, [this] { setClock({ClockKind::Jst, 0}); });
@@ -57,7 +61,8 @@ ViewSettings::ViewSettings(QWidget* window, QMenu* viewMenu) : QObject(window), 
 ViewSettings::~ViewSettings() = default;
 
 void ViewSettings::addStyleItem(QMenu* viewMenu) {
-    m_styleItem = viewMenu->addAction(tr("見やすい表示（プロジェクター向け）(&P)"));
+    m_styleItem = viewMenu->addAction(QString());
+    m_wording.keep([this] { m_styleItem->setText(tr("見やすい表示（プロジェクター向け）(&P)")); });
     m_styleItem->setObjectName(u"mnustyle"_s);
     m_styleItem->setCheckable(true);
     m_styleItem->setChecked(m_style == plot::GraphStyle::Presentation);
@@ -85,11 +90,14 @@ void ViewSettings::setStyle(plot::GraphStyle style) {
 }
 
 void ViewSettings::addMoonViewItem(QMenu* viewMenu) {
-    m_moonItem = viewMenu->addAction(tr("月の絵を北半球から見た向きで描く(&N)"));
+    m_moonItem = viewMenu->addAction(QString());
     m_moonItem->setObjectName(u"mnumoonnorth"_s);
     m_moonItem->setCheckable(true);
-    m_moonItem->setToolTip(tr("南半球では、月の光る側が北半球と左右逆に見えます。"
-                              "ふだんは観測地から見た向きで描きます。"));
+    m_wording.keep([this] {
+        m_moonItem->setText(tr("月の絵を北半球から見た向きで描く(&N)"));
+        m_moonItem->setToolTip(tr("南半球では、月の光る側が北半球と左右逆に見えます。"
+                                  "ふだんは観測地から見た向きで描きます。"));
+    });
     viewMenu->setToolTipsVisible(true);
     connect(m_moonItem, &QAction::toggled, this, [this](bool on) {
         setMoonView(on ? plot::MoonView::FromTheNorth : plot::MoonView::AsSeenThere);
@@ -106,7 +114,7 @@ void ViewSettings::setMoonView(plot::MoonView view) {
 }
 
 QString ViewSettings::dateCaption(const ClockChoice& clock) {
-    return tr("観測日（%1）").arg(fromUtf8(plot::clockShortName(clock)));
+    return tr("観測日（%1）").arg(WindowTexts::clockShortName(clock));
 }
 
 void ViewSettings::setClock(const ClockChoice& clock) {
@@ -139,7 +147,7 @@ void ViewSettings::showChecked() {
     checked->setChecked(true);
     m_offset->setText(
         m_clock.kind == ClockKind::Offset
-            ? tr("UTからの時差を指定…（いまは %1）").arg(fromUtf8(plot::clockShortName(m_clock)))
+            ? tr("UTからの時差を指定…（いまは %1）").arg(WindowTexts::clockShortName(m_clock))
             : tr("UTからの時差を指定…"));
 }
 
@@ -184,6 +192,47 @@ void ViewSettings::useStore(std::unique_ptr<QSettings> store) {
     if (m_store->value(kMoonKey).toBool()) {
         setMoonView(plot::MoonView::FromTheNorth);
     }
+    const QString language = knownLanguage(m_store->value(kLanguageKey).toString());
+    if (!language.isEmpty() && language != languageInUse()) {
+        useLanguage(language);
+    }
+}
+
+void ViewSettings::addLanguageMenu(QMenu* viewMenu) {
+    QMenu* menu = viewMenu->addMenu(QString());
+    menu->setObjectName(u"mnulang"_s);
+    menu->menuAction()->setObjectName(u"mnulang"_s);
+    m_wording.keep([menu] { menu->setTitle(tr("言語(&L)")); });
+    auto* group = new QActionGroup(this);
+    for (const Language& language : languages()) {
+        const QString code = QString::fromLatin1(language.code);
+        // Each language in its own words, as its readers look for it.
+        QAction* a = menu->addAction(QString::fromUtf8(language.ownName));
+        a->setObjectName(u"mnulang"_s + code);
+        a->setCheckable(true);
+        a->setData(code);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, code] { setLanguage(code); });
+    }
+    m_wording.keep([group] {
+        for (QAction* a : group->actions()) {
+            a->setChecked(a->data().toString() == languageInUse());
+        }
+    });
+}
+
+void ViewSettings::setLanguage(const QString& code) {
+    if (m_store) {
+        m_store->setValue(kLanguageKey, code);
+    }
+    if (code != languageInUse()) {
+        useLanguage(code);
+    }
+}
+
+void ViewSettings::retranslate() {
+    m_wording.retranslate();
+    showChecked();
 }
 
 std::optional<double> ViewSettings::storedZoom() const {

@@ -3,6 +3,7 @@
 #include "calendar/clockchoice.h"
 #include "plot/drawingrecord.h"
 #include "plot/graphstyle.h"
+#include "ui/language.h"
 
 #include <QObject>
 #include <QPointer>
@@ -44,6 +45,14 @@ public:
     plot::MoonView moonView() const { return m_moonView; }
     void setMoonView(plot::MoonView view);
 
+    /// Adds 言語 (mnulang) to `viewMenu`: one checkable item a language
+    /// (mnulangja, mnulangen), named in its own words.
+    void addLanguageMenu(QMenu* viewMenu);
+    /// Shows the window in the language of `code` at once and remembers it.
+    void setLanguage(const QString& code);
+    /// Says the items again in the language in use.
+    void retranslate();
+
     ClockChoice clock() const { return m_clock; }
     void setClock(const ClockChoice& clock);
     /// The submenu, which the window locks while a drawing runs.
@@ -71,6 +80,7 @@ private:
     void showSwitch(QAction* item, const QString& key, bool on);
 
     QPointer<QWidget> m_window;
+    Wording m_wording;
     QMenu* m_menu = nullptr;
     QActionGroup* m_group = nullptr;
     QAction* m_local = nullptr;

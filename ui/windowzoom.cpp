@@ -59,19 +59,19 @@ WindowZoom::WindowZoom(QMainWindow* window, QMenu* menu, std::function<LayoutZoo
     connect(m_fit, &QAction::triggered, this, &WindowZoom::fitToScreen);
 
     menu->addSeparator()->setObjectName(u"mnuline5"_s);
-    m_zoomIn = menu->addAction(tr("拡大(&I)"));
+    m_zoomIn = menu->addAction(QString());
     m_zoomIn->setObjectName(u"mnuzoomin"_s);
     // Ctrl++ as the platform names it, and Ctrl+= for keyboards that need Shift for +.
     m_zoomIn->setShortcuts(
         {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     connect(m_zoomIn, &QAction::triggered, this, [this] { stepBy(+1); });
-    m_zoomOut = menu->addAction(tr("縮小(&O)"));
+    m_zoomOut = menu->addAction(QString());
     m_zoomOut->setObjectName(u"mnuzoomout"_s);
     m_zoomOut->setShortcut(QKeySequence(QKeySequence::ZoomOut));
     connect(m_zoomOut, &QAction::triggered, this, [this] { stepBy(-1); });
 
     menu->addSeparator()->setObjectName(u"mnuline6"_s);
-    m_full = menu->addAction(tr("全画面表示(&F)"));
+    m_full = menu->addAction(QString());
     m_full->setObjectName(u"mnufullscreen"_s);
     m_full->setCheckable(true);
     // F11 everywhere, and the desktop's own key for it where it has another.
@@ -97,7 +97,7 @@ WindowZoom::WindowZoom(QMainWindow* window, QMenu* menu, std::function<LayoutZoo
     });
 
     window->installEventFilter(this);
-    updateMenu();
+    retranslate();
 }
 
 double WindowZoom::shownFactor() const {
@@ -342,6 +342,13 @@ bool WindowZoom::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+void WindowZoom::retranslate() {
+    m_zoomIn->setText(tr("拡大(&I)"));
+    m_zoomOut->setText(tr("縮小(&O)"));
+    m_full->setText(tr("全画面表示(&F)"));
+    updateMenu();
 }
 
 void WindowZoom::updateMenu() {

@@ -68,6 +68,9 @@ public:
     /// fit to the whole screen in full screen.
     double shownFactor() const;
 
+    /// Says the menu's items again in the language in use.
+    void retranslate();
+
 signals:
     /// factor() or fullScreen() changed: what the next session may start with.
     void changed(double factor, bool fullScreen);

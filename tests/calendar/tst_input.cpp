@@ -389,9 +389,9 @@ TEST(InputMessages, Texts) {
                                      InputProblem::LonNotNumber, InputProblem::LatNotNumber,
                                      InputProblem::LonRange,     InputProblem::LatRange,
                                      InputProblem::ContDays};
-    std::set<std::string_view> seen;
+    std::set<std::string> seen;
     for (const InputProblem problem : problems) {
-        const std::string_view text = inputMessage(problem);
+        const std::string text = inputMessage(problem);
         SCOPED_TRACE(std::string(text));
         EXPECT_TRUE(text.ends_with("。"));
         EXPECT_TRUE(seen.insert(text).second) << "two problems share one text";
@@ -402,7 +402,7 @@ TEST(InputMessages, Texts) {
     EXPECT_NE(reach.find("31日分"), std::string::npos);
     EXPECT_TRUE(seen.insert(reach).second);
     // The range message names the years the checks use.
-    const std::string_view range = inputMessage(InputProblem::DateRange);
+    const std::string range = inputMessage(InputProblem::DateRange);
     EXPECT_NE(range.find(std::to_string(kFirstYear) + "年1月1日"), std::string_view::npos);
     EXPECT_NE(range.find(std::to_string(kLastYear) + "年12月31日"), std::string_view::npos);
 }

@@ -23,7 +23,8 @@ inline ToolRun runProgram(const std::string& program, const std::string& args) {
     if (fd >= 0) {
         close(fd);
     }
-    const std::string command = program + " " + args + " 2>" + errPath;
+    // The refusals in English, whatever the locale the tests run in.
+    const std::string command = "LC_ALL=C " + program + " " + args + " 2>" + errPath;
     ToolRun run;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[4096];

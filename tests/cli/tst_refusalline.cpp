@@ -65,4 +65,56 @@ TEST(RefusalLine, ReasonsTakeTheirNumbersFromTheRefusal) {
     }
 }
 
+TEST(RefusalLine, EveryReasonInBothLanguages) {
+    using veltaro::InputProblem;
+    using veltaro::cli::ToolLanguage;
+    auto input = [](InputProblem problem) {
+        return Refusal{veltaro::plot::RequestRefusal{problem, veltaro::InputBox::None, 3}};
+    };
+    const struct {
+        Refusal refusal;
+        const char* english;
+        const char* japanese;
+    } rows[] = {
+        {{Complaint::NoCommand}, "command: missing", "コマンド: ありません"},
+        {{Complaint::UnknownCommand}, "unknown command", "不明なコマンド"},
+        {{Complaint::UnknownOption}, "unknown option (see", "不明なオプションです（"},
+        {{Complaint::MissingValue}, "wants a value", "値がありません"},
+        {{Complaint::UnexpectedValue}, "takes no value", "値をとりません"},
+        {{Complaint::StrayArgument}, "unexpected argument", "余分な引数"},
+        {{Complaint::MissingOption}, "missing; ", "ありません。"},
+        {{Complaint::NotUtf8}, "not valid UTF-8", "UTF-8 ではありません"},
+        {{Complaint::NotDate}, "not a date", "日付 YYYY-MM-DD ではありません"},
+        {{Complaint::NotAngle}, "neither decimal degrees", "度:分:秒（139:44:41）でも"},
+        {{Complaint::NotTime}, "not a time", "時刻 HH:MM ではありません"},
+        {{Complaint::NoSuchMode}, "no such mode; day, 60 or year", "day、60、year のいずれか"},
+        {{Complaint::NoSuchUnit}, "no such unit", "その単位はありません"},
+        {{Complaint::NoSuchClock}, "no such clock; local", "その時刻はありません。local"},
+        {{Complaint::NoSuchLook}, "no such look", "その見た目はありません"},
+        {{Complaint::NoSuchKind}, "no such kind", "その種類はありません"},
+        {{Complaint::NoPlaceForLocalClock}, "no local mean time", "地方平均時は使えません"},
+        {{Complaint::DaysWithoutDayMode}, "only with --mode day", "--mode day のときだけ"},
+        {{Complaint::NotPictureName}, "must end in .png", ".pdf で終えてください"},
+        {{Complaint::ToBeforeFrom}, "before --from", "より前です"},
+        {{Complaint::NotPlotCommand}, "only the plot command", "plot コマンドだけ"},
+        {{Complaint::NoSuchLanguage}, "no such language", "その言語はありません"},
+        {input(InputProblem::Date), "no such date", "その日付はありません"},
+        {input(InputProblem::DateRange), "outside the dates drawn", "描ける日付"},
+        {input(InputProblem::LonNotNumber), "(139.7447, or D:M:S", "（139.7447、または"},
+        {input(InputProblem::LatNotNumber), "(35.6544, or D:M:S", "（35.6544、または"},
+        {input(InputProblem::LonRange), "180 degrees east or west", "東西 180 度"},
+        {input(InputProblem::LatRange), "90 degrees north or south", "南北 90 度"},
+        {input(InputProblem::ContDays), "not a whole number of days", "整数の日数ではありません"},
+        {input(InputProblem::ContinuousReach), "at most 3 days", "3 日まで描けます"},
+    };
+    for (const auto& row : rows) {
+        const QString english =
+            refusalLine(QStringLiteral("veltaro-tide"), row.refusal, ToolLanguage::English);
+        const QString japanese =
+            refusalLine(QStringLiteral("veltaro-tide"), row.refusal, ToolLanguage::Japanese);
+        EXPECT_TRUE(english.contains(QString::fromUtf8(row.english))) << english.toStdString();
+        EXPECT_TRUE(japanese.contains(QString::fromUtf8(row.japanese))) << japanese.toStdString();
+    }
+}
+
 } // namespace

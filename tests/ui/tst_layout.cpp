@@ -124,7 +124,8 @@ const Item kViewMenu[] = {{"mnubyouga", "描画開始(&S)"},
                           {"mnuclock", "時刻(&T)"},
                           {"mnustyle", "見やすい表示（プロジェクター向け）(&P)"},
                           {"mnumoonnorth", "月の絵を北半球から見た向きで描く(&N)"},
-                          {"mnucause", "潮の原因を見る(&W)…"}};
+                          {"mnucause", "潮の原因を見る(&W)…"},
+                          {"mnulang", "言語(&L)"}};
 const Item kHelpMenu[] = {{"mnutukaikata", "使い方(&H)…"},
                           {"mnuline3", ""},
                           {"mnuabout", "バージョン情報(&V)"}};

@@ -48,7 +48,7 @@ const QStringList kMenus =
     u"mnucopy mnusaveimage mnuprint mnusavepdf mnusavecsv mnuzoom100 "
     u"mnuzoom125 mnuzoom150 mnuzoom200 mnuzoomfit mnuzoomin mnuzoomout mnufullscreen "
     u"mnubyouga mnuclocklocal "
-    u"mnuclockjst mnuclockut mnustyle mnumoonnorth mnucause"_s.split(u' ');
+    u"mnuclockjst mnuclockut mnustyle mnumoonnorth mnucause mnulangja mnulangen"_s.split(u' ');
 // Quitting closes the window watched; the offset's dialog waits for typing.
 const QStringList kLeftOut{u"mnuend"_s, u"mnuclockoffset"_s};
 const QString kNowhere = u"/nonexistent-veltaro-monkey/graph"_s; // saving there is refused

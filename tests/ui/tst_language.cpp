@@ -1,0 +1,40 @@
+// The window switched to another language while it runs, and back.
+#include "tests/support/findchild.h"
+#include "tests/support/mainwindow.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using veltaro::support::findNamed;
+
+class TestLanguage : public QObject {
+    Q_OBJECT
+private slots:
+    void switchesAtOnceAndBack();
+};
+
+void TestLanguage::switchesAtOnceAndBack() {
+    veltaro::ObservationState state;
+    const auto window = veltaro::support::shownMainWindow(state);
+    auto* draw = findNamed<QPushButton>(window.get(), u"btnhyouji"_s);
+    auto* file = findNamed<QMenu>(window.get(), u"mnufile"_s);
+    const QString japaneseCaption = draw->text();
+    const QString japaneseTitle = file->title();
+
+    findNamed<QAction>(window.get(), u"mnulangen"_s)->trigger();
+    QTRY_COMPARE(draw->text(), QCoreApplication::translate("veltaro::ui::frmushio", "描画開始"));
+    QVERIFY(draw->text() != japaneseCaption);
+    QVERIFY(file->title() != japaneseTitle);
+    QVERIFY(findNamed<QAction>(window.get(), u"mnulangen"_s)->isChecked());
+
+    findNamed<QAction>(window.get(), u"mnulangja"_s)->trigger();
+    QTRY_COMPARE(draw->text(), japaneseCaption);
+    QCOMPARE(file->title(), japaneseTitle);
+    QVERIFY(findNamed<QAction>(window.get(), u"mnulangja"_s)->isChecked());
+}
+
+QTEST_MAIN(TestLanguage)
+#include "tst_language.moc"
