@@ -171,22 +171,45 @@ void GraphPainter::redrawline() {
     p.restore();
 }
 
+namespace {
+
+/// Where the height scale's numbers stand at `dpr` device pixels a pixel.
+struct ScaleLayout {
+    QFont font;
+    double gap;    ///< around a number's patch [device pixels]
+    double left;   ///< of the numbers' boxes
+    double number; ///< width of the widest number
+    double unit;   ///< width of the unit after the top one
+};
+
+QString scaleNumber(int cm) {
+    return cm < 0 ? u"\u2212"_s + QString::number(-cm) : QString::number(cm);
+}
+
+const QString kScaleUnit = u"\u2009cm"_s;
+
+ScaleLayout scaleLayout(double dpr) {
+    ScaleLayout s{pictureFont(static_cast<int>(std::lround(11 * dpr))), 1.5 * dpr, 0, 0, 0};
+    const QFontMetricsF metrics(s.font);
+    s.left = deviceWidth(5, dpr) + s.gap;
+    s.number = metrics.horizontalAdvance(scaleNumber(kScaleLowestLabelCm)); // the widest
+    s.unit = metrics.horizontalAdvance(kScaleUnit);
+    return s;
+}
+
+} // namespace
+
 void GraphPainter::drawScale(QColor patch) {
     QPainter& p = painter();
     p.save();
     p.translate(m_origin);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.setFont(pictureFont(static_cast<int>(std::lround(11 * m_dpr))));
-    const QFontMetricsF metrics(p.font());
     // Numbers with a true minus sign, right-aligned after the ticks; the unit
     // after the top one, with a thin space, ends clear of the first column line.
-    const auto text = [](int cm) {
-        return cm < 0 ? u"\u2212"_s + QString::number(-cm) : QString::number(cm);
-    };
-    const double gap = 1.5 * m_dpr;
-    const double left = deviceWidth(5, m_dpr) + gap;
-    const double number = metrics.horizontalAdvance(text(kScaleLowestLabelCm)); // the widest
+    const ScaleLayout s = scaleLayout(m_dpr);
+    p.setFont(s.font);
+    const QFontMetricsF metrics(p.font());
     for (int cm = -kScaleTopCm; cm <= kScaleTopCm; cm += kScaleTickCm) {
         // A tick on the rows a one-pixel point of that height covers.
         const QRect rows = square(0, static_cast<float>(sunY(cm / 1e5)), 1);
@@ -197,13 +220,14 @@ void GraphPainter::drawScale(QColor patch) {
         if (!major || cm < kScaleLowestLabelCm) {
             continue;
         }
-        const QString unit = cm == kScaleTopCm ? u"\u2009cm"_s : QString();
-        const QRectF box(left, y + rows.height() / 2.0 - metrics.height() / 2, number,
+        const QString unit = cm == kScaleTopCm ? kScaleUnit : QString();
+        const QRectF box(s.left, y + rows.height() / 2.0 - metrics.height() / 2, s.number,
                          metrics.height());
-        p.fillRect(box.adjusted(-gap / 2, 0, metrics.horizontalAdvance(unit) + gap / 2, 0), patch);
+        p.fillRect(box.adjusted(-s.gap / 2, 0, metrics.horizontalAdvance(unit) + s.gap / 2, 0),
+                   patch);
         p.setPen(QColor::fromRgb(colours::kFrame));
-        p.drawText(box, Qt::AlignRight | Qt::AlignVCenter, text(cm));
-        p.drawText(box.translated(number, 0), Qt::AlignLeft | Qt::AlignVCenter, unit);
+        p.drawText(box, Qt::AlignRight | Qt::AlignVCenter, scaleNumber(cm));
+        p.drawText(box.translated(s.number, 0), Qt::AlignLeft | Qt::AlignVCenter, unit);
     }
     p.restore();
 }
@@ -483,7 +507,13 @@ bool renderGraphInto(QImage& image, const QRect& area, const DrawingRecord& reco
 }
 
 QImage renderScale(QSize size, double dpr, QColor background, GraphStyle style) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    // Only the strip at the left edge that the scale covers, with room for
+    // the glyphs' edges: the rest would be transparent, to be allocated,
+    // cleared and laid over the graph for nothing.
+    const ScaleLayout s = scaleLayout(dpr);
+    const int strip = static_cast<int>(std::ceil(s.left + s.number + s.unit + s.gap + 4 * dpr));
+    QImage image(QSize(std::min(size.width(), strip), size.height()),
+                 QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     background.setAlphaF(kScalePatchOpacity);
     GraphPainter(image, dpr, style).drawScale(background);

@@ -253,9 +253,11 @@ bool renderGraphInto(QImage& image, const QRect& area, const DrawingRecord& reco
                      QColor background, GraphStyle style = GraphStyle::Standard);
 
 /// The height scale (GraphPainter::drawScale) alone on a transparent image of
-/// `size` device pixels at `dpr`, the numbers' patches `background` at
-/// kScalePatchOpacity: laid over the graph's image wherever the graph is shown,
-/// so that the numbers stay legible over the curves without hiding them.
+/// the strip it covers at the left edge of a graph of `size` device pixels at
+/// `dpr` (as high, at most as wide), the numbers' patches `background` at
+/// kScalePatchOpacity: laid over the graph's image from its top left corner
+/// wherever the graph is shown, so that the numbers stay legible over the
+/// curves without hiding them.
 QImage renderScale(QSize size, double dpr, QColor background,
                    GraphStyle style = GraphStyle::Standard);
 

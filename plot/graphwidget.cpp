@@ -212,7 +212,11 @@ void GraphWidget::paintEvent(QPaintEvent*) {
     const QSizeF inner(innerSize());
     const QImage& image = m_screen->image();
     p.drawImage(QRectF(QPointF(b, b), inner), image);
-    p.drawImage(QRectF(QPointF(b, b), inner), m_screen->scale());
+    // The scale's strip, at the scale the image is shown at.
+    const QImage& scale = m_screen->scale();
+    p.drawImage(QRectF(QPointF(b, b), QSizeF(inner.width() * scale.width() / image.width(),
+                                             inner.height() * scale.height() / image.height())),
+                scale);
     if (m_cursorT) {
         // The cursor: the column of image pixels the step's dots stand in.
         const double column = std::floor(*m_cursorT * double(image.width()) / kLastT);
