@@ -2,7 +2,10 @@
 
 #include <QBuffer>
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <libdeflate.h>
 #include <limits>
 #include <memory>
@@ -40,33 +43,46 @@ struct CompressorDeleter {
 
 } // namespace
 
-QByteArray encodePng(const QImage& image) {
+QByteArray encodePng(QImage image) {
     if (image.isNull() || image.hasAlphaChannel()) {
         return image.isNull() ? QByteArray() : qtPng(image);
     }
-    const QImage rgb = image.format() == QImage::Format_RGB32
-                           ? image
-                           : image.convertToFormat(QImage::Format_RGB32);
-    const auto width = static_cast<std::size_t>(rgb.width());
-    const auto height = static_cast<std::size_t>(rgb.height());
-    const std::size_t rowBytes = 1 + 3 * width;
-    if (height > std::numeric_limits<qsizetype>::max() / rowBytes) {
-        return {};
+    if (image.format() != QImage::Format_RGB32) {
+        image = image.convertToFormat(QImage::Format_RGB32);
     }
+    const auto width = static_cast<std::size_t>(image.width());
+    const auto height = static_cast<std::size_t>(image.height());
+    const std::size_t rowBytes = 1 + 3 * width;
+    const std::size_t rowsSize = rowBytes * height;
 
-    // Each row: filter type 0 (none), then red, green and blue of each pixel.
-    QByteArray rows(static_cast<qsizetype>(rowBytes * height), Qt::Uninitialized);
-    auto* out = reinterpret_cast<unsigned char*>(rows.data());
+    // The rows are packed into the image's own memory, which is warm and
+    // already the program's: row y's rowBytes bytes (filter type 0, none, then
+    // red, green and blue of each pixel) start before its pixels' four bytes
+    // each do, and every pixel is read before the bytes written ahead of it
+    // can reach it. A pixel but the last of a row is stored as four bytes, the
+    // fourth overwritten by the next pixel's first.
+    unsigned char* const rows = image.bits(); // this image's own, unshared
+    const auto packed = [](QRgb p) -> std::uint32_t {
+        // Stored, this value's bytes are red, green, blue, then 0.
+        return std::endian::native == std::endian::little
+                   ? ((p >> 16) & 0xffU) | (p & 0xff00U) | ((p & 0xffU) << 16)
+                   : (p << 8) & 0xffffff00U;
+    };
     for (std::size_t y = 0; y < height; ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(static_cast<int>(y)));
+        const unsigned char* line = image.constScanLine(static_cast<int>(y));
+        unsigned char* out = rows + y * rowBytes;
+        QRgb p;
+        std::memcpy(&p, line, 4);
         *out++ = 0;
-        for (std::size_t x = 0; x < width; ++x) {
-            const QRgb p = line[x];
-            out[0] = static_cast<unsigned char>(qRed(p));
-            out[1] = static_cast<unsigned char>(qGreen(p));
-            out[2] = static_cast<unsigned char>(qBlue(p));
-            out += 3;
+        for (std::size_t x = 0; x + 1 < width; ++x, out += 3) {
+            QRgb next;
+            std::memcpy(&next, line + 4 * (x + 1), 4);
+            const std::uint32_t bytes = packed(p);
+            std::memcpy(out, &bytes, 4);
+            p = next;
         }
+        const std::uint32_t last = packed(p);
+        std::memcpy(out, &last, 3);
     }
 
     const std::unique_ptr<libdeflate_compressor, CompressorDeleter> compressor(
@@ -74,15 +90,13 @@ QByteArray encodePng(const QImage& image) {
     if (!compressor) {
         return {};
     }
-    const std::size_t bound =
-        libdeflate_zlib_compress_bound(compressor.get(), static_cast<std::size_t>(rows.size()));
+    const std::size_t bound = libdeflate_zlib_compress_bound(compressor.get(), rowsSize);
     if (bound > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
         return {}; // a chunk holds less than 2^31 bytes
     }
     QByteArray deflated(static_cast<qsizetype>(bound), Qt::Uninitialized);
     const std::size_t size =
-        libdeflate_zlib_compress(compressor.get(), rows.constData(),
-                                 static_cast<std::size_t>(rows.size()), deflated.data(), bound);
+        libdeflate_zlib_compress(compressor.get(), rows, rowsSize, deflated.data(), bound);
     if (size == 0) {
         return {};
     }
@@ -95,10 +109,10 @@ QByteArray encodePng(const QImage& image) {
     // Bit depth 8, colour type 2 (RGB), deflate, adaptive filtering, no interlace.
     header.append("\x08\x02\x00\x00\x00", 5);
     putChunk(png, "IHDR", header.constData(), static_cast<std::size_t>(header.size()));
-    if (rgb.dotsPerMeterX() > 0 && rgb.dotsPerMeterY() > 0) {
+    if (image.dotsPerMeterX() > 0 && image.dotsPerMeterY() > 0) {
         QByteArray phys;
-        putUint32(phys, static_cast<std::uint32_t>(rgb.dotsPerMeterX()));
-        putUint32(phys, static_cast<std::uint32_t>(rgb.dotsPerMeterY()));
+        putUint32(phys, static_cast<std::uint32_t>(image.dotsPerMeterX()));
+        putUint32(phys, static_cast<std::uint32_t>(image.dotsPerMeterY()));
         phys.append('\x01'); // per metre
         putChunk(png, "pHYs", phys.constData(), static_cast<std::size_t>(phys.size()));
     }

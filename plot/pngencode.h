@@ -18,6 +18,8 @@ namespace veltaro::plot {
 ///     of its time.
 ///  2. An image with an alpha channel goes to Qt's own writer, which keeps it.
 ///  3. Empty when the image is null or too large for one PNG.
-QByteArray encodePng(const QImage& image);
+///  4. The rows are packed into the image's memory: an image handed over
+///     (std::move) is used up, a shared one is copied first.
+QByteArray encodePng(QImage image);
 
 } // namespace veltaro::plot

@@ -138,6 +138,8 @@ void TestExport::pngKeepsEveryPixel_data() {
     QTest::addColumn<QImage::Format>("format");
     QTest::addColumn<QSize>("size");
     QTest::newRow("one pixel") << QImage::Format_RGB32 << QSize(1, 1);
+    QTest::newRow("one column, its rows packed over each other")
+        << QImage::Format_RGB32 << QSize(1, 3);
     QTest::newRow("odd width, 3 bytes a pixel") << QImage::Format_RGB32 << QSize(7, 5);
     QTest::newRow("converted from RGB888") << QImage::Format_RGB888 << QSize(33, 2);
     QTest::newRow("with alpha, by Qt's writer") << QImage::Format_ARGB32 << QSize(4, 4);
