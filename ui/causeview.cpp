@@ -70,6 +70,26 @@ double heightPx(double km, double earthPx) {
     return km * kExaggeration * earthPx / astro::kEarthRadiusKm;
 }
 
+/// `text` in `box`, its font made smaller (to three quarters at most) when
+/// it is wider than the box and only then cut with "...": a caption in a
+/// longer language stays whole and on its line.
+void fittedText(QPainter& p, const QRectF& box, int flags, const QString& text) {
+    const QFont font = p.font();
+    const double wide = QFontMetricsF(font).horizontalAdvance(text);
+    if (wide > box.width() && wide > 0) {
+        QFont smaller = font;
+        const double shrink = std::max(0.75, box.width() / wide);
+        if (font.pointSizeF() > 0) {
+            smaller.setPointSizeF(font.pointSizeF() * shrink);
+        } else {
+            smaller.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * shrink)));
+        }
+        p.setFont(smaller);
+    }
+    p.drawText(box, flags, QFontMetricsF(p.font()).elidedText(text, Qt::ElideRight, box.width()));
+    p.setFont(font);
+}
+
 } // namespace
 
 /// The drawing: the Earth from the pole on the left, the side views on the right.
@@ -182,7 +202,7 @@ private:
         p.drawText(QRectF(moon + QPointF(10, -8), QSizeF(40, 16)), Qt::AlignLeft | Qt::AlignVCenter,
                    CauseView::tr("月"));
 
-        p.drawText(area.adjusted(6, 4, -6, 0), Qt::AlignLeft | Qt::AlignTop,
+        fittedText(p, area.adjusted(6, 4, -6, 0), Qt::AlignLeft | Qt::AlignTop,
                    south ? CauseView::tr("南極の上から見た地球（時計回りに自転）")
                          : CauseView::tr("北極の上から見た地球（反時計回りに自転）"));
         // Which outline is which, in the curves' colours.
@@ -197,7 +217,7 @@ private:
             p.drawText(key + QPointF(22, 0), text);
             key += QPointF(30 + p.fontMetrics().horizontalAdvance(text), 0);
         }
-        p.drawText(area.adjusted(6, 0, -6, -4), Qt::AlignLeft | Qt::AlignBottom,
+        fittedText(p, area.adjusted(6, 0, -6, -4), Qt::AlignLeft | Qt::AlignBottom,
                    CauseView::tr("点線：観測地の緯度の円　海面の高さは%L1倍に誇張")
                        .arg(kExaggeration, 0, 'f', 0));
     }
@@ -265,7 +285,7 @@ private:
         p.drawText(QRectF(lower + QPointF(-76, away), QSizeF(70, 16)), Qt::AlignRight,
                    cm(transit.lowerKm));
         p.setPen(palette().color(QPalette::WindowText));
-        p.drawText(area.adjusted(6, 4, -6, 0), Qt::AlignLeft | Qt::AlignTop,
+        fittedText(p, area.adjusted(6, 4, -6, 0), Qt::AlignLeft | Qt::AlignTop,
                    CauseView::tr("横から見た%1の潮（赤緯 %2、破線が%1の方向）")
                        .arg(name, signedDegrees(body.declinationDeg)));
     }

@@ -70,15 +70,15 @@ What is already drawn stays on the graph.</translation>
     </message>
     <message>
         <source>観測地</source>
-        <translation>You are here</translation>
+        <translation>Here</translation>
     </message>
     <message>
         <source>南極の上から見た地球（時計回りに自転）</source>
-        <translation>The Earth seen from above the South Pole (turning clockwise)</translation>
+        <translation>From above the South Pole (the Earth turns clockwise)</translation>
     </message>
     <message>
         <source>北極の上から見た地球（反時計回りに自転）</source>
-        <translation>The Earth seen from above the North Pole (turning anticlockwise)</translation>
+        <translation>From above the North Pole (the Earth turns anticlockwise)</translation>
     </message>
     <message>
         <source>太陽＋月</source>
@@ -86,7 +86,7 @@ What is already drawn stays on the graph.</translation>
     </message>
     <message>
         <source>点線：観測地の緯度の円&#x3000;海面の高さは%L1倍に誇張</source>
-        <translation>Dotted: your circle of latitude.   Sea heights exaggerated %L1 times</translation>
+        <translation>Dotted: your latitude circle. Heights exaggerated %L1 times</translation>
     </message>
     <message>
         <source>北</source>
@@ -94,7 +94,7 @@ What is already drawn stays on the graph.</translation>
     </message>
     <message>
         <source>横から見た%1の潮（赤緯 %2、破線が%1の方向）</source>
-        <translation>The %1&apos;s tide from the side (declination %2; dashed line: towards the %1)</translation>
+        <translation>The %1&apos;s tide from the side (declination %2; dashes: to the %1)</translation>
     </message>
     <message>
         <source>潮の原因：地球と月・太陽</source>
@@ -114,7 +114,7 @@ What is already drawn stays on the graph.</translation>
     </message>
     <message>
         <source>%1時間%2分</source>
-        <translation>%1 h %2 min</translation>
+        <translation>%1h %2m</translation>
     </message>
     <message>
         <source>正中の%1後</source>
@@ -146,7 +146,7 @@ What is already drawn stays on the graph.</translation>
     </message>
     <message>
         <source>正中 ／ 下方通過での高さ</source>
-        <translation>Height at upper / lower transit</translation>
+        <translation>At upper / lower transit</translation>
     </message>
     <message>
         <source>%1&#x3000;%2</source>
