@@ -125,6 +125,7 @@ frmushio::~frmushio() {
     }
     delete m_plot;
     m_plot = nullptr;
+    delete m_cause;
     delete m_saver;
     delete m_picture1;
     for (plot::MoonWidget* moon : m_picmoon) {
