@@ -156,29 +156,19 @@ void BM_tool_plot_days(benchmark::State& bench) {
                            std::to_string(bench.range(0)) + " --out " + out);
     std::filesystem::remove(out);
 }
-const auto kMin = [](const std::vector<double>& v) {
-    return *std::min_element(v.begin(), v.end());
-};
-BENCHMARK(BM_tool_run_days)
-    ->Arg(999)
-    ->Iterations(1)
-    ->Repetitions(7)
-    ->ComputeStatistics("min", kMin)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_tool_plot_days)
-    ->Arg(999)
-    ->Iterations(1)
-    ->Repetitions(7)
-    ->ComputeStatistics("min", kMin)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_tool_run_days)
-    ->Arg(32767)
-    ->Iterations(1)
-    ->Repetitions(3)
-    ->ComputeStatistics("min", kMin)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
+/// A whole process `days` long, timed `repetitions` times, its best beside the mean.
+void wholeProcess(benchmark::internal::Benchmark* b, int days, int repetitions) {
+    b->Arg(days)
+        ->Iterations(1)
+        ->Repetitions(repetitions)
+        ->ComputeStatistics(
+            "min",
+            [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); })
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+}
+BENCHMARK(BM_tool_run_days)->Apply([](auto* b) { wholeProcess(b, 999, 7); });
+BENCHMARK(BM_tool_plot_days)->Apply([](auto* b) { wholeProcess(b, 999, 7); });
+BENCHMARK(BM_tool_run_days)->Apply([](auto* b) { wholeProcess(b, 32767, 3); });
 
 } // namespace
