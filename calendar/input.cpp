@@ -1,10 +1,9 @@
 // Reading what the user typed into the date, position and continuous-days
-// boxes, and the texts that tell the user what was refused.
+// boxes, and why a text was refused.
 #include "calendar/input.h"
 
 #include "calendar/calendar.h"
 #include "calendar/daterange.h"
-#include "calendar/words.h"
 
 #include <charconv>
 #include <cmath>
@@ -14,36 +13,6 @@
 namespace veltaro {
 
 namespace {
-
-// ---------------------------------------------------------------------------
-// The texts shown to the user. Each is written here and nowhere else.
-
-// Each is a word (VELTARO_WORD), said in the interface's language.
-
-constexpr const char* kTitle = VELTARO_WORD("veltaro::words", "入力エラー");
-constexpr const char* kDateText = VELTARO_WORD("veltaro::words", "日付の数値が不適切です。");
-constexpr const char* kLonNotNumberText =
-    VELTARO_WORD("veltaro::words", "経度の度・分・秒に数値を入力してください。");
-constexpr const char* kLatNotNumberText =
-    VELTARO_WORD("veltaro::words", "緯度の度・分・秒に数値を入力してください。");
-constexpr const char* kLonRangeText =
-    VELTARO_WORD("veltaro::words", "経度は西経180度から東経180度までの範囲で入力してください。");
-constexpr const char* kLatRangeText =
-    VELTARO_WORD("veltaro::words", "緯度は南緯90度から北緯90度までの範囲で入力してください。");
-
-/// Names the accepted span of dates, taken from daterange.h.
-std::string dateRangeText() {
-    return filled(
-        word(VELTARO_WORD("veltaro::words",
-                          "日付は%1年1月1日から%2年12月31日までの範囲で入力してください。")),
-        {std::to_string(kFirstYear), std::to_string(kLastYear)});
-}
-
-std::string contDaysText() {
-    return filled(word(VELTARO_WORD("veltaro::words",
-                                    "連続描画の日数は1から%1までの整数で入力してください。")),
-                  {std::to_string(kMostContinuousDays)});
-}
 
 // ---------------------------------------------------------------------------
 // Characters of typed text.
@@ -186,41 +155,6 @@ template <typename T> Read<T> refuse(InputProblem problem, InputBox box) {
 }
 
 } // namespace
-
-std::string inputErrorTitle() {
-    return word(kTitle);
-}
-
-std::string inputMessage(InputProblem problem) {
-    switch (problem) {
-    case InputProblem::None:
-        return {};
-    case InputProblem::Date:
-        return word(kDateText);
-    case InputProblem::DateRange:
-        return dateRangeText();
-    case InputProblem::LonNotNumber:
-        return word(kLonNotNumberText);
-    case InputProblem::LatNotNumber:
-        return word(kLatNotNumberText);
-    case InputProblem::LonRange:
-        return word(kLonRangeText);
-    case InputProblem::LatRange:
-        return word(kLatRangeText);
-    case InputProblem::ContDays:
-        return contDaysText();
-    case InputProblem::ContinuousReach:
-        break; // its text names the days: continuousReachMessage
-    }
-    return {};
-}
-
-std::string continuousReachMessage(int longestDays) {
-    return filled(
-        word(VELTARO_WORD("veltaro::words", "連続描画で描けるのは%1年12月31日までです。"
-                                            "この開始日からは最大%2日分まで描画できます。")),
-        {std::to_string(kLastYear), std::to_string(longestDays)});
-}
 
 bool isValidUtf8(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {

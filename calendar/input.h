@@ -7,7 +7,7 @@
 
 namespace veltaro {
 
-/// Why typed input was refused. Each has one message text (inputMessage).
+/// Why typed input was refused. The interface words each (plot/words.h).
 enum class InputProblem {
     None,
     Date,            ///< a date box not a whole number, month not 1..12, day not in the month
@@ -19,14 +19,6 @@ enum class InputProblem {
     ContDays,        ///< continuous-days text not a whole number 1..kMostContinuousDays
     ContinuousReach, ///< a continuous drawing would run past the last accepted date
 };
-
-/// Title of every input-error message box.
-std::string inputErrorTitle();
-
-/// The one text that tells the user what is wrong (UTF-8; Japanese, or the
-/// interface's language: calendar/words.h). The text of ContinuousReach names
-/// the days left: continuousReachMessage.
-std::string inputMessage(InputProblem problem);
 
 /// The texts of the three date boxes and the six position boxes.
 struct InputTexts {
@@ -115,11 +107,6 @@ Read<ObservationInput> readObservation(const InputTexts& texts);
 
 /// Most days one continuous drawing may draw: its day count is a 16-bit number.
 inline constexpr int kMostContinuousDays = 32767;
-
-/// The message that refuses a continuous drawing running past the last
-/// accepted date (UTF-8, as inputMessage): it names that date and `longestDays`, the
-/// most days a drawing from the chosen start can take.
-std::string continuousReachMessage(int longestDays);
 
 /// Reads the continuous-days box: its leading number, a whole number
 /// 1..kMostContinuousDays.

@@ -2,6 +2,7 @@
 // line, computed by the same code as the window.
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "cli/toolwords.h"
 
 #include "astro/simd.h"
 #include "veltaro_version.h"
@@ -127,6 +128,7 @@ int runCommand(int argc, char* argv[]) {
     }
     const QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("veltaro-tide"));
+    veltaro::cli::sayWordsInToolLanguage();
     QStringList args = QCoreApplication::arguments();
     if (args.size() < 2) {
         return refuse({Complaint::NoCommand});

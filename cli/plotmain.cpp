@@ -2,6 +2,7 @@
 // for it; the only part of the tool that paints (Qt Gui and Qt SVG, off screen).
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "cli/toolwords.h"
 
 #include "plot/graphpainter.h"
 
@@ -91,6 +92,7 @@ int main(int argc, char* argv[]) {
         app.emplace(argc, argv);
         runtime.release();
         QCoreApplication::setApplicationName(QStringLiteral("veltaro-tide"));
+        veltaro::cli::sayWordsInToolLanguage();
         // The fonts are looked up now rather than at the first caption.
         QFontMetrics(veltaro::plot::pictureFont(15)).height();
     };

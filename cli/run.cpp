@@ -12,6 +12,7 @@
 #include "calendar/kansi.h"
 #include "plot/csvformat.h"
 #include "plot/plotrun.h"
+#include "plot/words.h"
 
 #include <QCommandLineParser>
 #include <algorithm>
@@ -122,7 +123,7 @@ int runCommand(const QStringList& args) {
     std::string head;
     if (parser.isSet(comments)) {
         head += "# veltaro-tide " + versionText().toStdString() + " run\n";
-        head += "# " + plot::requestComment(request) + "\n";
+        head += "# " + plot::requestComment(request, plot::modeNames()) + "\n";
         head += "# " + plot::unitComment(columns.unit) + "\n";
         head += "# time: " + clockComment(request.clock) + "\n";
     }

@@ -82,7 +82,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         FUZZ_CHECK(count.problem == InputProblem::ContDays);
     }
-    // A message for every problem.
-    FUZZ_CHECK(all.ok() || !inputMessage(all.problem).empty());
     return 0;
 }

@@ -93,10 +93,11 @@ void appendCsvRow(std::string& out, const CsvColumns& columns, int drawing, cons
     out.append(line, writeCsvRow(line, columns, drawing, m, Ssea, Msea, MSangle, MSGangle));
 }
 
-std::string requestComment(const PlotRequest& request) {
+std::string requestComment(const PlotRequest& request, const ModeNames& names) {
     const ObservationInput& in = request.start;
     std::string text = "date " + isoDate(in.year, in.month, in.day) + ", mode " +
-                       modeOption(request.mode) + " (" + modeName(request.mode) + ")";
+                       modeOption(request.mode) + " (" +
+                       names[static_cast<std::size_t>(request.mode)] + ")";
     if (request.mode == PlotMode::Diurnal) {
         const int days = request.continuous ? request.days : 1;
         text += ", " + std::to_string(days) + (days == 1 ? " day" : " days");
@@ -125,7 +126,8 @@ std::string clockComment(const ClockChoice& clock) {
     return text + "UT" + clockOption(clock);
 }
 
-bool writeRecordCsv(const DrawingRecord& record, std::string_view programLine, CsvFlavour flavour,
+bool writeRecordCsv(const DrawingRecord& record, std::string_view programLine,
+                    const ModeNames& names, CsvFlavour flavour,
                     const std::function<bool(std::string_view)>& write) {
     constexpr std::size_t kChunk = 1 << 20;
     const CsvColumns columns{HeightUnit::Cm, true, true};
@@ -137,8 +139,8 @@ bool writeRecordCsv(const DrawingRecord& record, std::string_view programLine, C
         int number = 0;
         std::vector<ClockChoice> clocks;
         for (const Drawing& d : record.drawings()) {
-            out += "# drawing " + std::to_string(++number) + ": " + requestComment(d.request) +
-                   ", clock " + clockOption(d.request.clock) +
+            out += "# drawing " + std::to_string(++number) + ": " +
+                   requestComment(d.request, names) + ", clock " + clockOption(d.request.clock) +
                    (d.ended ? "" : ", stopped before its end") + "\n";
             if (std::find(clocks.begin(), clocks.end(), d.request.clock) == clocks.end()) {
                 clocks.push_back(d.request.clock);

@@ -7,6 +7,7 @@
 #include "plot/plotrequest.h"
 #include "plot/plotrun.h"
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -47,10 +48,15 @@ char* writeCsvRow(char* out, const CsvColumns& columns, int drawing, const Momen
 void appendCsvRow(std::string& out, const CsvColumns& columns, int drawing, const Moment& m,
                   double Ssea, double Msea, double MSangle, double MSGangle);
 
+/// The modes' names in the language of the CSV's reader, in the order of
+/// PlotMode: "日周変化", "diurnal".
+using ModeNames = std::array<std::string, kModes.size()>;
+
 /// A comment line naming a drawing's inputs, without "# " and line end:
 /// "date 2002-08-16, mode day (日周変化), 3 days, lat 35.65444444 (35°39′16″N),
-/// lon 139.7447222 (139°44′41″E)".
-std::string requestComment(const PlotRequest& request);
+/// lon 139.7447222 (139°44′41″E)". The comment lines are written alike in every
+/// language; only the mode's name, from `names`, is the reader's.
+std::string requestComment(const PlotRequest& request, const ModeNames& names);
 /// The unit line: "unit: Ssea, Msea and total in km; MSangle and MSGangle in radians".
 std::string unitComment(HeightUnit unit);
 
@@ -72,7 +78,8 @@ enum class CsvFlavour {
 /// with comment lines (`programLine`, each drawing's inputs and clock, the
 /// units, the clock). The text is handed to `write` in pieces of about a
 /// megabyte; a false from it stops the writing and is returned.
-bool writeRecordCsv(const DrawingRecord& record, std::string_view programLine, CsvFlavour flavour,
+bool writeRecordCsv(const DrawingRecord& record, std::string_view programLine,
+                    const ModeNames& names, CsvFlavour flavour,
                     const std::function<bool(std::string_view)>& write);
 
 } // namespace veltaro::plot

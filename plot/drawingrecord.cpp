@@ -146,11 +146,11 @@ std::optional<double> DrawingRecord::moonTooltipAngleRad(int k) const {
     return m_drawings[at->drawing].steps[at->step].MSangle;
 }
 
-std::optional<std::array<std::string, kMoonPictures>> DrawingRecord::axisCaptions() const {
+std::optional<PlotMode> DrawingRecord::axisMode() const {
     if (m_drawings.empty()) {
         return std::nullopt;
     }
-    return axisCaptionsFor(m_drawings.back().mode());
+    return m_drawings.back().mode();
 }
 
 std::size_t DrawingRecord::bytes() const {
@@ -215,42 +215,6 @@ bool startsFreshGraph(const DrawingRecord& record, const PlotRequest& request) {
     }
     const PlotRequest& last = drawings.back().request;
     return last.mode != request.mode || last.clock != request.clock;
-}
-
-std::string drawingTitle(const Drawing& drawing) {
-    const PlotRequest& r = drawing.request;
-    const ObservationInput& in = r.start;
-    const int month = static_cast<int>(in.month);
-    const int day = static_cast<int>(in.day);
-    // %5 and %6 are the month and the day with two digits, for an ISO date.
-    std::string title =
-        filled(word(VELTARO_WORD("veltaro::words", "%1　%2年%3月%4日")),
-               {word(modeDefinition(r.mode).name), std::to_string(static_cast<int>(in.year)),
-                std::to_string(month), std::to_string(day),
-                (month < 10 ? "0" : "") + std::to_string(month),
-                (day < 10 ? "0" : "") + std::to_string(day)});
-    switch (r.mode) {
-    case PlotMode::Diurnal:
-        if (r.continuous && r.days > 1) {
-            title += filled(word(VELTARO_WORD("veltaro::words", "から%1日間（重ね描き）")),
-                            {std::to_string(r.days)});
-        }
-        break;
-    case PlotMode::SixtyDay:
-        title += word(VELTARO_WORD("veltaro::words", "から60日間"));
-        break;
-    case PlotMode::Annual:
-        title += word(VELTARO_WORD("veltaro::words", "から360日間"));
-        break;
-    }
-    if (!drawing.ended) {
-        title += word(VELTARO_WORD("veltaro::words", "（途中で中止）"));
-    }
-    const std::string clock = r.clock.kind == ClockKind::Offset
-                                  ? clockShortName(r.clock) + word(kOffsetClockTail)
-                                  : word(clockFullName(r.clock).c_str());
-    return title + filled(word(VELTARO_WORD("veltaro::words", "　観測地点 %1　時刻 %2")),
-                          {placeText(in.lat, in.lon), clock});
 }
 
 } // namespace veltaro::plot

@@ -150,8 +150,8 @@ public:
     /// that a 60-day or annual drawing starts with every tooltip empty and names
     /// only the pictures it has reached itself.
     std::optional<double> moonTooltipAngleRad(int k) const;
-    /// The axis captions under the graph: those of the last drawing's mode.
-    std::optional<std::array<std::string, kMoonPictures>> axisCaptions() const;
+    /// The mode whose captions the time axis takes: the last drawing's.
+    std::optional<PlotMode> axisMode() const;
     /// Memory held by the record [bytes].
     std::size_t bytes() const;
 
@@ -184,7 +184,7 @@ private:
     DrawingRecord& m_record;
 };
 
-// --- what a drawing shows, in words ----------------------------------------------
+// --- a place and a date as the files write them --------------------------------
 
 /// An angle as whole degrees, minutes and seconds with its hemisphere:
 /// "35°39′16″N", "139°44′41″E", "135°30′00″W" (rounded to the second).
@@ -193,9 +193,5 @@ std::string dmsText(double degrees, bool latitude);
 std::string placeText(double lat, double lon);
 /// A date as YYYY-MM-DD.
 std::string isoDate(double year, double month, double day);
-/// One line naming a drawing: mode, start date and period, place, and whether
-/// it was stopped, and the clock of its times: "日周変化　2002年8月16日から3日間（重ね描き）
-/// 観測地点 35°39′16″N 139°44′41″E　時刻 日本標準時（ＪＳＴ）".
-std::string drawingTitle(const Drawing& drawing);
 
 } // namespace veltaro::plot

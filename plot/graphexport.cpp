@@ -3,7 +3,7 @@
 #include "plot/largeblocks.h"
 #include "plot/pngencode.h"
 
-#include "plot/readout.h"
+#include "plot/words.h"
 
 #include "plot/graphpainter.h"
 #include "plot/windowlayout.h"
@@ -50,15 +50,11 @@ QRectF windowRect(const layout::TwipsRect& r, int top = 0) {
             double(layout::pixels(r.width)), double(layout::pixels(r.height))};
 }
 
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QStringList titleLines(const DrawingRecord& record) {
     QStringList lines;
     const auto& drawings = record.drawings();
     for (std::size_t i = 0; i < drawings.size() && lines.size() < kMaxTitles; ++i) {
-        lines << fromUtf8(drawingTitle(drawings[i]));
+        lines << drawingTitle(drawings[i]);
     }
     if (drawings.size() > std::size_t(kMaxTitles)) {
         lines << QCoreApplication::translate("veltaro::words", "ほか %1 件の描画")
@@ -149,7 +145,7 @@ void paintCaptionBlock(QPainter& p, const DrawingRecord& record, const StyleLook
     if (hasMarks(record)) {
         p.drawText(QRectF(x, y, kWidth - kMargin - x, kLegendHeight),
                    Qt::AlignLeft | Qt::AlignVCenter,
-                   fromUtf8(markLegend({MarkKind::NewMoon, MarkKind::FullMoon})));
+                   markLegend({MarkKind::NewMoon, MarkKind::FullMoon}));
     }
 }
 
@@ -164,15 +160,6 @@ void sunkenBorder(QPainter& p, const QRectF& inner) {
 }
 
 } // namespace
-
-QString axisCaptionText(const std::string& caption) {
-    std::size_t digits = 0;
-    while (digits < caption.size() && caption[digits] >= '0' && caption[digits] <= '9') {
-        ++digits;
-    }
-    return fromUtf8(caption.substr(0, digits)) +
-           QCoreApplication::translate(kWordsContext, caption.substr(digits).c_str());
-}
 
 QSize exportSize(const DrawingRecord& record) {
     return {kWidth,
@@ -208,13 +195,12 @@ void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor gra
                  QCoreApplication::translate("veltaro::words", "月　影"), 13);
     verticalText(p, windowRect(layout::kGraphCaption, top),
                  QCoreApplication::translate("veltaro::words", "起潮力"), 16);
-    const auto captions = record.axisCaptions().value_or(axisCaptionsFor(PlotMode::Diurnal));
+    const QStringList captions = axisCaptions(record.axisMode().value_or(PlotMode::Diurnal));
     p.setFont(pictureFont(15));
     for (int h = 0; h < kMoonPictures; ++h) {
         // Wider than the window's label, so that "360日" is not cut.
         const QRectF label = windowRect(layout::hourLabel(h), top);
-        p.drawText(label.adjusted(-10, 0, 10, 0), Qt::AlignHCenter | Qt::AlignTop,
-                   axisCaptionText(captions[std::size_t(h)]));
+        p.drawText(label.adjusted(-10, 0, 10, 0), Qt::AlignHCenter | Qt::AlignTop, captions[h]);
     }
 
     if (hasMarks(record)) {
@@ -222,8 +208,8 @@ void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor gra
         p.drawText(QRectF(kMargin, kMargin + captionHeight(record) + kPictureHeight,
                           kWidth - 2 * kMargin, kLegendHeight),
                    Qt::AlignLeft | Qt::AlignVCenter,
-                   fromUtf8(markLegend({MarkKind::Perigee, MarkKind::Apogee,
-                                        MarkKind::GreatestNorth, MarkKind::GreatestSouth})));
+                   markLegend({MarkKind::Perigee, MarkKind::Apogee, MarkKind::GreatestNorth,
+                               MarkKind::GreatestSouth}));
     }
 
     // Picture1's border in the window text colour.

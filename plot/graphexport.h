@@ -31,10 +31,6 @@ inline constexpr int kSvgScale = 2;
 /// The picture's size in window pixels (scale 1).
 QSize exportSize(const DrawingRecord& record);
 
-/// A caption of the time axis as the drawing words it, a number and its unit
-/// ("2時", "30日"), with the unit in the language of the installed translation.
-QString axisCaptionText(const std::string& caption);
-
 /// Where the graph's inner area lies in the picture at `scale` [device pixels].
 QRect graphArea(const DrawingRecord& record, int scale);
 

@@ -3,7 +3,7 @@
 #include "plot/graphwidget.h"
 
 #include "plot/graphpainter.h"
-#include "plot/readout.h"
+#include "plot/words.h"
 
 #include <QElapsedTimer>
 #include <QMouseEvent>
@@ -181,9 +181,9 @@ void GraphWidget::mouseMoveEvent(QMouseEvent* event) {
     }
     // A mark's words also beside the cursor, whole even where the read-out's
     // line is too short for them.
-    setToolTip(reading ? QString::fromStdString(reading->mark) : QString());
+    setToolTip(reading ? reading->mark : QString());
     if (reading) {
-        setReading(reading->t, QString::fromStdString(reading->text));
+        setReading(reading->t, reading->text);
     } else {
         setReading(std::nullopt, QString());
     }

@@ -34,13 +34,7 @@ public:
     ControllerSink(PlotController& owner, DrawingRecord& record, const PlotRequest& request)
         : RecordSink(record, request), m_owner(owner), m_record(record) {}
 
-    void axisCaptions(const std::array<std::string, kMoonPictures>& captions) override {
-        QStringList list;
-        for (const std::string& c : captions) {
-            list << fromUtf8(c);
-        }
-        emit m_owner.axisCaptions(list);
-    }
+    void axisCaptions(PlotMode mode) override { emit m_owner.axisCaptions(mode); }
     void dayChoiceHidden() override { emit m_owner.dayChoiceHidden(); }
     void dayName(const std::string& name) override { emit m_owner.dayName(fromUtf8(name)); }
     void moonPhaseAtNoon(double msgangleRad) override {

@@ -47,14 +47,14 @@ public:
     void setSliceSteps(int steps);
 
 signals:
-    void axisCaptions(const QStringList& captions); ///< the 13 captions of lblnum
-    void dayName(const QString& name);              ///< caption of daykannsi
-    void moonPhase(const QString& text);            ///< caption of lblmage: 月相 at noon
-    void dayChoiceHidden();                         ///< the annual run hides Frame2
-    void dateReached(int year, int month, int day); ///< continuous run: write the date boxes
-    void progress(int done, int total);             ///< steps evaluated and drawn so far
-    void finished(bool cancelled);                  ///< the run is over
-    void failed(const QString& message);            ///< an arithmetic fault ended the run
+    void axisCaptions(veltaro::plot::PlotMode mode); ///< lblnum takes the mode's captions
+    void dayName(const QString& name);               ///< caption of daykannsi
+    void moonPhase(const QString& text);             ///< caption of lblmage: 月相 at noon
+    void dayChoiceHidden();                          ///< the annual run hides Frame2
+    void dateReached(int year, int month, int day);  ///< continuous run: write the date boxes
+    void progress(int done, int total);              ///< steps evaluated and drawn so far
+    void finished(bool cancelled);                   ///< the run is over
+    void failed(const QString& message);             ///< an arithmetic fault ended the run
 
 private:
     bool prepare(const PlotRequest& request);

@@ -15,15 +15,11 @@ int longestContinuousRun(const ObservationInput& start) {
     return static_cast<int>(std::clamp(days, 1.0, double(kMostContinuousDays)));
 }
 
-std::string modeName(PlotMode mode) {
-    return modeDefinition(mode).name;
-}
-
 std::string modeOption(PlotMode mode) {
     return modeDefinition(mode).option;
 }
 
-std::string clockShortName(const ClockChoice& clock) {
+std::string clockShortWord(const ClockChoice& clock) {
     switch (clock.kind) {
     case ClockKind::LocalMean:
         return VELTARO_WORD("veltaro::words", "地方時");
@@ -35,20 +31,6 @@ std::string clockShortName(const ClockChoice& clock) {
         break;
     }
     return "UT" + clockOption(clock);
-}
-
-std::string clockFullName(const ClockChoice& clock) {
-    switch (clock.kind) {
-    case ClockKind::LocalMean:
-        return VELTARO_WORD("veltaro::words", "地方平均時（観測地の子午線）");
-    case ClockKind::Jst:
-        return VELTARO_WORD("veltaro::words", "日本標準時（ＪＳＴ）");
-    case ClockKind::Ut:
-        return VELTARO_WORD("veltaro::words", "世界時（ＵＴ）");
-    case ClockKind::Offset:
-        break;
-    }
-    return clockShortName(clock) + kOffsetClockTail;
 }
 
 PlotRequest normalized(const PlotRequest& request) {
@@ -90,13 +72,6 @@ std::variant<PlotRequest, RequestRefusal> readRequest(const RequestTexts& texts)
         return *refusal;
     }
     return request;
-}
-
-std::string refusalMessage(const RequestRefusal& refusal) {
-    if (refusal.problem == InputProblem::ContinuousReach) {
-        return continuousReachMessage(refusal.longestDays);
-    }
-    return std::string(inputMessage(refusal.problem));
 }
 
 } // namespace veltaro::plot

@@ -70,19 +70,12 @@ constexpr double minutesPerUnit(PlotMode mode) {
     const ModeDefinition& m = modeDefinition(mode);
     return (m.hoursPerStep * 60.0 + m.minutesPerStep) / m.tPerStep;
 }
-/// The mode's name as the window's option buttons word it: "日周変化", "60日変化", "年周変化".
-std::string modeName(PlotMode mode);
 /// The mode as the tool's --mode takes it: "day", "60", "year".
 std::string modeOption(PlotMode mode);
 
 /// A clock's short name, as it follows a time on screen: "地方時" (local mean
-/// time), "ＪＳＴ", "ＵＴ", "UT+05:30".
-std::string clockShortName(const ClockChoice& clock);
-/// A clock's full name: "地方平均時（観測地の子午線）", "日本標準時（ＪＳＴ）",
-/// "世界時（ＵＴ）", "UT+05:30（UTからの時差）".
-std::string clockFullName(const ClockChoice& clock);
-/// What follows the short name of a clock offset from UT in its full name.
-inline constexpr const char* kOffsetClockTail = VELTARO_WORD("veltaro::words", "（UTからの時差）");
+/// time), "ＪＳＴ", "ＵＴ" (words marked VELTARO_WORD), "UT+05:30".
+std::string clockShortWord(const ClockChoice& clock);
 
 /// What the user asked for when the drawing started; the run keeps these values
 /// whatever happens to the boxes meanwhile.
@@ -131,8 +124,5 @@ struct RequestTexts {
 /// that draws one pass are ignored. The window's boxes and veltaro-tide's
 /// options both come through here.
 std::variant<PlotRequest, RequestRefusal> readRequest(const RequestTexts& texts);
-
-/// The words that tell the user why (UTF-8, Japanese).
-std::string refusalMessage(const RequestRefusal& refusal);
 
 } // namespace veltaro::plot

@@ -50,15 +50,6 @@ int plannedSteps(const PlotRequest& request) {
     return stepsPerPass(request.mode) * normalized(request).days;
 }
 
-std::array<std::string, kMoonPictures> axisCaptionsFor(PlotMode mode) {
-    const ModeDefinition& m = modeDefinition(mode);
-    std::array<std::string, kMoonPictures> captions;
-    for (int h = 0; h < kMoonPictures; ++h) {
-        captions[static_cast<std::size_t>(h)] = std::to_string(m.captionStep * h) + m.captionUnit;
-    }
-    return captions;
-}
-
 std::string fixedText(double value, int decimals) {
     char buffer[64];
     const auto [end, ec] =
@@ -115,7 +106,7 @@ void PlotRun::begin() {
 
     switch (m_request.mode) {
     case PlotMode::SixtyDay:
-        m_sink.axisCaptions(axisCaptionsFor(m_request.mode));
+        m_sink.axisCaptions(m_request.mode);
         m_sink.tooltipsCleared();
         atMidnight();
         dateJd();
@@ -124,12 +115,12 @@ void PlotRun::begin() {
         m_sink.dayChoiceHidden();
         atMidnight();
         dateJd();
-        m_sink.axisCaptions(axisCaptionsFor(m_request.mode));
+        m_sink.axisCaptions(m_request.mode);
         m_sink.tooltipsCleared();
         break;
     case PlotMode::Diurnal:
         // The tooltips are not emptied: the day's steps rewrite every one.
-        m_sink.axisCaptions(axisCaptionsFor(m_request.mode));
+        m_sink.axisCaptions(m_request.mode);
         dateJd();
         break;
     }

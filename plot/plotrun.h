@@ -23,9 +23,6 @@ namespace veltaro::plot {
 /// accepted date (longestContinuousRun).
 int plannedSteps(const PlotRequest& request);
 
-/// The 13 axis captions of a mode (UTF-8): "0時".."24時", "0日".."60日", "0日".."360日".
-std::array<std::string, kMoonPictures> axisCaptionsFor(PlotMode mode);
-
 /// `value` with `decimals` digits after the point, as printf's "%.*f" in the C
 /// locale whatever the locale in force: every number the program writes has '.'.
 std::string fixedText(double value, int decimals);
@@ -53,10 +50,9 @@ class PlotSink {
 public:
     virtual ~PlotSink() = default;
 
-    /// The 13 captions of the time axis for the run's mode.
-    virtual void axisCaptions(const std::array<std::string, kMoonPictures>& captions) {
-        (void)captions;
-    }
+    /// The time axis takes the captions of the run's mode (ModeDefinition's
+    /// captionStep and captionUnit).
+    virtual void axisCaptions(PlotMode mode) { (void)mode; }
     /// The 60-day and annual modes empty every Moon picture's tooltip first.
     virtual void tooltipsCleared() {}
     /// The annual mode hides the one-day / continuous choice.

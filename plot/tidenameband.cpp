@@ -1,7 +1,7 @@
 // The tide names (潮名) along the graph's time axis.
-#include "calendar/words.h"
 #include "plot/graphpainter.h"
 #include "plot/tidename.h"
+#include "plot/words.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -38,11 +38,6 @@ const NameLook& lookOf(TideName name) {
     return kNameLooks[static_cast<std::size_t>(name)];
 }
 
-/// The name in the language of the installed translation.
-QString word(TideName name) {
-    return QCoreApplication::translate(kWordsContext, tideNameDefinition(name).word);
-}
-
 /// The date of a Julian day number as "8月16日"; a translation may take the
 /// month and the day with two digits (%3, %4).
 QString monthDay(long dayNumber) {
@@ -51,10 +46,11 @@ QString monthDay(long dayNumber) {
     const year_month_day date{sys_days{days{dayNumber - kUnixEpoch}}};
     const unsigned month = unsigned(date.month());
     const unsigned day = unsigned(date.day());
-    const auto twoDigits = [](unsigned n) { return (n < 10 ? "0" : "") + std::to_string(n); };
-    return QString::fromStdString(
-        filled(QCoreApplication::translate("veltaro::words", "%1月%2日").toStdString(),
-               {std::to_string(month), std::to_string(day), twoDigits(month), twoDigits(day)}));
+    const auto twoDigits = [](unsigned n) {
+        return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+    };
+    return filled(QCoreApplication::translate("veltaro::words", "%1月%2日"),
+                  {QString::number(month), QString::number(day), twoDigits(month), twoDigits(day)});
 }
 
 /// What the diurnal graph says of the days `days` it drew: the one day's name
@@ -63,13 +59,13 @@ QString monthDay(long dayNumber) {
 QString daysText(const std::vector<TideDay>& days) {
     if (days.size() == 1) {
         return QCoreApplication::translate("veltaro::words", "%1 %2（旧暦%3日）")
-            .arg(monthDay(days.front().dayNumber), word(days.front().name))
+            .arg(monthDay(days.front().dayNumber), tideName(days.front().name))
             .arg(days.front().lunarDay);
     }
     QStringList changes;
     for (std::size_t i = 0; i < days.size(); ++i) {
         if (i == 0 || days[i].name != days[i - 1].name) {
-            changes << monthDay(days[i].dayNumber) + u' ' + word(days[i].name);
+            changes << monthDay(days[i].dayNumber) + u' ' + tideName(days[i].name);
         }
     }
     if (changes.size() > 3) {
@@ -146,7 +142,7 @@ void GraphPainter::plotTideNames(const Drawing& drawing) {
         p.fillRect(box, QColor::fromRgb(look.fill));
         // The first character of the name, smaller where the stretch is
         // narrow (a one-day name), left out where even that does not fit.
-        const QString mark = word(span.first.name).left(1).toUpper();
+        const QString mark = tideName(span.first.name).left(1).toUpper();
         const double room = box.width() - 1 * m_dpr;
         QFont font = p.font();
         if (metrics.horizontalAdvance(mark) > room) {

@@ -4,7 +4,7 @@
 #include "plot/graphpainter.h"
 #include "plot/graphwidget.h"
 #include "plot/plotrun.h"
-#include "plot/readout.h"
+#include "plot/words.h"
 #include "ui/fonts.h"
 
 #include <QBoxLayout>
@@ -430,7 +430,7 @@ void CauseView::showIndex(plot::DrawingRecord::StepIndex at, bool leadCursor) {
     m_cause = plot::causeOfStep(drawing, step);
     m_canvas->showCause(m_cause);
 
-    const QString reading = QString::fromStdString(plot::stepText(drawing, step));
+    const QString reading = plot::stepText(drawing, step);
     m_moment->setText(
         tr("%1　%2", "the place, then the moment and its heights")
             .arg(QString::fromStdString(plot::placeText(m_cause->latDeg, m_cause->lonDeg)),

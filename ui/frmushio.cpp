@@ -11,6 +11,7 @@
 #include "plot/plotcontroller.h"
 #include "plot/plotrequest.h"
 #include "plot/windowlayout.h"
+#include "plot/words.h"
 #include "ui/causeview.h"
 #include "ui/decorations.h"
 #include "ui/fonts.h"
@@ -266,9 +267,9 @@ void frmushio::buildControls() {
     m_optyear = option(frame1, u"optyear"_s, nullptr, twips(105, 735, 1155, 255));
     // The modes' names are the drawing's own.
     m_wording.keep([this] {
-        m_optday->setText(WindowTexts::plotWord(plot::modeName(plot::PlotMode::Diurnal)));
-        m_opt60->setText(WindowTexts::plotWord(plot::modeName(plot::PlotMode::SixtyDay)));
-        m_optyear->setText(WindowTexts::plotWord(plot::modeName(plot::PlotMode::Annual)));
+        m_optday->setText(plot::modeName(plot::PlotMode::Diurnal));
+        m_opt60->setText(plot::modeName(plot::PlotMode::SixtyDay));
+        m_optyear->setText(plot::modeName(plot::PlotMode::Annual));
     });
     m_optday->setChecked(true);
 
@@ -347,16 +348,10 @@ void frmushio::buildControls() {
     for (int h = 0; h < plot::kMoonPictures; ++h) {
         // The drawing writes its own captions here; before it, the diurnal graph's.
         auto* l = label(client, u"lblnum%1"_s.arg(h), nullptr, twips(layout::hourLabel(h)), kBoxPt);
-        const plot::ModeDefinition& diurnal = plot::modeDefinition(plot::PlotMode::Diurnal);
-        m_axisCaptions << QString::number(diurnal.captionStep * h) + fromUtf8(diurnal.captionUnit);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         m_lblnum[h] = l;
     }
-    m_wording.keep([this] {
-        for (int h = 0; h < plot::kMoonPictures && h < m_axisCaptions.size(); ++h) {
-            m_lblnum[h]->setText(WindowTexts::axisCaption(m_axisCaptions[h]));
-        }
-    });
+    m_wording.keep([this] { showAxisCaptions(m_axisMode); });
 
     // Handlers.
     connect(m_upd1, &UpDown::steppedUp, this, &frmushio::yearStepped);
@@ -483,7 +478,7 @@ void frmushio::buildMenus() {
         m_label1->setText(ViewSettings::dateCaption(clock));
         updatePlaceNote();
         statusBar()->showMessage(tr("時刻を「%1」にしました。次の描画から、この時刻で描きます。")
-                                     .arg(WindowTexts::clockFullName(clock)),
+                                     .arg(plot::clockFullName(clock)),
                                  5000);
     });
 
@@ -522,16 +517,19 @@ void frmushio::buildStatus() {
     status->addPermanentWidget(m_btnstop);
 }
 
+void frmushio::showAxisCaptions(plot::PlotMode mode) {
+    m_axisMode = mode;
+    const QStringList captions = plot::axisCaptions(mode);
+    for (int h = 0; h < plot::kMoonPictures; ++h) {
+        m_lblnum[h]->setText(captions[h]);
+    }
+}
+
 void frmushio::connectPlot() {
     m_plot = new plot::PlotController(m_state, m_record, this);
     m_plot->setObjectName(u"plotcontroller"_s);
 
-    connect(m_plot, &plot::PlotController::axisCaptions, this, [this](const QStringList& texts) {
-        m_axisCaptions = texts;
-        for (int h = 0; h < plot::kMoonPictures && h < texts.size(); ++h) {
-            m_lblnum[h]->setText(WindowTexts::axisCaption(texts[h]));
-        }
-    });
+    connect(m_plot, &plot::PlotController::axisCaptions, this, &frmushio::showAxisCaptions);
     connect(m_plot, &plot::PlotController::dayName, m_daykannsi, &QLabel::setText);
     // The Moon pictures' tooltips follow the document as the pictures do.
     m_record.observe([this](plot::RecordChange) {
@@ -810,8 +808,7 @@ void frmushio::startDrawing() {
     if (const auto* refusal = std::get_if<plot::RequestRefusal>(&read)) {
         // After the message the box at fault has the focus, its text selected
         // for typing over.
-        m_messages.inform(this, fromUtf8(inputErrorTitle()),
-                          fromUtf8(plot::refusalMessage(*refusal)));
+        m_messages.inform(this, plot::inputErrorTitle(), plot::refusalMessage(*refusal));
         const std::array<QLineEdit*, 11> boxes{nullptr,   m_txtnen,  m_txtgetu, m_txtniti,
                                                m_txtkei,  m_txtkeim, m_txtkeis, m_txtido,
                                                m_txtidom, m_txtidos, m_txtcont};

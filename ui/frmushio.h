@@ -118,6 +118,8 @@ private:
     void buildMenus();
     void buildStatus();
     void connectPlot();
+    /// lblnum takes the captions of `mode` in the language in use.
+    void showAxisCaptions(plot::PlotMode mode);
     void startup();
     void centreOnScreen();
 
@@ -196,7 +198,7 @@ private:
     QLabel* m_lblmage = nullptr;
     QLabel* m_daykannsi = nullptr;
     std::array<QLabel*, 13> m_lblnum{};
-    QStringList m_axisCaptions; // as the drawing words them: "0時", "2時" ...
+    plot::PlotMode m_axisMode = plot::PlotMode::Diurnal; // whose captions lblnum shows
 
     QPushButton* m_btnhyouji = nullptr;
     QPushButton* m_btnclear = nullptr;

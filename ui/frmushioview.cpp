@@ -3,7 +3,7 @@
 #include "ui/frmushio.h"
 
 #include "plot/graphwidget.h"
-#include "plot/readout.h"
+#include "plot/words.h"
 #include "ui/layoutzoom.h"
 #include "ui/windowzoom.h"
 
@@ -42,7 +42,7 @@ void frmushio::buildReadout() {
     for (int k = 0; k < 13; ++k) {
         connect(m_picmoon[k], &plot::MoonWidget::hovered, this, [this, k, show](bool inside) {
             const auto text = inside ? plot::readMoonPicture(m_record, k) : std::nullopt;
-            show(text ? QString::fromStdString(*text) : QString());
+            show(text.value_or(QString()));
         });
     }
 }

@@ -5,6 +5,7 @@
 #include "plot/drawingrecord.h"
 #include "plot/graphexport.h"
 #include "plot/savefile.h"
+#include "plot/words.h"
 #include "ui/filedialogs.h"
 #include "ui/messageboxes.h"
 
@@ -239,7 +240,7 @@ void GraphSaver::saveCsv() {
     const std::string program =
         "Veltaro " + versionText().toStdString() + ": every step on the graph, drawing by drawing";
     writeFile(path, [&](QIODevice& device) {
-        return plot::writeRecordCsv(m_record, program,
+        return plot::writeRecordCsv(m_record, program, plot::modeNames(),
                                     flavour == 1 ? plot::CsvFlavour::Spreadsheet
                                                  : plot::CsvFlavour::Annotated,
                                     [&device](std::string_view text) {

@@ -1,8 +1,8 @@
 #include "ui/helpwindow.h"
 
 #include "calendar/daterange.h"
-#include "calendar/words.h"
 #include "plot/tidename.h"
+#include "plot/words.h"
 #include "ui/fonts.h"
 #include "ui/language.h"
 
@@ -104,7 +104,7 @@ QString tideNameRule() {
                 first = 0;
             }
         }
-        rows += u"<tr><td>"_s + QString::fromStdString(word(name.word)) + u"</td><td>"_s +
+        rows += u"<tr><td>"_s + plot::tideName(name.name) + u"</td><td>"_s +
                 stretches.join(HelpWindow::tr("、")) + u"</td></tr>"_s;
     }
     return u"<table border=\"1\" cellspacing=\"0\">"_s + rows + u"</table>"_s;

@@ -1,8 +1,6 @@
 // The language of the window's texts and of Qt's own.
 #include "ui/language.h"
 
-#include "calendar/words.h"
-
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -83,10 +81,6 @@ void useLanguage(const QString& code) {
     if (knownLanguage(code).isEmpty() || QCoreApplication::instance() == nullptr) {
         return;
     }
-    // The read-out's words, which the drawing makes, follow the window's.
-    setWordTranslation([](const char* word) {
-        return QCoreApplication::translate(kWordsContext, word).toStdString();
-    });
     remove(now.program);
     remove(now.qt);
     now.code = code;

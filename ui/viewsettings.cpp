@@ -2,6 +2,7 @@
 #include "ui/viewsettings.h"
 
 #include "plot/plotrequest.h"
+#include "plot/words.h"
 #include "ui/windowtexts.h"
 
 #include <QAction>
@@ -45,9 +46,9 @@ ViewSettings::ViewSettings(QWidget* window, QMenu* viewMenu) : QObject(window), 
     m_ut = item(u"mnuclockut"_s, QString());
     m_offset = item(u"mnuclockoffset"_s, QString());
     m_wording.keep([this] {
-        m_local->setText(WindowTexts::clockFullName({ClockKind::LocalMean, 0}));
-        m_jst->setText(WindowTexts::clockFullName({ClockKind::Jst, 0}));
-        m_ut->setText(WindowTexts::clockFullName({ClockKind::Ut, 0}));
+        m_local->setText(plot::clockFullName({ClockKind::LocalMean, 0}));
+        m_jst->setText(plot::clockFullName({ClockKind::Jst, 0}));
+        m_ut->setText(plot::clockFullName({ClockKind::Ut, 0}));
         m_local->setToolTip(tr("観測地の経度で決まる平均太陽時（東経135°では日本標準時と同じ）"));
     });
     m_menu->setToolTipsVisible(true);
@@ -114,7 +115,7 @@ void ViewSettings::setMoonView(plot::MoonView view) {
 }
 
 QString ViewSettings::dateCaption(const ClockChoice& clock) {
-    return tr("観測日（%1）").arg(WindowTexts::clockShortName(clock));
+    return tr("観測日（%1）").arg(plot::clockShortName(clock));
 }
 
 void ViewSettings::setClock(const ClockChoice& clock) {
@@ -147,7 +148,7 @@ void ViewSettings::showChecked() {
     checked->setChecked(true);
     m_offset->setText(
         m_clock.kind == ClockKind::Offset
-            ? tr("UTからの時差を指定…（いまは %1）").arg(WindowTexts::clockShortName(m_clock))
+            ? tr("UTからの時差を指定…（いまは %1）").arg(plot::clockShortName(m_clock))
             : tr("UTからの時差を指定…"));
 }
 

@@ -4,6 +4,7 @@
 #include "plot/drawingrecord.h"
 #include "plot/graphexport.h"
 #include "plot/plotrequest.h"
+#include "plot/words.h"
 
 #include <QLocale>
 
@@ -34,7 +35,7 @@ QString WindowTexts::placeNote(std::optional<double> lonDeg, std::optional<doubl
         return name + QLatin1Char(' ') + fromUtf8(dms);
     };
     return tr("観測地点 %1　%2　時刻 %3")
-        .arg(text(*lonDeg, false), text(*latDeg, true), clockFullName(clock));
+        .arg(text(*lonDeg, false), text(*latDeg, true), plot::clockFullName(clock));
 }
 
 QString WindowTexts::roomRefusal(const plot::RoomRefusal& full) {
@@ -51,26 +52,6 @@ QString WindowTexts::roomRefusal(const plot::RoomRefusal& full) {
                     .arg(count(full.held));
     }
     return text + tr("\n描いてあるグラフはそのまま残っています。");
-}
-
-QString WindowTexts::plotWord(std::string_view word) {
-    const std::string source(word);
-    return QCoreApplication::translate(kWordsContext, source.c_str());
-}
-
-QString WindowTexts::axisCaption(const QString& caption) {
-    return plot::axisCaptionText(caption.toStdString());
-}
-
-QString WindowTexts::clockShortName(const ClockChoice& clock) {
-    return plotWord(plot::clockShortName(clock));
-}
-
-QString WindowTexts::clockFullName(const ClockChoice& clock) {
-    if (clock.kind == ClockKind::Offset) {
-        return plotWord(plot::clockShortName(clock)) + plotWord(plot::kOffsetClockTail);
-    }
-    return plotWord(plot::clockFullName(clock));
 }
 
 } // namespace veltaro::ui

@@ -6,7 +6,6 @@
 #include <QString>
 
 #include <optional>
-#include <string_view>
 
 namespace veltaro::plot {
 struct RoomRefusal;
@@ -26,17 +25,6 @@ public:
                              const ClockChoice& clock);
     /// Why a drawing does not fit on the graph, with its numbers.
     static QString roomRefusal(const plot::RoomRefusal& full);
-
-    /// A word the drawing made (marked VELTARO_WORD in plot/), in the language
-    /// in use; a text that is no such word (a number) as it is.
-    static QString plotWord(std::string_view word);
-    /// The clock's names of plot::clockShortName and plot::clockFullName, in
-    /// the language in use.
-    static QString clockShortName(const ClockChoice& clock);
-    /// A caption of the time axis as the drawing words it, a number and its
-    /// unit ("2時", "30日"), with the unit in the language in use.
-    static QString axisCaption(const QString& caption);
-    static QString clockFullName(const ClockChoice& clock);
 };
 
 } // namespace veltaro::ui

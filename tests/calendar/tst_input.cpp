@@ -8,7 +8,6 @@
 
 #include <cmath>
 #include <optional>
-#include <set>
 #include <string>
 
 namespace veltaro {
@@ -375,36 +374,6 @@ TEST(ReadContinuousDays, Texts) {
             EXPECT_EQ(read.box, InputBox::ContDays);
         }
     }
-}
-
-// ---------------------------------------------------------------------------
-// Message texts
-
-TEST(InputMessages, Texts) {
-    EXPECT_EQ(inputErrorTitle(), "入力エラー");
-    EXPECT_EQ(inputMessage(InputProblem::Date), "日付の数値が不適切です。");
-    EXPECT_TRUE(inputMessage(InputProblem::None).empty());
-
-    const InputProblem problems[] = {InputProblem::Date,         InputProblem::DateRange,
-                                     InputProblem::LonNotNumber, InputProblem::LatNotNumber,
-                                     InputProblem::LonRange,     InputProblem::LatRange,
-                                     InputProblem::ContDays};
-    std::set<std::string> seen;
-    for (const InputProblem problem : problems) {
-        const std::string text = inputMessage(problem);
-        SCOPED_TRACE(std::string(text));
-        EXPECT_TRUE(text.ends_with("。"));
-        EXPECT_TRUE(seen.insert(text).second) << "two problems share one text";
-    }
-    // The continuous drawing's reach names the last accepted day and the days left.
-    const std::string reach = continuousReachMessage(31);
-    EXPECT_NE(reach.find(std::to_string(kLastYear) + "年12月31日"), std::string::npos);
-    EXPECT_NE(reach.find("31日分"), std::string::npos);
-    EXPECT_TRUE(seen.insert(reach).second);
-    // The range message names the years the checks use.
-    const std::string range = inputMessage(InputProblem::DateRange);
-    EXPECT_NE(range.find(std::to_string(kFirstYear) + "年1月1日"), std::string_view::npos);
-    EXPECT_NE(range.find(std::to_string(kLastYear) + "年12月31日"), std::string_view::npos);
 }
 
 } // namespace

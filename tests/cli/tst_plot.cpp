@@ -3,6 +3,7 @@
 #include "toolrun.h"
 
 #include "plot/plotrequest.h"
+#include "plot/words.h"
 
 #include <gtest/gtest.h>
 
@@ -73,15 +74,20 @@ TEST(PlotCommand, EachFormatIsWritten) {
     unsetenv("TMPDIR");
 }
 
+// The caption names the clock, in the tool's language.
 TEST(PlotCommand, TheCaptionNamesTheClockOfTheTimes) {
     const Folder folder;
-    const std::string svg = folder.file("jst.svg");
-    const ToolRun run = runTool(kDrawing + " --clock jst --out " + svg);
-    ASSERT_EQ(run.status, 0) << run.err;
-    std::ifstream in(svg);
-    const std::string text{std::istreambuf_iterator<char>(in), {}};
-    const std::string jst = veltaro::plot::clockFullName({veltaro::ClockKind::Jst, 0});
-    EXPECT_NE(text.find(jst), std::string::npos);
+    const std::string japanese =
+        veltaro::plot::clockFullName({veltaro::ClockKind::Jst, 0}).toStdString();
+    for (const bool inJapanese : {true, false}) {
+        const std::string svg = folder.file(inJapanese ? "ja.svg" : "en.svg");
+        const ToolRun run = runTool(kDrawing + " --clock jst --lang " + (inJapanese ? "ja" : "en") +
+                                    " --out " + svg);
+        ASSERT_EQ(run.status, 0) << run.err;
+        std::ifstream in(svg);
+        const std::string text{std::istreambuf_iterator<char>(in), {}};
+        EXPECT_EQ(text.find(japanese) != std::string::npos, inJapanese);
+    }
 }
 
 TEST(PlotCommand, RefusalsLeaveNoFile) {

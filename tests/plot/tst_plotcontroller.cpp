@@ -128,18 +128,16 @@ void TestPlotController::widgetsKeepTheirPictures() {
 void TestPlotController::synchronousRuns_data() {
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("steps");
-    QTest::addColumn<QString>("lastCaption");
     QTest::addColumn<int>("hidden");
     QTest::addColumn<int>("ages");
-    QTest::newRow("one day") << int(PlotMode::Diurnal) << 289 << u"24時"_s << 0 << 1;
-    QTest::newRow("60 days") << int(PlotMode::SixtyDay) << 8641 << u"60日"_s << 0 << 0;
-    QTest::newRow("annual") << int(PlotMode::Annual) << 8641 << u"360日"_s << 1 << 0;
+    QTest::newRow("one day") << int(PlotMode::Diurnal) << 289 << 0 << 1;
+    QTest::newRow("60 days") << int(PlotMode::SixtyDay) << 8641 << 0 << 0;
+    QTest::newRow("annual") << int(PlotMode::Annual) << 8641 << 1 << 0;
 }
 
 void TestPlotController::synchronousRuns() {
     QFETCH(int, mode);
     QFETCH(int, steps);
-    QFETCH(QString, lastCaption);
     QFETCH(int, hidden);
     QFETCH(int, ages);
     Bench b;
@@ -157,9 +155,7 @@ void TestPlotController::synchronousRuns() {
 
     QVERIFY(!c.running());
     QCOMPARE(captions.count(), 1);
-    const QStringList list = captions.at(0).at(0).toStringList();
-    QCOMPARE(list.size(), 13);
-    QCOMPARE(list.last(), lastCaption);
+    QCOMPARE(captions.at(0).at(0).value<PlotMode>(), PlotMode(mode));
     for (int k = 0; k < kMoonPictures; ++k) {
         QCOMPARE(b.record.moonTooltipAngleRad(k), b.record.moonAngleRad(k));
     }

@@ -2,6 +2,7 @@
 // step, a Moon picture and a new or full Moon mark, and where the marks fall.
 #include "plot/phasemarks.h"
 #include "plot/readout.h"
+#include "plot/words.h"
 
 #include "tests/support/testsupport.h"
 
@@ -127,7 +128,7 @@ TEST(Readout, StepInWords) {
         Drawing d;
         d.request = request(row.mode, row.days);
         d.request.clock = row.clock;
-        EXPECT_EQ(stepText(d, row.step), row.text);
+        EXPECT_EQ(stepText(d, row.step).toStdString(), row.text);
     }
 }
 
@@ -141,7 +142,7 @@ TEST(Readout, MoonPictureInWords) {
     e.MSGangle = std::numbers::pi;
     record.addStep(Moment{4320, 2002, 8, 16, 12, 0}, e);
     EXPECT_FALSE(readMoonPicture(record, 5));
-    EXPECT_EQ(readMoonPicture(record, 6),
+    EXPECT_EQ(readMoonPicture(record, 6).value_or(QString()).toStdString(),
               "太陽から月までの角度 90.00°（赤道に沿って東回り）　2002年8月16日 12:00 地方時　月相 "
               "14.0　月齢 7.3日");
 }
@@ -175,13 +176,13 @@ TEST(PhaseMarks, NewAndFullMoonOnTheTimeAxis) {
         // Within a minute, at 10 minutes a unit of x.
         EXPECT_NEAR(sixty.marks[i].x, published[i].minutesAfterStart / 10, 0.1) << i;
     }
-    EXPECT_EQ(markText(sixty, sixty.marks[0]), "○ 満月 2002年8月23日 7:48 地方時");
-    EXPECT_EQ(markText(sixty, sixty.marks[1]), "● 新月 2002年9月7日 12:29 地方時");
+    EXPECT_EQ(markText(sixty, sixty.marks[0]).toStdString(), "○ 満月 2002年8月23日 7:48 地方時");
+    EXPECT_EQ(markText(sixty, sixty.marks[1]).toStdString(), "● 新月 2002年9月7日 12:29 地方時");
     // On JST the same Moon falls 18 min 59 s earlier on the clock: 22:29 UT + 9 h.
     PlotRequest jst = request(PlotMode::SixtyDay);
     jst.clock = {ClockKind::Jst, 0};
     const Drawing onJst{jst, {}, false, phasesOf(axisMarks(jst))};
-    EXPECT_EQ(markText(onJst, onJst.marks[0]), "○ 満月 2002年8月23日 7:29 ＪＳＴ");
+    EXPECT_EQ(markText(onJst, onJst.marks[0]).toStdString(), "○ 満月 2002年8月23日 7:29 ＪＳＴ");
 
     // A year begins with the same Moons at an hour a unit and holds 24 or 25
     // inside the graph; a day holds none.
@@ -211,11 +212,12 @@ TEST(PhaseMarks, ReadNearTheMouseWithinWhatWasDrawn) {
     ASSERT_TRUE(reading);
     EXPECT_EQ(reading->t, 1055);
     // The steps of this drawing all carry 2002-08-16, the 8th of the lunar month.
-    EXPECT_NE(reading->text.find("　潮名 小潮（旧暦8日）　○ 満月 2002年8月23日 7:48 地方時"),
+    EXPECT_NE(reading->text.toStdString().find(
+                  "　潮名 小潮（旧暦8日）　○ 満月 2002年8月23日 7:48 地方時"),
               std::string::npos)
-        << reading->text;
+        << reading->text.toStdString();
     EXPECT_EQ(reading->mark, markText(d, *fullAt)); // the tooltip's words
-    EXPECT_EQ(readGraph(record, {full + 70}, 60)->mark, "");
+    EXPECT_TRUE(readGraph(record, {full + 70}, 60)->mark.isEmpty());
 }
 
 TEST(AxisMarks, TheMoonsDistanceAndDeclinationWithTheirValues) {
@@ -229,7 +231,7 @@ TEST(AxisMarks, TheMoonsDistanceAndDeclinationWithTheirValues) {
         EXPECT_NEAR(m.jdUT - start, m.x / 144, 1e-9);
         const bool distance = m.kind == MarkKind::Perigee || m.kind == MarkKind::Apogee;
         const char* value = distance ? " km" : m.value > 0 ? "赤緯 +" : "赤緯 −";
-        named += markText(sixty, m).find(value) != std::string::npos;
+        named += markText(sixty, m).toStdString().find(value) != std::string::npos;
     }
     EXPECT_EQ(named + 4, sixty.marks.size()); // all but the 4 phases
 }

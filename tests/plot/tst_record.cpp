@@ -4,6 +4,7 @@
 #include "plot/csvformat.h"
 #include "plot/drawingrecord.h"
 #include "plot/plotrun.h"
+#include "plot/words.h"
 #include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
@@ -65,7 +66,7 @@ TEST(Record, HoldsEveryStepTheDriverReportedUntilCleared) {
     // those of the drawings before.
     std::vector<Reported> reported[3];
     reported[0] = draw(record, request(PlotMode::Annual));
-    EXPECT_EQ(record.axisCaptions(), axisCaptionsFor(PlotMode::Annual));
+    EXPECT_EQ(record.axisMode(), PlotMode::Annual);
     reported[1] = draw(record, request(PlotMode::Diurnal, 3));
     reported[2] = draw(record, request(PlotMode::Diurnal), 100);
     ASSERT_EQ(record.drawings().size(), 3u);
@@ -87,8 +88,8 @@ TEST(Record, HoldsEveryStepTheDriverReportedUntilCleared) {
     EXPECT_EQ(record.stepCount(), 8641u + 3 * 289 + 100);
     EXPECT_EQ(record.moonAngleRad(0), reported[2][0].e.MSangle);      // t = 0 of the stopped day
     EXPECT_EQ(record.moonAngleRad(12), reported[1].back().e.MSangle); // t = 8640 of the third day
-    EXPECT_EQ(record.axisCaptions(), axisCaptionsFor(PlotMode::Diurnal)); // the last mode's
-    EXPECT_NE(drawingTitle(record.drawings()[2]).find("中止"), std::string::npos);
+    EXPECT_EQ(record.axisMode(), PlotMode::Diurnal);                  // the last mode's
+    EXPECT_TRUE(drawingTitle(record.drawings()[2]).contains(u"中止"));
     record.clear();
     EXPECT_TRUE(record.empty());
     EXPECT_EQ(record.moonAngleRad(12), std::nullopt);
@@ -144,10 +145,11 @@ TEST(Csv, RowsCarryTheRecordedValuesToTheLastDigit) {
     const double cm = unitsPerKm(HeightUnit::Cm);
     for (const CsvFlavour flavour : {CsvFlavour::Annotated, CsvFlavour::Spreadsheet}) {
         std::string text;
-        ASSERT_TRUE(writeRecordCsv(record, "test", flavour, [&](std::string_view piece) {
-            text += piece;
-            return true;
-        }));
+        ASSERT_TRUE(
+            writeRecordCsv(record, "test", modeNames(), flavour, [&](std::string_view piece) {
+                text += piece;
+                return true;
+            }));
         // The header first (after the byte-order mark a spreadsheet needs), then
         // in the annotated CSV the program, the two drawings, the unit and the time.
         const bool annotated = flavour == CsvFlavour::Annotated;
@@ -176,7 +178,7 @@ TEST(Csv, RowsCarryTheRecordedValuesToTheLastDigit) {
         }
     }
     // A writer that refuses stops the writing.
-    EXPECT_FALSE(writeRecordCsv(record, "test", CsvFlavour::Annotated,
+    EXPECT_FALSE(writeRecordCsv(record, "test", modeNames(), CsvFlavour::Annotated,
                                 [](std::string_view) { return false; }));
 }
 

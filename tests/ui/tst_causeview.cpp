@@ -1,7 +1,7 @@
 // The view of the cause through the window: it follows the graph's read-out,
 // and its slider leads the graph's cursor. Its numbers are the drawn step's.
 #include "plot/graphwidget.h"
-#include "plot/readout.h"
+#include "plot/words.h"
 #include "tests/support/mainwindow.h"
 #include "ui/causeview.h"
 #include "ui/fonts.h"
@@ -57,7 +57,7 @@ private:
         QCOMPARE(view.cause()->moon.heightKm, step.Msea);
         QVERIFY(find<QLabel>(u"lblcausetime"_s)
                     ->text()
-                    .endsWith(QString::fromStdString(veltaro::plot::stepText(drawing, step))));
+                    .endsWith(veltaro::plot::stepText(drawing, step)));
     }
 
     veltaro::ObservationState m_state;

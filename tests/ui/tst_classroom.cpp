@@ -4,7 +4,7 @@
 #include "calendar/observation.h"
 #include "plot/graphpainter.h"
 #include "plot/graphwidget.h"
-#include "plot/readout.h"
+#include "plot/words.h"
 #include "tests/support/mainwindow.h"
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
@@ -112,7 +112,7 @@ void TestClassroom::hoverOverTheGraphReadsTheRecord() {
     const auto& drawing = graph()->record().drawings().back();
     const auto& step = drawing.steps[1500 / 30];
     QCOMPARE(int(step.t), 1500);
-    const QString stepWords = QString::fromStdString(veltaro::plot::stepText(drawing, step));
+    const QString stepWords = veltaro::plot::stepText(drawing, step);
     QVERIFY2(readout().startsWith(stepWords + u"　潮名 "_s), qPrintable(readout()));
     // The cursor is drawn over the graph in the column of the step's dots
     // (floor(1500 x 574 / 8640) = 99), not into the graph's image.

@@ -10,6 +10,7 @@
 #include "plot/graphwidget.h"
 #include "plot/plotcontroller.h"
 #include "plot/plotrequest.h"
+#include "plot/words.h"
 #include "tests/support/findchild.h"
 #include "tests/support/mainwindow.h"
 #include "tests/support/sounds.h"
@@ -536,7 +537,7 @@ void TestFrmushio::refusedInput() {
 
     QCOMPARE(m_boxes.size(), 1);
     QCOMPARE(m_boxes.front().title, u"入力エラー"_s);
-    QCOMPARE(m_boxes.front().text, QString::fromStdString(veltaro::continuousReachMessage(31)));
+    QCOMPARE(m_boxes.front().text, veltaro::plot::continuousReachMessage(31));
     QVERIFY(!m_window->drawing());
     QCoreApplication::processEvents();
     QCOMPARE(graph(), before);
