@@ -737,11 +737,11 @@ Please send comments and reports of faults to the project&apos;s issue tracker</
     </message>
     <message>
         <source>から60日間</source>
-        <translation>, 60 days</translation>
+        <translation> onwards</translation>
     </message>
     <message>
         <source>から360日間</source>
-        <translation>, 360 days</translation>
+        <translation> onwards (360 days)</translation>
     </message>
     <message>
         <source>（途中で中止）</source>
