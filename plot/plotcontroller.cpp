@@ -5,6 +5,7 @@
 #include "astro/tide.h"
 #include "plot/drawingrecord.h"
 #include "plot/graphwidget.h"
+#include "plot/words.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -154,7 +155,7 @@ void PlotController::finish() {
     const std::unique_ptr<ControllerSink> sink = std::move(d->sink);
     sink->finish(!run->cancelled() && !run->fault());
     if (run->fault()) {
-        emit failed(QStringLiteral("計算中に数値の異常が起きたため、描画を中止しました。"));
+        emit failed(arithmeticFaultMessage());
         emit finished(false);
         return;
     }

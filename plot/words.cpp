@@ -20,6 +20,11 @@ QString say(const char* source) {
     return QCoreApplication::translate(kWordsContext, source);
 }
 
+/// What stands between two parts of a line: an ideographic space in Japanese.
+QString gap() {
+    return say(QT_TRANSLATE_NOOP("veltaro::words", "　"));
+}
+
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -87,6 +92,11 @@ QString filled(const QString& pattern, std::initializer_list<QString> args) {
 
 QString said(const char* word) {
     return say(word);
+}
+
+QString arithmeticFaultMessage() {
+    return say(QT_TRANSLATE_NOOP("veltaro::words",
+                                 "計算中に数値の異常が起きたため、描画を中止しました。"));
 }
 
 QString inputErrorTitle() {
@@ -262,7 +272,7 @@ QString markLegend(std::initializer_list<MarkKind> kinds) {
         const MarkWords words = markWords(kind);
         legend << QString::fromUtf8(words.sign) + u' ' + say(words.name);
     }
-    return legend.join(u"　"_s);
+    return legend.join(gap());
 }
 
 QString markText(const Drawing& drawing, const AxisMark& mark) {
@@ -300,7 +310,7 @@ std::optional<GraphReading> readGraph(const DrawingRecord& record, const GraphPo
     reading.text += tideNameText(*at->drawing, *at->step);
     if (const AxisMark* mark = markNear(*at->drawing, point.x, markReach)) {
         reading.mark = markText(*at->drawing, *mark);
-        reading.text += u"　"_s + reading.mark;
+        reading.text += gap() + reading.mark;
     }
     return reading;
 }

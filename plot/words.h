@@ -31,6 +31,9 @@ QString filled(const QString& pattern, std::initializer_list<QString> args);
 /// a unit), in the language in use.
 QString said(const char* word);
 
+/// Why a drawing stopped when its evaluation met an arithmetic fault.
+QString arithmeticFaultMessage();
+
 /// Title of every input-error message box: "入力エラー".
 QString inputErrorTitle();
 /// What is wrong with typed input, with the limits it names; empty for None.

@@ -6,8 +6,9 @@ escapes it.
 
 1. Every entry of ui/i18n/*.ts has a translation: none is unfinished, obsolete
    or vanished (run the build target veltaro_lupdate, then translate).
-2. No Japanese string literal in ui/ is shown untranslated: each stands in
-   tr(), QT_TR_NOOP() or QT_TRANSLATE_NOOP(), or is one of KEPT below.
+2. No Japanese string literal of the window and the drawing (ui/, plot/) is
+   shown untranslated: each stands in tr(), QT_TR_NOOP(), QT_TRANSLATE_NOOP()
+   or VELTARO_WORD() (a name the drawing holds as data), or is one of KEPT below.
 """
 import pathlib
 import re
@@ -17,6 +18,7 @@ import xml.etree.ElementTree as ET
 # Literals that are right as they are in every language: (file, literal).
 KEPT = {
     ("ui/fonts.cpp", "ＭＳ Ｐゴシック"),  # a font's family name
+    ("plot/graphpainter.cpp", "ＭＳ Ｐゴシック"),
     ("ui/language.cpp", "日本語"),  # Japanese in its own words, for the language menu
 }
 
@@ -24,7 +26,7 @@ JAPANESE = re.compile(r"[\u3000-\u30ff\u4e00-\u9fff\uff00-\uffef]")
 TOKENS = re.compile(
     r'//[^\n]*|/\*.*?\*/|(?:u8|u|U|L)?"(?:\\.|[^"\\\n])*"(?:_s)?|\'(?:\\.|[^\'\\\n])*\'|\s+|\w+|.',
     re.S)
-MARKS = {"tr", "QT_TR_NOOP", "QT_TRANSLATE_NOOP", "translate"}
+MARKS = {"tr", "QT_TR_NOOP", "QT_TRANSLATE_NOOP", "translate", "VELTARO_WORD"}
 
 
 def translations(root):
@@ -44,7 +46,8 @@ def translations(root):
 
 def literals(root):
     faults = []
-    for path in sorted((root / "ui").glob("*.[ch]*")):
+    paths = sorted((root / "ui").glob("*.[ch]*")) + sorted((root / "plot").glob("*.[ch]*"))
+    for path in paths:
         rel = path.relative_to(root).as_posix()
         tokens = [t for t in TOKENS.findall(path.read_text(encoding="utf-8"))
                   if not t.isspace() and not t.startswith(("//", "/*"))]

@@ -787,5 +787,13 @@ Please send comments and reports of faults to the project&apos;s issue tracker</
         <source>%1 %2（旧暦%3日）</source>
         <translation>%1 %2 (lunar day %3)</translation>
     </message>
+    <message>
+        <source>&#x3000;</source>
+        <translation>  </translation>
+    </message>
+    <message>
+        <source>計算中に数値の異常が起きたため、描画を中止しました。</source>
+        <translation>The drawing was stopped: a calculation gave an invalid number.</translation>
+    </message>
 </context>
 </TS>
