@@ -17,6 +17,7 @@
 #include "ui/fonts.h"
 #include "ui/frmushio.h"
 #include "ui/helpwindow.h"
+#include "ui/language.h"
 #include "ui/updown.h"
 
 #include <veltaro_version.h>
@@ -24,6 +25,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QInputDialog>
 #include <QInputMethodEvent>
@@ -154,6 +156,7 @@ void TestFrmushio::init() {
 }
 
 void TestFrmushio::cleanup() {
+    veltaro::ui::useLanguage(u"ja"_s);
     m_window.reset();
     m_sound = nullptr;
 }
@@ -450,12 +453,23 @@ void TestFrmushio::versionBoxThenSound() {
 
 void TestFrmushio::helpOpens_data() {
     QTest::addColumn<bool>("byKey");
-    QTest::newRow("ヘルプ → 使い方") << false;
-    QTest::newRow("F1") << true;
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("years"); // %1 and %2 the first and the last year
+    const QString ja = u"大潮と小潮"_s;
+    const QString jaYears = u"%1年1月1日から %2年12月31日"_s;
+    QTest::newRow("ヘルプ → 使い方") << false << u"ja"_s << ja << jaYears;
+    QTest::newRow("F1") << true << u"ja"_s << ja << jaYears;
+    QTest::newRow("in English") << false << u"en"_s << u"Spring tides and neap tides"_s
+                                << u"1 January %1 to 31 December %2"_s;
 }
 
 void TestFrmushio::helpOpens() {
     QFETCH(bool, byKey);
+    QFETCH(QString, language);
+    QFETCH(QString, heading);
+    QFETCH(QString, years);
+    action(u"mnulang"_s + language)->trigger();
     if (byKey) {
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -467,11 +481,11 @@ void TestFrmushio::helpOpens() {
     QVERIFY(help != nullptr);
     QVERIFY(help->isVisible());
     QTextDocument* page = help->browser()->document();
-    QVERIFY(page->toPlainText().contains(u"大潮と小潮"_s));
-    QVERIFY(page->toPlainText().contains(
-        u"%1年1月1日から %2年12月31日"_s.arg(veltaro::kFirstYear).arg(veltaro::kLastYear)));
+    QVERIFY(page->toPlainText().contains(heading));
+    QVERIFY(page->toPlainText().contains(years.arg(veltaro::kFirstYear).arg(veltaro::kLastYear)));
 
-    // Every diagram decodes.
+    // Every diagram decodes, and is labelled in the page's language.
+    const QRegularExpression japanese(u"[\\x{3000}-\\x{30ff}\\x{4e00}-\\x{9fff}]"_s);
     const QString html = page->toHtml();
     int images = 0;
     for (const auto& img : QRegularExpression(u"<img src=\"([^\"]+)\""_s).globalMatch(html)) {
@@ -480,6 +494,9 @@ void TestFrmushio::helpOpens() {
                                  ? QImage::fromData(data.toByteArray())
                                  : data.value<QImage>();
         QVERIFY2(!image.isNull(), qPrintable(img.captured(1)));
+        QFile source(u':' + QUrl(img.captured(1)).path());
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(source.readAll()).contains(japanese), language == u"ja"_s);
         ++images;
     }
     QCOMPARE(images, 3);
