@@ -110,6 +110,16 @@ void GraphWidget::setGraphStyle(GraphStyle style) {
     update();
 }
 
+void GraphWidget::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        // The tide names along the axis are words of the language in use.
+        const double ratio = devicePixelRatioF();
+        startRender(deviceInnerSize(ratio), ratio);
+        update();
+    }
+}
+
 void GraphWidget::renderSlice() {
     QElapsedTimer clock;
     clock.start();

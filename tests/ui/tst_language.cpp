@@ -1,4 +1,5 @@
 // The window switched to another language while it runs, and back.
+#include "plot/plotcontroller.h"
 #include "tests/support/findchild.h"
 #include "tests/support/mainwindow.h"
 
@@ -23,17 +24,25 @@ void TestLanguage::switchesAtOnceAndBack() {
     auto* file = findNamed<QMenu>(window.get(), u"mnufile"_s);
     const QString japaneseCaption = draw->text();
     const QString japaneseTitle = file->title();
+    // A drawing, whose day is named along the axis in the language in use.
+    auto* graph = findNamed<QWidget>(window.get(), u"Picture1"_s);
+    QTest::mouseClick(draw, Qt::LeftButton);
+    QTRY_VERIFY(
+        !findNamed<veltaro::plot::PlotController>(window.get(), u"plotcontroller"_s)->running());
+    const QImage japaneseGraph = graph->grab().toImage();
 
     findNamed<QAction>(window.get(), u"mnulangen"_s)->trigger();
     QTRY_COMPARE(draw->text(), QCoreApplication::translate("veltaro::ui::frmushio", "描画開始"));
     QVERIFY(draw->text() != japaneseCaption);
     QVERIFY(file->title() != japaneseTitle);
     QVERIFY(findNamed<QAction>(window.get(), u"mnulangen"_s)->isChecked());
+    QTRY_VERIFY(graph->grab().toImage() != japaneseGraph);
 
     findNamed<QAction>(window.get(), u"mnulangja"_s)->trigger();
     QTRY_COMPARE(draw->text(), japaneseCaption);
     QCOMPARE(file->title(), japaneseTitle);
     QVERIFY(findNamed<QAction>(window.get(), u"mnulangja"_s)->isChecked());
+    QTRY_COMPARE(graph->grab().toImage(), japaneseGraph);
 }
 
 QTEST_MAIN(TestLanguage)
