@@ -139,13 +139,13 @@ SharedOptions::SharedOptions(const QString& dateHelp)
       lon(QStringLiteral("lon"),
           requiredHelp(say("Longitude, east positive, -180..180: decimal degrees or D:M:S "
                            "(139:44:41).",
-                           "経度（東経が正、-180〜180）。10 進の度か 度:分:秒（139:44:41）で"
+                           "経度（東経が正、-180〜180）。10 進の度か、度:分:秒（139:44:41）で"
                            "指定します。")),
           QStringLiteral("LON")),
       lat(QStringLiteral("lat"),
           requiredHelp(say("Latitude, north positive, -90..90: decimal degrees or D:M:S "
                            "(35:39:16).",
-                           "緯度（北緯が正、-90〜90）。10 進の度か 度:分:秒（35:39:16）で"
+                           "緯度（北緯が正、-90〜90）。10 進の度か、度:分:秒（35:39:16）で"
                            "指定します。")),
           QStringLiteral("LAT")) {}
 
