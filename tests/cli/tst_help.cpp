@@ -1,7 +1,10 @@
 // Each command's --help in the tool's language: the locale chooses, --lang
 // overrides it (also on its way to the plot program), and in either language
 // every line fits a terminal of 80 columns and opens with no comma or stop.
+// And the rules Japanese option texts are broken by.
 #include "toolrun.h"
+
+#include "cli/helptext.h"
 
 #include <gtest/gtest.h>
 
@@ -94,6 +97,30 @@ TEST(CommandHelp, EveryLineFitsAndOpensWithNoStop) {
                 }
             }
         }
+    }
+}
+
+TEST(WrappedToColumns, BreaksWhereJapaneseMay) {
+    const struct {
+        const char* name;
+        const char* text;
+        int columns;
+        const char* lines;
+    } rows[] = {
+        {"at a blank, which goes", "ab cd", 3, "ab\ncd"},
+        {"between two wide characters", "あいうえ", 4, "あい\nうえ"},
+        {"never before a stop", "あい。う", 4, "あ\nい。\nう"},
+        {"never after an opening bracket", "あ（い）", 4, "あ\n（い）"},
+        {"after a comma, before anything", "あ、ab", 4, "あ、\nab"},
+        {"not between wide and narrow", "あaあ", 3, "あaあ"},
+        {"a line end stays", "あ\nいう", 4, "あ\nいう"},
+        {"a piece with nowhere to break stays whole", "abcdef", 3, "abcdef"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(
+            veltaro::cli::wrappedToColumns(QString::fromUtf8(row.text), row.columns).toStdString(),
+            row.lines);
     }
 }
 
