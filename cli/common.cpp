@@ -1,6 +1,7 @@
 #include "cli/common.h"
 
 #include "calendar/daterange.h"
+#include "cli/helptext.h"
 #include "plot/csvnumbers.h"
 
 #include <QRegularExpression>
@@ -122,23 +123,30 @@ QString saveProblemText(const plot::SaveResult& result) {
 }
 
 QString requiredHelp(const QString& help) {
-    return QStringLiteral("(required) ") + help;
+    return say("(required) ", "（必須）") + help;
 }
 
 QString acceptedDates() {
-    return QStringLiteral("between %1-01-01 and %2-12-31").arg(kFirstYear).arg(kLastYear);
+    return say("between %1-01-01 and %2-12-31", "%1-01-01 から %2-12-31 まで")
+        .arg(kFirstYear)
+        .arg(kLastYear);
 }
 
 SharedOptions::SharedOptions(const QString& dateHelp)
-    : help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")),
+    : help({QStringLiteral("h"), QStringLiteral("help")},
+           say("Show this help.", "このヘルプを表示します。")),
       date(QStringLiteral("date"), requiredHelp(dateHelp), QStringLiteral("YYYY-MM-DD")),
       lon(QStringLiteral("lon"),
-          requiredHelp(QStringLiteral("Longitude, east positive, -180..180: decimal degrees or "
-                                      "D:M:S (139:44:41).")),
+          requiredHelp(say("Longitude, east positive, -180..180: decimal degrees or D:M:S "
+                           "(139:44:41).",
+                           "経度（東経が正、-180〜180）。10 進の度か、度:分:秒（139:44:41）で"
+                           "指定します。")),
           QStringLiteral("LON")),
       lat(QStringLiteral("lat"),
-          requiredHelp(QStringLiteral("Latitude, north positive, -90..90: decimal degrees or "
-                                      "D:M:S (35:39:16).")),
+          requiredHelp(say("Latitude, north positive, -90..90: decimal degrees or D:M:S "
+                           "(35:39:16).",
+                           "緯度（北緯が正、-90〜90）。10 進の度か、度:分:秒（35:39:16）で"
+                           "指定します。")),
           QStringLiteral("LAT")) {}
 
 namespace {
@@ -203,11 +211,7 @@ std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringLis
         return refuse(parseRefusal(parser, args, command));
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        // The parser names the binary by its path; name the command instead.
-        QString text = parser.helpText();
-        const qsizetype lineEnd = text.indexOf(u'\n');
-        text.replace(0, lineEnd, QStringLiteral("Usage: veltaro-tide %1 [options]").arg(command));
-        std::fputs(text.toUtf8().constData(), stdout);
+        std::fputs(commandHelp(parser, command).toUtf8().constData(), stdout);
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -381,7 +385,8 @@ std::optional<ClockChoice> readClockOption(const QCommandLineParser& parser,
     const auto clock = readClock(text.toStdString());
     const QString name = QStringLiteral("--") + option.names().constLast();
     if (!clock) {
-        refusal = refusalOf(Complaint::NoSuchClock, name, text);
+        refusal = refusalOf(hasPlace ? Complaint::NoSuchClock : Complaint::NoSuchPlacelessClock,
+                            name, text);
         return std::nullopt;
     }
     if (clock->kind == ClockKind::LocalMean && !hasPlace) {

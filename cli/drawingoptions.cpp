@@ -3,6 +3,7 @@
 
 #include "calendar/daterange.h"
 #include "calendar/input.h"
+#include "cli/helptext.h"
 
 #include <veltaro_version.h>
 
@@ -13,23 +14,27 @@
 namespace veltaro::cli {
 
 DrawingOptions::DrawingOptions()
-    : shared(QStringLiteral("The start date, YYYY-MM-DD, %1.").arg(acceptedDates())),
+    : shared(say("The start date, YYYY-MM-DD, %1.", "開始日（YYYY-MM-DD、%1）。")
+                 .arg(acceptedDates())),
       mode(QStringLiteral("mode"),
-           QStringLiteral("day (the default: 24 hours), 60 (60 days) or year (360 days)."),
+           say("day (the default: 24 hours), 60 (60 days) or year (360 days).",
+               "day（既定。24 時間）、60（60 日）、year（360 日）のいずれかです。"),
            QStringLiteral("MODE")),
       days(QStringLiteral("days"),
-           QStringLiteral("Continuous drawing of N consecutive days (1..%1), the last of them "
-                          "%2-12-31 at the latest; day mode only.")
+           say("Continuous drawing of N consecutive days (1..%1), the last of them %2-12-31 at "
+               "the latest; day mode only.",
+               "連続する N 日（1〜%1）を重ねて描く連続描画。最後の日は遅くとも %2-12-31 です。"
+               "--mode day のときだけ指定できます。")
                .arg(kMostContinuousDays)
                .arg(kLastYear),
            QStringLiteral("N")),
       clock(QStringLiteral("clock"), clockHelp(), QStringLiteral("CLOCK")) {}
 
-void DrawingOptions::addTo(QCommandLineParser& parser) const {
-    for (const auto* option :
-         {&shared.help, &shared.date, &shared.lon, &shared.lat, &mode, &days, &clock}) {
-        parser.addOption(*option);
-    }
+void DrawingOptions::addTo(QCommandLineParser& parser,
+                           std::vector<const QCommandLineOption*> more) const {
+    more.insert(more.begin(),
+                {&shared.help, &shared.date, &shared.lon, &shared.lat, &mode, &days, &clock});
+    addOptions(parser, more);
 }
 
 std::optional<int> DrawingOptions::read(const QCommandLineParser& parser, const QString& command,
@@ -97,13 +102,17 @@ QString clockHelp() {
     // The old Tokyo observatory, 139:44:41 E: how far its mean time runs ahead of JST.
     const double tokyoLon = 139 + 44 / 60.0 + 41 / 3600.0;
     const auto seconds = std::lround(minutesToLocalMean({ClockKind::Jst, 0}, tokyoLon) * 60);
-    return QStringLiteral("The clock of the dates and times: local (the default: local mean time "
-                          "on the meridian of --lon, which the Sun keeps there on average), jst "
-                          "(Japan Standard Time, %1 hours ahead of UT: the mean time of 135 "
-                          "degrees east), ut (universal time) or +HH:MM / -HH:MM ahead of UT (up "
-                          "to %2:00). At 139:44:41 E local mean time is %3 min %4 s ahead of JST; "
-                          "a day drawn on JST runs from 00:00 to 24:00 JST. The clock moves the "
-                          "times, not the place.")
+    return say("The clock of the dates and times: local (the default: local mean time on the "
+               "meridian of --lon, which the Sun keeps there on average), jst (Japan Standard "
+               "Time, %1 hours ahead of UT: the mean time of 135 degrees east), ut (universal "
+               "time) or +HH:MM / -HH:MM ahead of UT (up to %2:00). At 139:44:41 E local mean "
+               "time is %3 min %4 s ahead of JST; a day drawn on JST runs from 00:00 to 24:00 "
+               "JST. The clock moves the times, not the place.",
+               "日付と時刻の時計。local（既定。--lon の子午線の地方平均時で、その地で太陽が平均"
+               "して刻む時刻）、jst（日本標準時。UT より %1 時間進んだ、東経 135 度の平均時）、"
+               "ut（世界時）、または UT より進んだ時差 +HH:MM / -HH:MM（%2:00 まで）。東経 "
+               "139:44:41 では、地方平均時が JST より %3 分 %4 秒進んでいます。JST で描く 1 日は "
+               "JST の 00:00 から 24:00 までです。時計が変えるのは時刻で、地点ではありません。")
         .arg(minutesAheadOfUt({ClockKind::Jst, 0}, 0) / 60)
         .arg(kMostClockOffsetMinutes / 60)
         .arg(seconds / 60)

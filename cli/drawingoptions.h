@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace veltaro::cli {
 
@@ -19,8 +20,9 @@ struct DrawingOptions {
     QCommandLineOption days;
     QCommandLineOption clock;
 
-    /// Adds --help, --date, --lon, --lat, --mode, --days and --clock to `parser`.
-    void addTo(QCommandLineParser& parser) const;
+    /// Adds --help, --date, --lon, --lat, --mode, --days and --clock to
+    /// `parser`, then the command's own `more` (addOptions).
+    void addTo(QCommandLineParser& parser, std::vector<const QCommandLineOption*> more) const;
     /// Reads every given option into `request`, in the order date, lon, lat,
     /// mode, days, clock, and refuses the first bad one (status 2).
     std::optional<int> read(const QCommandLineParser& parser, const QString& command,

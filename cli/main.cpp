@@ -52,7 +52,7 @@ constexpr const char* kUsageJapanese =
     "  plot     描画の絵（PNG、SVG、PDF）\n"
     "  phases   2 つの日付の間の新月、上弦、満月、下弦\n"
     "\n"
-    "'veltaro-tide <コマンド> --help' で各コマンドのオプションを（英語で）、\n"
+    "'veltaro-tide <コマンド> --help' で各コマンドのオプションを、\n"
     "'veltaro-tide --version' でバージョンを表示します。--lang ja|en で\n"
     "メッセージの言語を選びます。指定がなければ LC_ALL、LC_MESSAGES、LANG に従います。\n";
 

@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/common.h"
 #include "cli/eventkinds.h"
+#include "cli/helptext.h"
 
 #include "astro/moonevents.h"
 #include "astro/moonphase.h"
@@ -108,52 +109,69 @@ std::vector<Moment> chosenMoments(const KindChoice& chosen, double fromUT, doubl
 
 int phasesCommand(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "The Moon's principal phases between two dates, found from the Sun and Moon\n"
-        "series the window draws with: the moments when the Moon's ecliptic longitude\n"
-        "exceeds the Sun's by 0 (new Moon), 90 (first quarter), 180 (full Moon) and\n"
-        "270 degrees (last quarter). Prints CSV: kind,date,time, one row a phase from\n"
-        "00:00 of --from to the end of --to, kind new, first, full or last, date and\n"
-        "time on the clock of --clock (universal time unless told) rounded to the\n"
-        "minute. From 1900 to 2100 the times agree with published ones to about a\n"
-        "minute; towards 1600 and 2400 they drift by up to 7 and 9 minutes. With\n"
-        "--kinds it lists the Moon's perigee and apogee (least and greatest distance),\n"
-        "its greatest northern and southern declination and its crossings of the\n"
-        "equator as well, in the same rows in time order. From 1900 to 2100 the\n"
-        "declination's moments agree with the IAU SOFA Moon within 2 minutes; perigee\n"
-        "and apogee, from a short series of the distance, within 6 and 3 hours. It\n"
-        "reads nothing but its options."));
+    parser.setApplicationDescription(
+        say("The Moon's principal phases between two dates, found from the Sun and Moon\n"
+            "series the window draws with: the moments when the Moon's ecliptic longitude\n"
+            "exceeds the Sun's by 0 (new Moon), 90 (first quarter), 180 (full Moon) and\n"
+            "270 degrees (last quarter). Prints CSV: kind,date,time, one row a phase from\n"
+            "00:00 of --from to the end of --to, kind new, first, full or last, date and\n"
+            "time on the clock of --clock (universal time unless told) rounded to the\n"
+            "minute. From 1900 to 2100 the times agree with published ones to about a\n"
+            "minute; towards 1600 and 2400 they drift by up to 7 and 9 minutes. With\n"
+            "--kinds it lists the Moon's perigee and apogee (least and greatest distance),\n"
+            "its greatest northern and southern declination and its crossings of the\n"
+            "equator as well, in the same rows in time order. From 1900 to 2100 the\n"
+            "declination's moments agree with the IAU SOFA Moon within 2 minutes; perigee\n"
+            "and apogee, from a short series of the distance, within 6 and 3 hours. It\n"
+            "reads nothing but its options.",
+            "2 つの日付の間の月の主な位相を、ウィンドウが描画に使う太陽と月の級数から\n"
+            "求めます。月の黄経が太陽の黄経より 0 度（新月）、90 度（上弦）、180 度\n"
+            "（満月）、270 度（下弦）大きくなる時刻です。出力は CSV で、列は\n"
+            "kind,date,time です。--from の 00:00 から --to の終わりまで 1 つの位相が 1 行\n"
+            "で、kind は new、first、full、last のいずれか、date と time は --clock の時計\n"
+            "（指定がなければ世界時）で分に丸めた日時です。1900 年から 2100 年までは公表\n"
+            "されている時刻と 1 分ほどで合い、1600 年と 2400 年に向かってずれが最大 7 分と\n"
+            "9 分に増えます。--kinds を指定すると、月の近地点と遠地点（距離が最小と最大に\n"
+            "なるとき）、赤緯が北と南に最大になるとき、赤道を横切るときも、同じ形の行で\n"
+            "時刻の順に出力します。1900 年から 2100 年までは、赤緯に関わる時刻は IAU SOFA\n"
+            "の月と 2 分以内で合い、距離の短い級数から求める近地点と遠地点はそれぞれ 6 時間\n"
+            "と 3 時間以内で合います。オプションのほかは何も読みません。"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help."));
+                                  say("Show this help.", "このヘルプを表示します。"));
     const QCommandLineOption from(
         QStringLiteral("from"),
-        requiredHelp(QStringLiteral("The first day, YYYY-MM-DD, %1.").arg(acceptedDates())),
+        requiredHelp(say("The first day, YYYY-MM-DD, %1.", "最初の日（YYYY-MM-DD、%1）。")
+                         .arg(acceptedDates())),
         QStringLiteral("YYYY-MM-DD"));
     const QCommandLineOption to(
         QStringLiteral("to"),
-        requiredHelp(QStringLiteral("The last day, YYYY-MM-DD, not before --from.")),
+        requiredHelp(say("The last day, YYYY-MM-DD, not before --from.",
+                         "最後の日（YYYY-MM-DD）。--from より前にはできません。")),
         QStringLiteral("YYYY-MM-DD"));
     const QCommandLineOption clock(
         QStringLiteral("clock"),
-        QStringLiteral("The clock of the dates and times: ut (the default: universal time), jst "
-                       "(Japan Standard Time, %1 hours ahead of UT) or +HH:MM / -HH:MM ahead of "
-                       "UT (up to %2:00). On JST a new Moon at 20:00 UT is at 05:00 the next "
-                       "day, and --from and --to are days on JST. Not local: local mean time "
-                       "needs a place, which phases has not.")
+        say("The clock of the dates and times: ut (the default: universal time), jst (Japan "
+            "Standard Time, %1 hours ahead of UT) or +HH:MM / -HH:MM ahead of UT (up to %2:00). "
+            "On JST a new Moon at 20:00 UT is at 05:00 the next day, and --from and --to are "
+            "days on JST. Not local: local mean time needs a place, which phases has not.",
+            "日付と時刻の時計。ut（既定。世界時）、jst（日本標準時。UT より %1 時間進んでい"
+            "ます）、または UT より進んだ時差 +HH:MM / -HH:MM（%2:00 まで）。JST では UT で "
+            "20:00 の新月が翌日の 05:00 になり、--from と --to も JST での日付になります。local "
+            "は使えません。地方平均時には地点が要りますが、phases には地点がないからです。")
             .arg(minutesAheadOfUt({ClockKind::Jst, 0}, 0) / 60)
             .arg(kMostClockOffsetMinutes / 60),
         QStringLiteral("CLOCK"));
     const QCommandLineOption kinds(
         QStringLiteral("kinds"),
-        QStringLiteral("The kinds to list, separated by commas: %1 (the Moon at its least "
-                       "and greatest distance), %2 (at its greatest northern and southern "
-                       "declination), %3 (crossing the equator northwards and southwards). "
-                       "Without it the four phases, %4.")
+        say("The kinds to list, separated by commas: %1 (the Moon at its least and greatest "
+            "distance), %2 (at its greatest northern and southern declination), %3 (crossing "
+            "the equator northwards and southwards). Without it the four phases, %4.",
+            "出力する種類をコンマで区切って指定します。%1（月の距離が最小と最大になるとき）、"
+            "%2（赤緯が北と南に最大になるとき）、%3（赤道を北向きと南向きに横切るとき）。指定"
+            "がなければ 4 つの位相 %4 です。")
             .arg(kindNames(4, 2), kindNames(6, 2), kindNames(8, 2), kindNames(0, 4)),
         QStringLiteral("KINDS"));
-    for (const auto* option : {&help, &from, &to, &clock, &kinds}) {
-        parser.addOption(*option);
-    }
+    addOptions(parser, {&help, &from, &to, &clock, &kinds});
     if (const auto status = parseCommandLine(parser, args, QStringLiteral("phases"))) {
         return *status;
     }

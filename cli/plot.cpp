@@ -25,35 +25,51 @@ namespace veltaro::cli {
 
 std::variant<PlotJob, int> readPlotOptions(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Draws a drawing as the window would (same code, no display needed) and saves\n"
-        "the picture: a caption block naming the date or period, the place, the mode\n"
-        "and the clock of --clock, with the legend in the curves' colours; the 13 Moon\n"
-        "pictures; the graph with its axis captions. The suffix of --out chooses the\n"
-        "format:\n"
-        "  .png  an image at 3 pixels for every pixel of the window\n"
-        "  .jpg  the PNG's image as a JPEG (also .jpeg), for programs that take no PNG\n"
-        "  .svg  a vector drawing (the points, lines and Moon discs as shapes)\n"
-        "  .pdf  the picture fitted to an A4 landscape page, as vector shapes\n"
-        "The file is written under a temporary name beside it and renamed when\n"
-        "complete, so a failed run never leaves a half-written file. A name that is\n"
-        "a symbolic link, a folder or a device is refused. Refused input exits with\n"
-        "status 2, a file that cannot be written with status 1. It reads nothing but\n"
-        "its options and writes nothing but that file."));
+    parser.setApplicationDescription(
+        say("Draws a drawing as the window would (same code, no display needed) and saves\n"
+            "the picture: a caption block naming the date or period, the place, the mode\n"
+            "and the clock of --clock, with the legend in the curves' colours; the 13 Moon\n"
+            "pictures; the graph with its axis captions. The suffix of --out chooses the\n"
+            "format:\n"
+            "  .png  an image at 3 pixels for every pixel of the window\n"
+            "  .jpg  the PNG's image as a JPEG (also .jpeg), for programs that take no PNG\n"
+            "  .svg  a vector drawing (the points, lines and Moon discs as shapes)\n"
+            "  .pdf  the picture fitted to an A4 landscape page, as vector shapes\n"
+            "The file is written under a temporary name beside it and renamed when\n"
+            "complete, so a failed run never leaves a half-written file. A name that is\n"
+            "a symbolic link, a folder or a device is refused. Refused input exits with\n"
+            "status 2, a file that cannot be written with status 1. It reads nothing but\n"
+            "its options and writes nothing but that file.",
+            "ウィンドウと同じコードで（ディスプレイなしで）描画し、その絵を保存します。\n"
+            "絵には、日付か期間、地点、モード、--clock の時計を示す見出しと曲線の色で書いた\n"
+            "凡例、13 個の月の絵、軸の見出しの付いたグラフが入ります。--out の拡張子で形式\n"
+            "が決まります:\n"
+            "  .png  ウィンドウの 1 ピクセルを 3 ピクセルで描いた画像\n"
+            "  .jpg  PNG と同じ画像の JPEG（.jpeg も可）。PNG を読めないプログラムのため\n"
+            "  .svg  ベクター形式の図（点、線、月の円を図形として）\n"
+            "  .pdf  A4 横のページに合わせた絵（ベクター形式の図形）\n"
+            "ファイルはその横に一時的な名前で書き、できあがってから名前を変えるので、\n"
+            "失敗しても書きかけのファイルは残りません。シンボリックリンク、フォルダー、\n"
+            "デバイスの名前は受け付けません。受け付けられない入力では終了ステータス 2、\n"
+            "書けないファイルでは終了ステータス 1 で終わります。オプションのほかは何も\n"
+            "読まず、そのファイルのほかは何も書きません。"));
     const DrawingOptions options;
-    options.addTo(parser);
-    const QCommandLineOption out(QStringLiteral("out"),
-                                 requiredHelp(QStringLiteral("The file to write: FILE.png, "
-                                                             "FILE.jpg, FILE.svg or FILE.pdf.")),
-                                 QStringLiteral("FILE"));
-    parser.addOption(out);
+    const QCommandLineOption out(
+        QStringLiteral("out"),
+        requiredHelp(say("The file to write: FILE.png, FILE.jpg, FILE.svg or FILE.pdf.",
+                         "書き出すファイル。FILE.png、FILE.jpg、FILE.svg、FILE.pdf の"
+                         "いずれかです。")),
+        QStringLiteral("FILE"));
     const QCommandLineOption style(
         QStringLiteral("look"),
-        QStringLiteral("standard (the default: the window's own look) or presentation (thick "
-                       "curves in colours that stay apart for colour-blind readers and on a "
-                       "projector, as the window's 見やすい表示)."),
+        say("standard (the default: the window's own look) or presentation (thick curves in "
+            "colours that stay apart for colour-blind readers and on a projector, as the "
+            "window's 見やすい表示).",
+            "standard（既定。ウィンドウのいつもの見た目）か presentation（ウィンドウの"
+            "「見やすい表示」と同じ、色覚の違う人にもプロジェクターでも見分けやすい色の太い"
+            "曲線）。"),
         QStringLiteral("LOOK"));
-    parser.addOption(style);
+    options.addTo(parser, {&out, &style});
     if (const auto status = parseCommandLine(parser, args, QStringLiteral("plot"))) {
         return *status;
     }

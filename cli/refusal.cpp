@@ -63,11 +63,6 @@ struct Words {
 
 std::atomic<ToolLanguage> g_language{ToolLanguage::English};
 
-/// The text of `language` of the two (UTF-8).
-QString say(ToolLanguage language, const char* english, const char* japanese) {
-    return QString::fromUtf8(language == ToolLanguage::Japanese ? japanese : english);
-}
-
 /// "(see veltaro-tide run --help)"
 QString seeHelp(ToolLanguage l, const QString& program, const QString& command) {
     const QString help = command.isEmpty() ? program : program + u' ' + command;
@@ -91,13 +86,27 @@ QString modeList(ToolLanguage l) {
     return list;
 }
 
-QString clockList(ToolLanguage l) {
-    return say(l, "local, jst, ut, or +HH:MM or -HH:MM ahead of UT up to %1:00",
-               "local、jst、ut、または UT からの時差 +HH:MM か -HH:MM（%1:00 まで）")
+/// The clocks a --clock takes; local mean time only where the command has a place.
+enum class LocalClock { Offered, NotOffered };
+
+QString clockList(ToolLanguage l, LocalClock local) {
+    return (local == LocalClock::Offered
+                ? say(l, "local, jst, ut, or +HH:MM or -HH:MM ahead of UT up to %1:00",
+                      "local、jst、ut、または UT からの時差 +HH:MM か -HH:MM（%1:00 まで）")
+                : say(l, "jst, ut, or +HH:MM or -HH:MM ahead of UT up to %1:00",
+                      "jst、ut、または UT からの時差 +HH:MM か -HH:MM（%1:00 まで）"))
         .arg(kMostClockOffsetMinutes / 60);
 }
 
 } // namespace
+
+QString say(ToolLanguage language, const char* english, const char* japanese) {
+    return QString::fromUtf8(language == ToolLanguage::Japanese ? japanese : english);
+}
+
+QString say(const char* english, const char* japanese) {
+    return say(toolLanguage(), english, japanese);
+}
 
 ToolLanguage languageOfLocale(const char* lcAll, const char* lcMessages, const char* lang) {
     for (const char* value : {lcAll, lcMessages, lang}) {
@@ -246,9 +255,12 @@ Words wordsFor(const QString& program, const Refusal& r, ToolLanguage l) {
                 say(l, "no such unit; km, m or cm.",
                     "その単位はありません。km、m、cm のいずれかです。")};
     case Complaint::NoSuchClock:
+    case Complaint::NoSuchPlacelessClock:
         return {{},
-                say(l, "no such clock; %1.", "その時刻はありません。%1 のいずれかです。")
-                    .arg(clockList(l))};
+                say(l, "no such clock; %1.", "その時計はありません。%1 のいずれかです。")
+                    .arg(clockList(l, std::get<Complaint>(r.why) == Complaint::NoSuchClock
+                                          ? LocalClock::Offered
+                                          : LocalClock::NotOffered))};
     case Complaint::NoSuchKind:
         return {{},
                 say(l, "no such kind; %1, separated by commas.",

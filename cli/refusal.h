@@ -36,6 +36,7 @@ enum class Complaint {
     NoSuchMode,           ///< not a --mode
     NoSuchUnit,           ///< not a --unit
     NoSuchClock,          ///< not a --clock
+    NoSuchPlacelessClock, ///< not a --clock of a command without a place (no local mean time)
     NoSuchLook,           ///< not a --look
     NoSuchKind,           ///< not one of --kinds
     NoPlaceForLocalClock, ///< local mean time asked for where no place is given
@@ -61,6 +62,12 @@ QString toolLanguageCodes();
 /// The language refuse() and the help speak: English until set.
 ToolLanguage toolLanguage();
 void setToolLanguage(ToolLanguage language);
+
+/// The text of `language` of the two, each UTF-8: every text the tool prints
+/// is worded once in each language, side by side.
+QString say(ToolLanguage language, const char* english, const char* japanese);
+/// The same in toolLanguage().
+QString say(const char* english, const char* japanese);
 
 /// One refusal: why, and where.
 struct Refusal {

@@ -44,54 +44,85 @@ std::string clockComment(const ClockChoice& clock) {
 
 int runCommand(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Every step of a drawing, in the order the window draws it: one day (289 steps\n"
-        "of 5 minutes), several consecutive days, 60 days (8641 steps of 10 minutes) or\n"
-        "a year of 360 days (8641 steps of an hour). Prints CSV, one row per step:\n"
-        "t,date,time,Ssea,Msea,MSangle,MSGangle (and total with --total):\n"
-        "  t         the step, also the x of the plotted point, 0..8640. It counts\n"
-        "            differently in each mode:\n"
-        "              day   0, 30, 60, ... 8640, a step every 5 minutes: t / 360 is\n"
-        "                    the hour, t = 8640 is 24:00, the next day's midnight;\n"
-        "              60    0, 1, 2, ... 8640, a step every 10 minutes: t / 144 is\n"
-        "                    the day since the start date;\n"
-        "              year  0, 1, 2, ... 8640, a step every hour: t / 24 is the day\n"
-        "                    since the start date (360 days).\n"
-        "  date      the date of the moment evaluated, YYYY-MM-DD\n"
-        "  time      its time, HH:MM, on the clock of --clock: local mean time on the\n"
-        "            meridian of --lon unless told, not zone time\n"
-        "  Ssea      equilibrium tide height raised by the Sun, in --unit (km unless\n"
-        "            told), signed: above the undisturbed sea surface is positive\n"
-        "  Msea      the same raised by the Moon\n"
-        "  MSangle   eastward angle from the Sun to the Moon on the sky, radians\n"
-        "            0..2pi (the Moon pictures show it)\n"
-        "  MSGangle  the same along the ecliptic, radians 0..2pi; MSGangle / 2pi x 28\n"
-        "            is the phase on a scale of 28 steps (月相: 0 new Moon, 7 first\n"
-        "            quarter, 14 full Moon), not the age in days since new Moon (月齢)\n"
-        "  total     with --total: Ssea + Msea, the combined curve the window plots,\n"
-        "            in --unit\n"
-        "Every number has 17 significant digits.\n"
-        "\n"
-        "A day's pass ends with t = 8640 at 00:00 of the next day. With --days N the\n"
-        "next day starts again at t = 0 with that same midnight, so each midnight\n"
-        "between two drawn days is printed twice, as t = 8640 of one day and t = 0\n"
-        "of the next, as the window draws it at both ends of the graph."));
+    parser.setApplicationDescription(
+        say("Every step of a drawing, in the order the window draws it: one day (289 steps\n"
+            "of 5 minutes), several consecutive days, 60 days (8641 steps of 10 minutes) or\n"
+            "a year of 360 days (8641 steps of an hour). Prints CSV, one row per step:\n"
+            "t,date,time,Ssea,Msea,MSangle,MSGangle (and total with --total):\n"
+            "  t         the step, also the x of the plotted point, 0..8640. It counts\n"
+            "            differently in each mode:\n"
+            "              day   0, 30, 60, ... 8640, a step every 5 minutes: t / 360 is\n"
+            "                    the hour, t = 8640 is 24:00, the next day's midnight;\n"
+            "              60    0, 1, 2, ... 8640, a step every 10 minutes: t / 144 is\n"
+            "                    the day since the start date;\n"
+            "              year  0, 1, 2, ... 8640, a step every hour: t / 24 is the day\n"
+            "                    since the start date (360 days).\n"
+            "  date      the date of the moment evaluated, YYYY-MM-DD\n"
+            "  time      its time, HH:MM, on the clock of --clock: local mean time on the\n"
+            "            meridian of --lon unless told, not zone time\n"
+            "  Ssea      equilibrium tide height raised by the Sun, in --unit (km unless\n"
+            "            told), signed: above the undisturbed sea surface is positive\n"
+            "  Msea      the same raised by the Moon\n"
+            "  MSangle   eastward angle from the Sun to the Moon on the sky, radians\n"
+            "            0..2pi (the Moon pictures show it)\n"
+            "  MSGangle  the same along the ecliptic, radians 0..2pi; MSGangle / 2pi x 28\n"
+            "            is the phase on a scale of 28 steps (月相: 0 new Moon, 7 first\n"
+            "            quarter, 14 full Moon), not the age in days since new Moon (月齢)\n"
+            "  total     with --total: Ssea + Msea, the combined curve the window plots,\n"
+            "            in --unit\n"
+            "Every number has 17 significant digits.\n"
+            "\n"
+            "A day's pass ends with t = 8640 at 00:00 of the next day. With --days N the\n"
+            "next day starts again at t = 0 with that same midnight, so each midnight\n"
+            "between two drawn days is printed twice, as t = 8640 of one day and t = 0\n"
+            "of the next, as the window draws it at both ends of the graph.",
+            "描画の各ステップを、ウィンドウが描く順に出力します。描画は 1 日（5 分ごとの\n"
+            "289 ステップ）、連続する数日、60 日（10 分ごとの 8641 ステップ）、360 日の 1 年\n"
+            "（1 時間ごとの 8641 ステップ）のいずれかです。出力は 1 ステップ 1 行の CSV で、\n"
+            "列は t,date,time,Ssea,Msea,MSangle,MSGangle（--total のときは total も）です:\n"
+            "  t         ステップ。描いた点の x 座標でもあり、0〜8640。数え方はモードで\n"
+            "            違います:\n"
+            "              day   0, 30, 60, ... 8640。5 分ごとのステップで、t / 360 が\n"
+            "                    時、t = 8640 は 24:00、つまり翌日の 0 時です。\n"
+            "              60    0, 1, 2, ... 8640。10 分ごとのステップで、t / 144 が\n"
+            "                    開始日からの日数です。\n"
+            "              year  0, 1, 2, ... 8640。1 時間ごとのステップで、t / 24 が\n"
+            "                    開始日からの日数です（360 日）。\n"
+            "  date      評価した時点の日付（YYYY-MM-DD）\n"
+            "  time      その時刻（HH:MM）。--clock の時計により、指定がなければ --lon の\n"
+            "            子午線の地方平均時です（標準時ではありません）\n"
+            "  Ssea      太陽による平衡潮汐の高さ。単位は --unit（指定がなければ km）、\n"
+            "            潮汐のない海面より上が正\n"
+            "  Msea      同じく月によるもの\n"
+            "  MSangle   天球上で太陽から月まで東向きに測った角度。ラジアン、0〜2π\n"
+            "            （月の絵が表す角度）\n"
+            "  MSGangle  同じ角度を黄道に沿って測ったもの。ラジアン、0〜2π。\n"
+            "            MSGangle / 2π × 28 が 28 段階の月相（0 が新月、7 が上弦、14 が\n"
+            "            満月）で、新月からの日数である月齢ではありません\n"
+            "  total     --total のとき: Ssea + Msea。ウィンドウが描く合成の曲線で、単位は\n"
+            "            --unit\n"
+            "数はどれも有効数字 17 桁です。\n"
+            "\n"
+            "1 日の描画は、翌日 00:00 の t = 8640 で終わります。--days N では次の日が\n"
+            "同じ 0 時から t = 0 で始まり直すので、描いた 2 日の間の 0 時はどれも 2 回、\n"
+            "前の日の t = 8640 と次の日の t = 0 として出力されます。ウィンドウがグラフの\n"
+            "両端に描くのと同じです。"));
     const DrawingOptions options;
-    options.addTo(parser);
     const QCommandLineOption unit(
         QStringLiteral("unit"),
-        QStringLiteral("Unit of Ssea, Msea and total: km (the default), m or cm."),
+        say("Unit of Ssea, Msea and total: km (the default), m or cm.",
+            "Ssea、Msea、total の単位。km（既定）、m、cm のいずれかです。"),
         QStringLiteral("UNIT"));
-    const QCommandLineOption total(
-        QStringLiteral("total"),
-        QStringLiteral("Add a last column total = Ssea + Msea, the combined curve."));
+    const QCommandLineOption total(QStringLiteral("total"),
+                                   say("Add a last column total = Ssea + Msea, the combined curve.",
+                                       "最後の列に、合成の曲線 total = Ssea + Msea を加えます。"));
     const QCommandLineOption comments(
         QStringLiteral("comments"),
-        QStringLiteral("Start with lines beginning with '#' that name the inputs (date, place, "
-                       "mode, unit, and the clock unless it is local) and the version."));
-    for (const auto* option : {&unit, &total, &comments}) {
-        parser.addOption(*option);
-    }
+        say("Start with lines beginning with '#' that name the inputs (date, place, mode, unit, "
+            "and the clock unless it is local) and the version.",
+            "入力（日付、地点、モード、単位、local でなければ時計）とバージョンを書いた、'#' "
+            "で始まる行を先頭に付けます。"));
+    options.addTo(parser, {&unit, &total, &comments});
     if (const auto status = parseCommandLine(parser, args, QStringLiteral("run"))) {
         return *status;
     }

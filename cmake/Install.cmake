@@ -51,21 +51,34 @@ foreach(png ${icon_sizes})
             RENAME ${VELTARO_APP_ID}.png)
 endforeach()
 
-# The manuals. veltaro-tide's is written from the built tool's own --help.
-configure_file(${veltaro_packaging}/veltaro.1.in ${veltaro_generated}/veltaro.1 @ONLY)
-add_custom_command(
-    OUTPUT ${veltaro_generated}/veltaro-tide.1.gz ${veltaro_generated}/veltaro.1.gz
-    COMMAND ${veltaro_packaging}/make-manpage $<TARGET_FILE:veltaro-tide> ${PROJECT_VERSION}
-            ${VELTARO_RELEASE_DATE} ${veltaro_generated}/veltaro-tide.1
-    COMMAND gzip -9nf ${veltaro_generated}/veltaro-tide.1
-    COMMAND gzip -9nkf ${veltaro_generated}/veltaro.1
-    DEPENDS veltaro-tide veltaro-tide-plot ${veltaro_packaging}/make-manpage ${veltaro_generated}/veltaro.1
-    COMMENT "Writing the manual pages"
-    VERBATIM)
-add_custom_target(manpages ALL
-    DEPENDS ${veltaro_generated}/veltaro-tide.1.gz ${veltaro_generated}/veltaro.1.gz)
-install(FILES ${veltaro_generated}/veltaro.1.gz ${veltaro_generated}/veltaro-tide.1.gz
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The manuals, in English and in Japanese. veltaro-tide's is written from the
+# built tool's own --help in each language.
+set(veltaro_manuals)
+foreach(language en ja)
+    if(language STREQUAL "en")
+        set(page_dir ${veltaro_generated})
+        set(window_page ${veltaro_packaging}/veltaro.1.in)
+        set(man_dir ${CMAKE_INSTALL_MANDIR}/man1)
+    else()
+        set(page_dir ${veltaro_generated}/${language})
+        set(window_page ${veltaro_packaging}/veltaro.${language}.1.in)
+        set(man_dir ${CMAKE_INSTALL_MANDIR}/${language}/man1)
+    endif()
+    configure_file(${window_page} ${page_dir}/veltaro.1 @ONLY)
+    add_custom_command(
+        OUTPUT ${page_dir}/veltaro-tide.1.gz ${page_dir}/veltaro.1.gz
+        COMMAND ${veltaro_packaging}/make-manpage $<TARGET_FILE:veltaro-tide> ${PROJECT_VERSION}
+                ${VELTARO_RELEASE_DATE} ${page_dir}/veltaro-tide.1 ${language}
+        COMMAND gzip -9nf ${page_dir}/veltaro-tide.1
+        COMMAND gzip -9nkf ${page_dir}/veltaro.1
+        DEPENDS veltaro-tide veltaro-tide-plot ${veltaro_packaging}/make-manpage
+                ${page_dir}/veltaro.1
+        COMMENT "Writing the manual pages (${language})"
+        VERBATIM)
+    list(APPEND veltaro_manuals ${page_dir}/veltaro-tide.1.gz ${page_dir}/veltaro.1.gz)
+    install(FILES ${page_dir}/veltaro.1.gz ${page_dir}/veltaro-tide.1.gz DESTINATION ${man_dir})
+endforeach()
+add_custom_target(manpages ALL DEPENDS ${veltaro_manuals})
 
 # The licence, and the changelog a Debian package carries.
 execute_process(COMMAND date -u -R -d "${VELTARO_RELEASE_DATE} 12:00"

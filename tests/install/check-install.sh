@@ -26,6 +26,8 @@ usr/share/applications/$id.desktop
 usr/share/doc/veltaro/changelog.gz
 usr/share/doc/veltaro/copyright
 usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/man/ja/man1/veltaro-tide.1.gz
+usr/share/man/ja/man1/veltaro.1.gz
 usr/share/man/man1/veltaro-tide.1.gz
 usr/share/man/man1/veltaro.1.gz
 usr/share/metainfo/$id.metainfo.xml"
@@ -64,23 +66,27 @@ report=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli:
 newest=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)
 [ "$newest" = "$version" ] || fail "the metainfo's newest release is $newest, not $version"
 
-# The manuals render without a warning.
-for page in "$usr"/share/man/man1/*.1.gz; do
+# The manuals, English and Japanese, render without a warning.
+for page in "$usr"/share/man/man1/*.1.gz "$usr"/share/man/ja/man1/*.1.gz; do
     warnings=$(MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null) ||
         fail "man cannot render $page"
     [ -z "$warnings" ] || fail "man warns on $page: $warnings"
 done
 
-# veltaro-tide's manual names every command and option its --help has, and its
-# examples run with the installed tool.
+# veltaro-tide's manual in either language names every command and option its
+# --help has, and its examples run with the installed tool.
 tool=$usr/bin/veltaro-tide
-manual=$(MANWIDTH=200 man -l "$usr/share/man/man1/veltaro-tide.1.gz")
 commands=$("$tool" --help | awk '/^Commands:$/ { on = 1; next } on && !/^  [a-z]/ { exit } on { print $1 }')
 [ -n "$commands" ] || fail "veltaro-tide --help lists no commands"
-for command in $commands; do
-    printf '%s\n' "$manual" | grep -qx "   $command" || fail "the manual has no section for $command"
-    for option in $("$tool" "$command" --help | grep -o -- '--[a-z-]*' | sort -u); do
-        printf '%s\n' "$manual" | grep -q -- "$option" || fail "the manual lacks $command $option"
+for folder in ja/man1 man1; do # English last: its examples are run below
+    manual=$(MANWIDTH=200 man -l "$usr/share/man/$folder/veltaro-tide.1.gz")
+    for command in $commands; do
+        printf '%s\n' "$manual" | grep -qx "   $command" ||
+            fail "the manual in $folder has no section for $command"
+        for option in $("$tool" "$command" --help | grep -o -- '--[a-z-]*' | sort -u); do
+            printf '%s\n' "$manual" | grep -q -- "$option" ||
+                fail "the manual in $folder lacks $command $option"
+        done
     done
 done
 examples=$(printf '%s\n' "$manual" | sed -n '/^EXAMPLES$/,/^[A-Z]/s/^ *\(veltaro-tide .*\)/\1/p')
