@@ -113,7 +113,7 @@ set(CPACK_PACKAGE_DESCRIPTION
 computes the positions of the Sun and the Moon and plots the height of the
 equilibrium sea surface that each of them raises there, and both together,
 over 24 hours, 60 days or a year, beside the phases of the Moon, the Moon's
-age and the sexagenary name of the day. The interface is in Japanese.
+age and the sexagenary name of the day. It speaks Japanese and English.
 
 The command-line tool veltaro-tide prints the same computation as CSV.")
 set(CPACK_STRIP_FILES ON)
