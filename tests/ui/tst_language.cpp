@@ -3,6 +3,7 @@
 #include "tests/support/mainwindow.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -23,16 +24,24 @@ void TestLanguage::switchesAtOnceAndBack() {
     auto* file = findNamed<QMenu>(window.get(), u"mnufile"_s);
     const QString japaneseCaption = draw->text();
     const QString japaneseTitle = file->title();
+    auto* dayName = findNamed<QLabel>(window.get(), u"daykannsi"_s);
+    const QString kanji = dayName->text();
+    QVERIFY(!kanji.isEmpty());
+    QVERIFY(dayName->toolTip().isEmpty());
 
     findNamed<QAction>(window.get(), u"mnulangen"_s)->trigger();
     QTRY_COMPARE(draw->text(), QCoreApplication::translate("veltaro::ui::frmushio", "描画開始"));
     QVERIFY(draw->text() != japaneseCaption);
     QVERIFY(file->title() != japaneseTitle);
     QVERIFY(findNamed<QAction>(window.get(), u"mnulangen"_s)->isChecked());
+    // The day's name stays in kanji; its reading in romaji is the tooltip.
+    QCOMPARE(dayName->text(), kanji);
+    QVERIFY(dayName->toolTip().startsWith(kanji + u" ("_s));
 
     findNamed<QAction>(window.get(), u"mnulangja"_s)->trigger();
     QTRY_COMPARE(draw->text(), japaneseCaption);
     QCOMPARE(file->title(), japaneseTitle);
+    QVERIFY(dayName->toolTip().isEmpty());
     QVERIFY(findNamed<QAction>(window.get(), u"mnulangja"_s)->isChecked());
 }
 
