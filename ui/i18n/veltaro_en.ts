@@ -185,7 +185,7 @@ What is already drawn stays on the graph.</translation>
     </message>
     <message>
         <source>横から見た%1の潮（赤緯 %2、破線が%1の方向）</source>
-        <translation>The %1&apos;s tide from the side (declination %2; dashes: to the %1)</translation>
+        <translation>Side view: the %1&apos;s tide (declination %2; dashes: to the %1)</translation>
     </message>
     <message>
         <source>潮の原因：地球と月・太陽</source>
