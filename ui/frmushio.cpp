@@ -905,8 +905,11 @@ void frmushio::showDayName(int index) {
     m_daykannsi->setText(parts ? fromUtf8(m_state.kansiname[static_cast<std::size_t>(index)])
                                : QString());
     const bool japanese = languageInUse() == QLatin1String(languages().front().code);
+    // The name and its reading, said as a reader of the language needs it.
     m_daykannsi->setToolTip(
-        parts && !japanese ? u"%1 (%2)"_s.arg(m_daykannsi->text(), reading(*parts)) : QString());
+        parts && !japanese
+            ? tr("%1（%2）：この日の六十干支").arg(m_daykannsi->text(), reading(*parts))
+            : QString());
 }
 
 void frmushio::showStateDayName() {

@@ -659,6 +659,10 @@ Please send comments and reports of faults to the project&apos;s issue tracker</
         <source>潮の原因を見る(&amp;W)…</source>
         <translation>&amp;Why the Tide Rises and Falls...</translation>
     </message>
+    <message>
+        <source>%1（%2）：この日の六十干支</source>
+        <translation>%1 (%2): the day&apos;s name in the 60-day cycle</translation>
+    </message>
 </context>
 <context>
     <name>veltaro::words</name>
