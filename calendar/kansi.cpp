@@ -43,6 +43,13 @@ std::int16_t kansiindex(double x) {
     return static_cast<std::int16_t>(r);
 }
 
+std::optional<KansiParts> kansiParts(int index) {
+    if (index < 1 || index > static_cast<int>(kNames.size())) {
+        return std::nullopt;
+    }
+    return KansiParts{(index - 1) % kKansiStems, (index - 1) % kKansiBranches};
+}
+
 std::string kansiOfDay(const KansiNames& names, double jd) {
     const int index = kansiindex(std::floor(jd));
     if (index < 1 || index > 60) {

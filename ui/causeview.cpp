@@ -77,14 +77,23 @@ void fittedText(QPainter& p, const QRectF& box, int flags, const QString& text) 
     const QFont font = p.font();
     const double wide = QFontMetricsF(font).horizontalAdvance(text);
     if (wide > box.width() && wide > 0) {
-        QFont smaller = font;
-        const double shrink = std::max(0.75, box.width() / wide);
-        if (font.pointSizeF() > 0) {
-            smaller.setPointSizeF(font.pointSizeF() * shrink);
-        } else {
-            smaller.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * shrink)));
+        // Glyphs do not scale exactly with the size: a text shrunk by the ratio
+        // of the widths can still be a little too wide, so step on down.
+        constexpr double kSmallest = 0.75;
+        for (double shrink = std::max(kSmallest, box.width() / wide);;
+             shrink = std::max(kSmallest, shrink - 0.01)) {
+            QFont smaller = font;
+            if (font.pointSizeF() > 0) {
+                smaller.setPointSizeF(font.pointSizeF() * shrink);
+            } else {
+                smaller.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * shrink)));
+            }
+            p.setFont(smaller);
+            if (shrink <= kSmallest ||
+                QFontMetricsF(smaller).horizontalAdvance(text) <= box.width()) {
+                break;
+            }
         }
-        p.setFont(smaller);
     }
     p.drawText(box, flags, QFontMetricsF(p.font()).elidedText(text, Qt::ElideRight, box.width()));
     p.setFont(font);

@@ -27,6 +27,7 @@
 #include <veltaro_version.h>
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -43,6 +44,8 @@
 #include <QStatusBar>
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <string_view>
 
 using namespace Qt::StringLiterals;
@@ -77,6 +80,46 @@ constexpr auto kTokyo = std::to_array<const char*>({"139", "44", "41", "35", "39
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The Japanese readings of the stems and branches in romaji; a day's name is
+// read as its stem's reading, a hyphen and its branch's ("kinoe-ne"). They are
+// names: a translation keeps them as they are, or spells them in its own script.
+constexpr auto kStemReadings = std::to_array<const char*>({
+    QT_TRANSLATE_NOOP("DayNameReading", "kinoe"),
+    QT_TRANSLATE_NOOP("DayNameReading", "kinoto"),
+    QT_TRANSLATE_NOOP("DayNameReading", "hinoe"),
+    QT_TRANSLATE_NOOP("DayNameReading", "hinoto"),
+    QT_TRANSLATE_NOOP("DayNameReading", "tsuchinoe"),
+    QT_TRANSLATE_NOOP("DayNameReading", "tsuchinoto"),
+    QT_TRANSLATE_NOOP("DayNameReading", "kanoe"),
+    QT_TRANSLATE_NOOP("DayNameReading", "kanoto"),
+    QT_TRANSLATE_NOOP("DayNameReading", "mizunoe"),
+    QT_TRANSLATE_NOOP("DayNameReading", "mizunoto"),
+});
+constexpr auto kBranchReadings = std::to_array<const char*>({
+    QT_TRANSLATE_NOOP("DayNameReading", "ne"),
+    QT_TRANSLATE_NOOP("DayNameReading", "ushi"),
+    QT_TRANSLATE_NOOP("DayNameReading", "tora"),
+    QT_TRANSLATE_NOOP("DayNameReading", "u"),
+    QT_TRANSLATE_NOOP("DayNameReading", "tatsu"),
+    QT_TRANSLATE_NOOP("DayNameReading", "mi"),
+    QT_TRANSLATE_NOOP("DayNameReading", "uma"),
+    QT_TRANSLATE_NOOP("DayNameReading", "hitsuji"),
+    QT_TRANSLATE_NOOP("DayNameReading", "saru"),
+    QT_TRANSLATE_NOOP("DayNameReading", "tori"),
+    QT_TRANSLATE_NOOP("DayNameReading", "inu"),
+    QT_TRANSLATE_NOOP("DayNameReading", "i"),
+});
+static_assert(kStemReadings.size() == kKansiStems);
+static_assert(kBranchReadings.size() == kKansiBranches);
+
+QString reading(const KansiParts& parts) {
+    auto word = [](const char* text) {
+        return QCoreApplication::translate("DayNameReading", text);
+    };
+    return word(kStemReadings[static_cast<std::size_t>(parts.stem)]) + u'-' +
+           word(kBranchReadings[static_cast<std::size_t>(parts.branch)]);
 }
 
 template <typename Widget> Widget* named(Widget* widget, const QString& name) {
@@ -294,6 +337,8 @@ void frmushio::buildControls() {
     m_lblmage = label(client, u"lblmage"_s, nullptr, twips(4365, 735, 540, 225), kBoxPt);
     label(client, u"Label5"_s, QT_TR_NOOP("日干支："), twips(4935, 735, 795, 255), kBoxPt);
     m_daykannsi = label(client, u"daykannsi"_s, nullptr, twips(5775, 735, 450, 270), kBoxPt);
+    // Too narrow for the reading beside the name: another language has it as the tooltip.
+    m_wording.keep([this] { showDayName(m_dayIndex); });
 
     // Legend: caption, then the swatch in the curve's colour.
     label(client, u"Label16"_s, QT_TR_NOOP("太陽による起潮力……"), twips(3675, 1155, 1695, 195),
@@ -530,7 +575,8 @@ void frmushio::connectPlot() {
     m_plot->setObjectName(u"plotcontroller"_s);
 
     connect(m_plot, &plot::PlotController::axisCaptions, this, &frmushio::showAxisCaptions);
-    connect(m_plot, &plot::PlotController::dayName, m_daykannsi, &QLabel::setText);
+    // The run names the day it has just put into the state.
+    connect(m_plot, &plot::PlotController::dayName, this, &frmushio::showStateDayName);
     // The Moon pictures' tooltips follow the document as the pictures do.
     m_record.observe([this](plot::RecordChange) {
         for (int k = 0; k < plot::kMoonPictures; ++k) {
@@ -613,7 +659,7 @@ void frmushio::startup() {
     takeTodayIntoState();
     kansiinit(m_state.kansiname);
     redrawline();
-    m_daykannsi->setText(fromUtf8(kansiOfDay(m_state.kansiname, m_state.jd)));
+    showStateDayName();
     m_frame2->setEnabled(true);
 }
 
@@ -623,7 +669,7 @@ void frmushio::mnuiniClicked() {
     m_txtcont->setText(u"2"_s);
     m_option4->setChecked(true);
     takeTodayIntoState();
-    m_daykannsi->setText(fromUtf8(kansiOfDay(m_state.kansiname, m_state.jd)));
+    showStateDayName();
 }
 
 void frmushio::mnutokyoClicked() {
@@ -699,7 +745,7 @@ void frmushio::optdayClicked() {
 
 void frmushio::otherPeriodClicked() {
     m_lblmage->clear();
-    m_daykannsi->clear();
+    showDayName(0);
     m_frame2->setVisible(false);
 }
 
@@ -850,9 +896,26 @@ void frmushio::refuseForRoom(const plot::RoomRefusal& full) {
     m_messages.inform(this, tr("これ以上描けません"), WindowTexts::roomRefusal(full));
 }
 
+void frmushio::showDayName(int index) {
+    m_dayIndex = index;
+    const std::optional<KansiParts> parts = kansiParts(index);
+    m_daykannsi->setText(parts ? fromUtf8(m_state.kansiname[static_cast<std::size_t>(index)])
+                               : QString());
+    const bool japanese = languageInUse() == QLatin1String(languages().front().code);
+    // The name and its reading, said as a reader of the language needs it.
+    m_daykannsi->setToolTip(
+        parts && !japanese
+            ? tr("%1（%2）：この日の六十干支").arg(m_daykannsi->text(), reading(*parts))
+            : QString());
+}
+
+void frmushio::showStateDayName() {
+    showDayName(kansiindex(std::floor(m_state.jd)));
+}
+
 void frmushio::redrawline() {
     m_picture1->redrawline();
-    m_daykannsi->clear();
+    showDayName(0);
     m_lblmage->clear();
 }
 

@@ -150,6 +150,11 @@ private:
     void btnclearClicked();
     void mnuclearClicked();
     void placeDaysCaption(double factor);
+    /// Shows sexagenary name `index` (1..60; anything else empties the label) in
+    /// daykannsi. Outside Japanese its reading in romaji is the label's tooltip.
+    void showDayName(int index);
+    /// The day in the state, whose name the run or the date boxes have just set.
+    void showStateDayName();
     /// What the place boxes will be drawn as, in words, with the clock:
     /// "観測地点 東経 139°44′41″　北緯 35°39′16″　時刻 地方平均時（観測地の子午線）".
     QString placeNote() const;
@@ -197,6 +202,7 @@ private:
 
     QLabel* m_lblmage = nullptr;
     QLabel* m_daykannsi = nullptr;
+    int m_dayIndex = 0; // the name daykannsi shows, 1..60; 0 for none
     std::array<QLabel*, 13> m_lblnum{};
     plot::PlotMode m_axisMode = plot::PlotMode::Diurnal; // whose captions lblnum shows
 

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace veltaro {
@@ -64,6 +65,37 @@ TEST(Kansiindex, KnownValues) {
 TEST(Kansiindex, NonFiniteIsOutsideTheCycle) {
     EXPECT_EQ(kansiindex(std::numeric_limits<double>::quiet_NaN()), 0);
     EXPECT_EQ(kansiindex(std::numeric_limits<double>::infinity()), 0);
+}
+
+TEST(KansiParts, StemAndBranchOfAName) {
+    struct Row {
+        const char* name;
+        int index;
+        std::optional<KansiParts> parts;
+    };
+    const Row rows[] = {
+        {"甲子 first", 1, KansiParts{0, 0}},
+        {"癸酉: the stems end first", 10, KansiParts{9, 9}},
+        {"甲戌: the stems start again", 11, KansiParts{0, 10}},
+        {"丙辰, 16 August 2002", 53, KansiParts{2, 4}},
+        {"戊午, 1 January 2000", 55, KansiParts{4, 6}},
+        {"癸亥 last", 60, KansiParts{9, 11}},
+        {"0, what kansiindex gives a day that is not a number", 0, std::nullopt},
+        {"61", 61, std::nullopt},
+        {"negative, below the cycle", -1, std::nullopt},
+    };
+    const KansiNames names = filledTable();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::optional<KansiParts> parts = kansiParts(row.index);
+        ASSERT_EQ(parts.has_value(), row.parts.has_value());
+        if (parts) {
+            EXPECT_EQ(parts->stem, row.parts->stem);
+            EXPECT_EQ(parts->branch, row.parts->branch);
+            EXPECT_EQ(std::string(kStems[parts->stem]) + kBranches[parts->branch],
+                      names[static_cast<std::size_t>(row.index)]);
+        }
+    }
 }
 
 TEST(KansiOfDay, NamedDays) {

@@ -4,6 +4,7 @@
 #include "tests/support/mainwindow.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -30,6 +31,10 @@ void TestLanguage::switchesAtOnceAndBack() {
     QTRY_VERIFY(
         !findNamed<veltaro::plot::PlotController>(window.get(), u"plotcontroller"_s)->running());
     const QImage japaneseGraph = graph->grab().toImage();
+    auto* dayName = findNamed<QLabel>(window.get(), u"daykannsi"_s);
+    const QString kanji = dayName->text();
+    QVERIFY(!kanji.isEmpty());
+    QVERIFY(dayName->toolTip().isEmpty());
 
     findNamed<QAction>(window.get(), u"mnulangen"_s)->trigger();
     QTRY_COMPARE(draw->text(), QCoreApplication::translate("veltaro::ui::frmushio", "描画開始"));
@@ -37,10 +42,14 @@ void TestLanguage::switchesAtOnceAndBack() {
     QVERIFY(file->title() != japaneseTitle);
     QVERIFY(findNamed<QAction>(window.get(), u"mnulangen"_s)->isChecked());
     QTRY_VERIFY(graph->grab().toImage() != japaneseGraph);
+    // The day's name stays in kanji; its reading in romaji is the tooltip.
+    QCOMPARE(dayName->text(), kanji);
+    QVERIFY(dayName->toolTip().startsWith(kanji + u" ("_s));
 
     findNamed<QAction>(window.get(), u"mnulangja"_s)->trigger();
     QTRY_COMPARE(draw->text(), japaneseCaption);
     QCOMPARE(file->title(), japaneseTitle);
+    QVERIFY(dayName->toolTip().isEmpty());
     QVERIFY(findNamed<QAction>(window.get(), u"mnulangja"_s)->isChecked());
     QTRY_COMPARE(graph->grab().toImage(), japaneseGraph);
 }

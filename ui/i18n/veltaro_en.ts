@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>DayNameReading</name>
+    <message>
+        <source>kinoe</source>
+        <translation>kinoe</translation>
+    </message>
+    <message>
+        <source>kinoto</source>
+        <translation>kinoto</translation>
+    </message>
+    <message>
+        <source>hinoe</source>
+        <translation>hinoe</translation>
+    </message>
+    <message>
+        <source>hinoto</source>
+        <translation>hinoto</translation>
+    </message>
+    <message>
+        <source>tsuchinoe</source>
+        <translation>tsuchinoe</translation>
+    </message>
+    <message>
+        <source>tsuchinoto</source>
+        <translation>tsuchinoto</translation>
+    </message>
+    <message>
+        <source>kanoe</source>
+        <translation>kanoe</translation>
+    </message>
+    <message>
+        <source>kanoto</source>
+        <translation>kanoto</translation>
+    </message>
+    <message>
+        <source>mizunoe</source>
+        <translation>mizunoe</translation>
+    </message>
+    <message>
+        <source>mizunoto</source>
+        <translation>mizunoto</translation>
+    </message>
+    <message>
+        <source>ne</source>
+        <translation>ne</translation>
+    </message>
+    <message>
+        <source>ushi</source>
+        <translation>ushi</translation>
+    </message>
+    <message>
+        <source>tora</source>
+        <translation>tora</translation>
+    </message>
+    <message>
+        <source>u</source>
+        <translation>u</translation>
+    </message>
+    <message>
+        <source>tatsu</source>
+        <translation>tatsu</translation>
+    </message>
+    <message>
+        <source>mi</source>
+        <translation>mi</translation>
+    </message>
+    <message>
+        <source>uma</source>
+        <translation>uma</translation>
+    </message>
+    <message>
+        <source>hitsuji</source>
+        <translation>hitsuji</translation>
+    </message>
+    <message>
+        <source>saru</source>
+        <translation>saru</translation>
+    </message>
+    <message>
+        <source>tori</source>
+        <translation>tori</translation>
+    </message>
+    <message>
+        <source>inu</source>
+        <translation>inu</translation>
+    </message>
+    <message>
+        <source>i</source>
+        <translation>i</translation>
+    </message>
+</context>
+<context>
     <name>WindowTexts</name>
     <message>
         <source>観測地点：経度・緯度の入力を確かめてください</source>
@@ -94,7 +185,7 @@ What is already drawn stays on the graph.</translation>
     </message>
     <message>
         <source>横から見た%1の潮（赤緯 %2、破線が%1の方向）</source>
-        <translation>The %1&apos;s tide from the side (declination %2; dashes: to the %1)</translation>
+        <translation>Side view: the %1&apos;s tide (declination %2; dashes: to the %1)</translation>
     </message>
     <message>
         <source>潮の原因：地球と月・太陽</source>
@@ -567,6 +658,10 @@ Please send comments and reports of faults to the project&apos;s issue tracker</
     <message>
         <source>潮の原因を見る(&amp;W)…</source>
         <translation>&amp;Why the Tide Rises and Falls...</translation>
+    </message>
+    <message>
+        <source>%1（%2）：この日の六十干支</source>
+        <translation>%1 (%2): the day&apos;s name in the 60-day cycle</translation>
     </message>
 </context>
 <context>
