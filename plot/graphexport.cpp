@@ -72,10 +72,38 @@ bool hasMarks(const DrawingRecord& record) {
                        [](const Drawing& d) { return !d.marks.empty(); });
 }
 
-/// The legend row below the axis captions, for the marks of the Moon's
-/// distance and declination; none when nothing drawn has marks.
+/// A 60-day drawing names the tide of each day in a band of colours.
+bool hasTideBand(const DrawingRecord& record) {
+    const auto& drawings = record.drawings();
+    return std::any_of(drawings.begin(), drawings.end(),
+                       [](const Drawing& d) { return d.mode() == PlotMode::SixtyDay; });
+}
+
+/// The legend rows below the axis captions: the marks of the Moon's distance
+/// and declination, and the key to the tide names' colours, each where
+/// something drawn has them.
 int footHeight(const DrawingRecord& record) {
-    return hasMarks(record) ? kLegendHeight : 0;
+    return (hasMarks(record) ? kLegendHeight : 0) + (hasTideBand(record) ? kLegendHeight : 0);
+}
+
+/// The key to the band of tide names: each name's colour with its character
+/// on it, as the band writes it, and the name.
+void paintTideKey(QPainter& p, double y) {
+    p.setFont(pictureFont(12));
+    const QFontMetricsF metrics(p.font());
+    double x = kMargin;
+    for (const TideNameDefinition& d : kTideNames) {
+        const QString name = tideName(d.name);
+        const QRectF swatch(x, y + 4, 18, kLegendHeight - 8);
+        p.fillRect(swatch, tideNameFill(d.name));
+        p.setPen(tideNameInk(d.name));
+        p.drawText(swatch, Qt::AlignCenter, name.left(1).toUpper());
+        x += swatch.width() + 5;
+        p.setPen(Qt::black);
+        p.drawText(QRectF(x, y, kWidth - kMargin - x, kLegendHeight),
+                   Qt::AlignLeft | Qt::AlignVCenter, name);
+        x += metrics.horizontalAdvance(name) + 16;
+    }
 }
 
 int captionHeight(const DrawingRecord& record) {
@@ -203,13 +231,17 @@ void paintExport(QPainter& p, const DrawingRecord& record, int scale, QColor gra
         p.drawText(label.adjusted(-10, 0, 10, 0), Qt::AlignHCenter | Qt::AlignTop, captions[h]);
     }
 
+    double footY = kMargin + captionHeight(record) + kPictureHeight;
     if (hasMarks(record)) {
         p.setFont(pictureFont(12));
-        p.drawText(QRectF(kMargin, kMargin + captionHeight(record) + kPictureHeight,
-                          kWidth - 2 * kMargin, kLegendHeight),
+        p.drawText(QRectF(kMargin, footY, kWidth - 2 * kMargin, kLegendHeight),
                    Qt::AlignLeft | Qt::AlignVCenter,
                    markLegend({MarkKind::Perigee, MarkKind::Apogee, MarkKind::GreatestNorth,
                                MarkKind::GreatestSouth}));
+        footY += kLegendHeight;
+    }
+    if (hasTideBand(record)) {
+        paintTideKey(p, footY);
     }
 
     // Picture1's border in the window text colour.

@@ -9,6 +9,7 @@
 #include "plot/graphstyle.h"
 #include "plot/plotrequest.h"
 #include "plot/plotrun.h"
+#include "plot/tidename.h"
 #include "plot/windowlayout.h"
 
 #include <QColor>
@@ -79,6 +80,10 @@ inline constexpr QRgb kRim = 0xff808000;                                        
 /// The proportional Gothic face the picture's texts are written in, `pixels`
 /// high: IPAPGothic, or the first of its stand-ins the system has.
 QFont pictureFont(int pixels);
+/// The colour of a tide name's stretch in the band along the time axis, and
+/// of the name's character written on it.
+QColor tideNameFill(TideName name);
+QColor tideNameInk(TideName name);
 
 /// The height scale at the left edge of the graph [centimetres of the
 /// equilibrium tide]: a tick every kScaleTickCm up to kScaleTopCm either way

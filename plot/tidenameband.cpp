@@ -38,6 +38,18 @@ const NameLook& lookOf(TideName name) {
     return kNameLooks[static_cast<std::size_t>(name)];
 }
 
+} // namespace
+
+QColor tideNameFill(TideName name) {
+    return QColor::fromRgb(lookOf(name).fill);
+}
+
+QColor tideNameInk(TideName name) {
+    return QColor::fromRgb(lookOf(name).ink);
+}
+
+namespace {
+
 /// The date of a Julian day number as "8月16日"; a translation may take the
 /// month and the day with two digits (%3, %4).
 QString monthDay(long dayNumber) {

@@ -71,6 +71,18 @@ void TestExport::pngHoldsTheGraphOnScreen() {
     // At the window's own scale the picture's graph is the screen's, pixel for pixel.
     const QImage same = exportImage(record, 1, background);
     QCOMPARE(same.copy(graphArea(record, 1)), m_graph->shownImage());
+    // Below the graph the key gives every colour of the 60-day band of tide names.
+    const int footTop = graphArea(record, 1).bottom() + 1;
+    const QImage foot = same.copy(0, footTop, same.width(), same.height() - footTop);
+    for (const TideNameDefinition& d : kTideNames) {
+        bool keyed = false;
+        for (int y = 0; y < foot.height() && !keyed; ++y) {
+            for (int x = 0; x < foot.width() && !keyed; ++x) {
+                keyed = foot.pixelColor(x, y) == tideNameFill(d.name);
+            }
+        }
+        QVERIFY2(keyed, d.word);
+    }
     // The saved PNG, larger, draws the same steps at its scale, and the height
     // scale over them.
     QImage png;
