@@ -3,8 +3,11 @@
 // The main window as the widget tests start it.
 
 #include "calendar/observation.h"
+#include "tests/support/findchild.h"
+#include "ui/fonts.h"
 #include "ui/frmushio.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -39,5 +42,25 @@ inline std::unique_ptr<ui::frmushio> shownMainWindow(ObservationState& state) {
     }
     return window;
 }
+
+/// What the widget tests of the window share: the state, the window shown over
+/// it for each test function, and its controls by name.
+class WindowFixture {
+protected:
+    /// Before the first test function: the picture's faces, and an application
+    /// that stays when a test closes its last window.
+    static void prepareApplication() {
+        ui::installGothicSubstitutes();
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+    void openWindow() { m_window = shownMainWindow(m_state); }
+    void closeWindow() { m_window.reset(); }
+    template <typename T = QWidget> T* find(const QString& name) const {
+        return findNamed<T>(m_window.get(), name);
+    }
+
+    ObservationState m_state;
+    std::unique_ptr<ui::frmushio> m_window;
+};
 
 } // namespace veltaro::support

@@ -19,7 +19,7 @@ using veltaro::plot::GraphWidget;
 using veltaro::ui::CauseView;
 using veltaro::ui::frmushio;
 
-class TestCauseView : public QObject {
+class TestCauseView : public QObject, veltaro::support::WindowFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -30,13 +30,6 @@ private slots:
     void sliderLeadsTheGraphsCursor();
 
 private:
-    template <typename T = QWidget> T* find(const QString& name) const {
-        auto* w = m_window->findChild<T*>(name);
-        if (!w) {
-            qFatal("no %s", qPrintable(name));
-        }
-        return w;
-    }
     GraphWidget* graph() const { return find<GraphWidget>(u"Picture1"_s); }
     /// A one-day diurnal drawing at the default point, and the view opened.
     void drawAndOpen() {
@@ -59,22 +52,18 @@ private:
                     ->text()
                     .endsWith(veltaro::plot::stepText(drawing, step)));
     }
-
-    veltaro::ObservationState m_state;
-    std::unique_ptr<frmushio> m_window;
 };
 
 void TestCauseView::initTestCase() {
-    veltaro::ui::installGothicSubstitutes();
-    QApplication::setQuitOnLastWindowClosed(false);
+    prepareApplication();
 }
 
 void TestCauseView::init() {
-    m_window = veltaro::support::shownMainWindow(m_state);
+    openWindow();
 }
 
 void TestCauseView::cleanup() {
-    m_window.reset();
+    closeWindow();
 }
 
 void TestCauseView::followsTheStepUnderTheMouse() {

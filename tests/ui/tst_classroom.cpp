@@ -46,7 +46,7 @@ QMap<QString, Placed> placedControls(const frmushio& window) {
 
 } // namespace
 
-class TestClassroom : public QObject {
+class TestClassroom : public QObject, veltaro::support::WindowFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -62,13 +62,6 @@ private slots:
     void aZoomedWindowGoneLeavesMenusAsTheyWere();
 
 private:
-    template <typename T = QWidget> T* find(const QString& name) const {
-        auto* w = m_window->findChild<T*>(name);
-        if (!w) {
-            qFatal("no %s", qPrintable(name));
-        }
-        return w;
-    }
     GraphWidget* graph() const { return find<GraphWidget>(u"Picture1"_s); }
     QString readout() const { return find<QLabel>(u"lblreadout"_s)->text(); }
     // While the mouse reads nothing, the read-out names the place to be drawn.
@@ -80,22 +73,18 @@ private:
     }
     /// The mouse over pixel column `column` of the graph's inner area.
     void hoverGraph(int column) { QTest::mouseMove(graph(), QPoint(1 + column, 100)); }
-
-    veltaro::ObservationState m_state;
-    std::unique_ptr<frmushio> m_window;
 };
 
 void TestClassroom::initTestCase() {
-    veltaro::ui::installGothicSubstitutes();
-    QApplication::setQuitOnLastWindowClosed(false);
+    prepareApplication();
 }
 
 void TestClassroom::init() {
-    m_window = veltaro::support::shownMainWindow(m_state);
+    openWindow();
 }
 
 void TestClassroom::cleanup() {
-    m_window.reset();
+    closeWindow();
 }
 
 void TestClassroom::hoverOverTheGraphReadsTheRecord() {

@@ -41,7 +41,7 @@ QRect twips(const TwipsRect& r) {
 
 } // namespace
 
-class TestWindowZoom : public QObject {
+class TestWindowZoom : public QObject, veltaro::support::WindowFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -53,9 +53,6 @@ private slots:
     void fullScreenByF11AndBackByEsc();
 
 private:
-    template <typename T = QWidget> T* find(const QString& name) const {
-        return findNamed<T>(m_window.get(), name);
-    }
     double shownFactor() const { return find<WindowZoom>(u"windowzoom"_s)->shownFactor(); }
     void toScreen(int index) {
         m_window->windowHandle()->setScreen(QGuiApplication::screens().at(index));
@@ -75,19 +72,16 @@ private:
         return m_window->screen()->availableGeometry().contains(m_window->frameGeometry());
     }
 
-    veltaro::ObservationState m_state;
-    std::unique_ptr<frmushio> m_window;
     QSize m_at100; // the window at 100 %
 };
 
 void TestWindowZoom::initTestCase() {
-    veltaro::ui::installGothicSubstitutes();
-    QApplication::setQuitOnLastWindowClosed(false);
+    prepareApplication();
     QCOMPARE(QGuiApplication::screens().size(), 2);
 }
 
 void TestWindowZoom::init() {
-    m_window = veltaro::support::shownMainWindow(m_state);
+    openWindow();
     m_at100 = m_window->size();
     // The screen is looked at once the window is shown.
     const QString fit = u"（%1 %）"_s.arg(std::lround(fitZoom(room(false)) * 100));
@@ -95,7 +89,7 @@ void TestWindowZoom::init() {
 }
 
 void TestWindowZoom::cleanup() {
-    m_window.reset();
+    closeWindow();
 }
 
 void TestWindowZoom::stepsTooLargeForTheScreenAreGreyedOut() {
