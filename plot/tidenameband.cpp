@@ -8,7 +8,6 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cmath>
 #include <vector>
 
@@ -47,46 +46,6 @@ QColor tideNameFill(TideName name) {
 QColor tideNameInk(TideName name) {
     return QColor::fromRgb(lookOf(name).ink);
 }
-
-namespace {
-
-/// The date of a Julian day number as "8月16日"; a translation may take the
-/// month and the day with two digits (%3, %4).
-QString monthDay(long dayNumber) {
-    using namespace std::chrono;
-    constexpr long kUnixEpoch = 2440588; // 1970-01-01
-    const year_month_day date{sys_days{days{dayNumber - kUnixEpoch}}};
-    const unsigned month = unsigned(date.month());
-    const unsigned day = unsigned(date.day());
-    const auto twoDigits = [](unsigned n) {
-        return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-    };
-    return filled(QCoreApplication::translate("veltaro::words", "%1月%2日"),
-                  {QString::number(month), QString::number(day), twoDigits(month), twoDigits(day)});
-}
-
-/// What the diurnal graph says of the days `days` it drew: the one day's name
-/// and day of the lunar month, or the days where the name changes (the first
-/// and the last of them only, when there are more than three).
-QString daysText(const std::vector<TideDay>& days) {
-    if (days.size() == 1) {
-        return QCoreApplication::translate("veltaro::words", "%1 %2（旧暦%3日）")
-            .arg(monthDay(days.front().dayNumber), tideName(days.front().name))
-            .arg(days.front().lunarDay);
-    }
-    QStringList changes;
-    for (std::size_t i = 0; i < days.size(); ++i) {
-        if (i == 0 || days[i].name != days[i - 1].name) {
-            changes << monthDay(days[i].dayNumber) + u' ' + tideName(days[i].name);
-        }
-    }
-    if (changes.size() > 3) {
-        changes = QStringList{changes.front(), QStringLiteral("…"), changes.back()};
-    }
-    return changes.join(QStringLiteral(" → "));
-}
-
-} // namespace
 
 void GraphPainter::plotTideNames(const Drawing& drawing) {
     const int lastT = drawing.lastT();
@@ -129,9 +88,9 @@ void GraphPainter::plotTideNames(const Drawing& drawing) {
     if (diurnal) {
         // At the right end of the band, on a box as wide as the widest one-day
         // label, so that the label of a drawing over an earlier one covers it.
-        const QString text = daysText(days);
+        const QString text = tideDaysText(days);
         const double widest = metrics.horizontalAdvance(
-            daysText({{dayNumberOf(2000, 12, 30), kLongestLunarMonth, TideName::Spring}}));
+            tideDaysText({{dayNumberOf(2000, 12, 30), kLongestLunarMonth, TideName::Spring}}));
         const double pad = 4 * m_dpr;
         const double width = std::ceil(std::max(widest, metrics.horizontalAdvance(text)) + 2 * pad);
         const QRectF box(std::max(0.0, m_width - width), top, std::min(width, m_width),

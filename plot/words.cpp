@@ -72,6 +72,19 @@ QString groupedThousands(long long value) {
     return digits;
 }
 
+/// The date of a Julian day number as "8月16日"; a translation may take the
+/// month and the day with two digits (%3, %4).
+QString monthDay(long dayNumber) {
+    using namespace std::chrono;
+    constexpr long kUnixEpoch = 2440588; // 1970-01-01
+    const year_month_day date{sys_days{days{dayNumber - kUnixEpoch}}};
+    const unsigned month = unsigned(date.month());
+    const unsigned day = unsigned(date.day());
+    return filled(
+        say(QT_TRANSLATE_NOOP("veltaro::words", "%1月%2日")),
+        {QString::number(month), QString::number(day), twoDigits(int(month)), twoDigits(int(day))});
+}
+
 } // namespace
 
 QString filled(const QString& pattern, std::initializer_list<QString> args) {
@@ -298,6 +311,24 @@ QString markText(const Drawing& drawing, const AxisMark& mark) {
         break;
     }
     return text;
+}
+
+QString tideDaysText(const std::vector<TideDay>& days) {
+    if (days.size() == 1) {
+        return say(QT_TRANSLATE_NOOP("veltaro::words", "%1 %2（旧暦%3日）"))
+            .arg(monthDay(days.front().dayNumber), tideName(days.front().name))
+            .arg(days.front().lunarDay);
+    }
+    QStringList changes;
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        if (i == 0 || days[i].name != days[i - 1].name) {
+            changes << monthDay(days[i].dayNumber) + u' ' + tideName(days[i].name);
+        }
+    }
+    if (changes.size() > 3) {
+        changes = QStringList{changes.front(), QStringLiteral("…"), changes.back()};
+    }
+    return changes.join(QStringLiteral(" → "));
 }
 
 std::optional<GraphReading> readGraph(const DrawingRecord& record, const GraphPoint& point,

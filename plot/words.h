@@ -19,6 +19,7 @@
 #include <QStringList>
 #include <initializer_list>
 #include <optional>
+#include <vector>
 
 namespace veltaro::plot {
 
@@ -82,6 +83,12 @@ QString markLegend(std::initializer_list<MarkKind> kinds);
 /// declination there: "● 新月 2002年8月9日 4:15 地方時",
 /// "◆ 近地点 2026年12月24日 18:17 ＪＳＴ　距離 357,000 km".
 QString markText(const Drawing& drawing, const AxisMark& mark);
+
+/// What the diurnal graph says of the days `days` it drew: the one day's name
+/// and day of the lunar month ("8月16日 中潮（旧暦9日）"), or the days where the
+/// name changes (the first and the last of them only, when there are more than
+/// three).
+QString tideDaysText(const std::vector<TideDay>& days);
 
 /// What the graph reads at the cursor: the step found by stepAt (the cursor line
 /// stands at its t) and its text, the tide name of its day on the drawing's
